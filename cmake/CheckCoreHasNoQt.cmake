@@ -1,0 +1,13 @@
+# Fails when a source file of the core (model, device) includes a Qt header.
+file(GLOB_RECURSE sources "${ROOT}/model/*.h" "${ROOT}/model/*.cpp" "${ROOT}/device/*.h" "${ROOT}/device/*.cpp")
+set(offenders "")
+foreach(source IN LISTS sources)
+    file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+    if(lines)
+        list(APPEND offenders "${source}")
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "the core includes Qt: ${offenders}")
+endif()
+message(STATUS "core is free of Qt (checked every model and device source)")

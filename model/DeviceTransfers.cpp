@@ -1,0 +1,136 @@
+// Transfers of the store's tables to and from the keyboard.
+#include "model/ConfigStore.h"
+
+#include "model/KeyAssignmentCodec.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using AreaBuffer = std::array<int, CPelmHWI::kAreaBufferInts>;
+using PerKeyTriples = std::array<std::array<int, 3>, kKeySlots>;
+
+AreaBuffer toAreaBuffer(const PerKeyTriples& rows) {
+    AreaBuffer buffer{};
+    for (int key = kFirstKey; key <= kLastKey; ++key)
+        std::copy(rows[key].begin(), rows[key].end(), buffer.begin() + (key - 1) * 3);
+    return buffer;
+}
+
+template <typename Transform>
+void fromAreaBuffer(const AreaBuffer& buffer, PerKeyTriples& rows, Transform transform) {
+    for (int key = kFirstKey; key <= kLastKey; ++key) {
+        for (int column = 0; column < 3; ++column)
+            rows[key][column] = transform(buffer[static_cast<std::size_t>((key - 1) * 3 + column)]);
+    }
+}
+
+int asColourComponent(int value) {
+    return std::clamp(value, 0, 255);
+}
+int asIs(int value) {
+    return value;
+}
+
+// What one key read back becomes: the parts a decoded array names replace the old ones.
+struct KeyTablesCopy {
+    std::array<std::array<int, kTables>, kKeySlots> kind;
+    std::array<std::array<int, kTables>, kKeySlots> code;
+    std::array<std::array<ActionList, kTables>, kKeySlots> actions;
+};
+
+} // namespace
+
+bool CConfigStore::writeKeyConfiguration(const WindowHandle& window) {
+    bool ok = device.prepare();
+    for (int table = 0; ok && table < kTables; ++table) {
+        for (int key = kFirstKey; ok && key <= kLastKey; ++key) {
+            if (keyKind[key][table] <= 0)
+                continue;
+            const std::vector<int> array =
+                encodeKeyAssignment(*this, keyKind[key][table], keyCode[key][table], keyActions[key][table]);
+            if (array.empty())
+                continue;
+            ok = device.setKeyConfiguration(table, key, array.data(), static_cast<int>(array.size()));
+        }
+    }
+    return ok && device.writeKeyConfigurationToDev(window);
+}
+
+bool CConfigStore::readKeyDefinitions(const WindowHandle& window) {
+    if (!device.readKeyDefinationFromDev(window))
+        return false;
+    auto copy = std::make_unique<KeyTablesCopy>(KeyTablesCopy{keyKind, keyCode, keyActions});
+    std::vector<int> buffer(CPelmHWI::kKeyBufferInts);
+    for (int table = 0; table < kTables; ++table) {
+        for (int key = kFirstKey; key <= kLastKey; ++key) {
+            const int filled =
+                device.getKeyConfiguration(table, key, buffer.data(), CPelmHWI::kKeyBufferInts);
+            if (filled <= 0)
+                return false;
+            const auto used = static_cast<std::size_t>(std::min(filled, CPelmHWI::kKeyBufferInts));
+            DecodedKeyAssignment decoded =
+                decodeKeyAssignment(*this, std::span<const int>(buffer.data(), used));
+            copy->kind[key][table] = decoded.kind;
+            if (decoded.code)
+                copy->code[key][table] = *decoded.code;
+            if (decoded.actions)
+                copy->actions[key][table] = std::move(*decoded.actions);
+        }
+    }
+    keyKind = copy->kind;
+    keyCode = copy->code;
+    keyActions = std::move(copy->actions);
+    return true;
+}
+
+bool CConfigStore::writeLights() {
+    const AreaBuffer buffer = toAreaBuffer(lightArea);
+    return device.setKeyboardLightArea(buffer.data());
+}
+
+bool CConfigStore::readLights() {
+    AreaBuffer buffer{};
+    if (!device.readKeyLightFromDev() || !device.getKeyboardLightArea(buffer.data()))
+        return false;
+    fromAreaBuffer(buffer, lightArea, asColourComponent);
+    return true;
+}
+
+bool CConfigStore::writeTriggers() {
+    const AreaBuffer buffer = toAreaBuffer(triggerValues);
+    return device.writeKeyTriggerToDev(buffer.data());
+}
+
+bool CConfigStore::readTriggers() {
+    AreaBuffer buffer{};
+    if (!device.readKeyTriggerFromDev() || !device.getKeyTriggerValue(buffer.data()))
+        return false;
+    fromAreaBuffer(buffer, triggerValues, asIs);
+    return true;
+}
+
+bool CConfigStore::readPressCounters() {
+    std::array<int, kLastKey> counts{};
+    if (!device.getPressCounterFromDev(counts.data()))
+        return false;
+    std::copy(counts.begin(), counts.end(), pressCounts.begin() + kFirstKey);
+    findHighestAndLowestKeys();
+    return true;
+}
+
+void CConfigStore::findHighestAndLowestKeys() {
+    int highest = kFirstKey;
+    int lowest = kFirstKey;
+    for (int key = kFirstKey + 1; key <= kLastKey; ++key) {
+        const int count = pressCounts[key];
+        if (count > pressCounts[highest])
+            highest = key;
+        if (count > 0 && (count < pressCounts[lowest] || pressCounts[lowest] <= 0))
+            lowest = key;
+    }
+    highestKey = pressCounts[highest] > 0 ? highest : -1;
+    lowestKey = pressCounts[lowest] > 0 ? lowest : -1;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/ActionList.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+class CConfigStore;
+
+// The integer arrays a key's assignment travels in between the program and the keyboard. Element 0
+// is the record type: 0 key codes, 1 emulation, 2 macro.
+
+// The array that sends one key's assignment; empty when the key is not sent (not set, or a kind the
+// keyboard does not know).
+std::vector<int> encodeKeyAssignment(const CConfigStore& store, int kind, int code,
+                                     const ActionList& actions);
+
+// One key's assignment as read back. code and actions are set only where the array names them; the
+// rest of the key keeps what it had.
+struct DecodedKeyAssignment {
+    int kind = 0;
+    std::optional<int> code;
+    std::optional<ActionList> actions;
+};
+
+// Decodes the part of an array the keyboard filled. Counts inside the array are untrusted: the
+// decoder never reads past array, taking only the items it holds.
+DecodedKeyAssignment decodeKeyAssignment(const CConfigStore& store, std::span<const int> array);

@@ -1,0 +1,149 @@
+// The key function catalogue of the store: names, device codes and notes of every key and keyboard
+// function, and the lookups between them.
+#include "model/ConfigStore.h"
+
+#include "model/KeyboardVariant.h"
+#include "model/catalogue/DeviceCodeTable.h"
+#include "model/catalogue/FunctionNotes.h"
+#include "model/catalogue/KeyNameTable.h"
+
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::array<const char*, kKindCount> kKindNamesZh{
+    "未设置", "单键", "组合键", "宏键", "模拟击键", "多媒体键", "鼠标键", "操控键", "电源键"};
+constexpr std::array<const char*, kKindCount> kKindNamesEn{
+    "Not set", "Single", "Combo", "Macro", "Emulation", "Multimedia", "Mouse", "Function", "Power"};
+constexpr std::array<const char*, 5> kProgramNamesZh{"编程键盘1：", "编程键盘2：", "编程键盘3：",
+                                                     "编程键盘4：", "编程键盘5："};
+constexpr std::array<const char*, 5> kProgramNamesEn{
+    "Program1:", "Program2:", "Program3:", "Program4:", "Program5:"};
+
+const std::string kNoName = "-- --";
+constexpr std::string_view kDownSuffix = " Down";
+constexpr std::string_view kUpSuffix = " UP";
+constexpr int kNameIndexMask = 511;
+
+template <std::size_t N>
+void copyTexts(std::array<std::string, N>& to, const std::array<const char*, N>& from) {
+    for (std::size_t i = 0; i < N; ++i)
+        to[i] = from[i];
+}
+
+bool inCatalogue(int index) {
+    return index >= 0 && index < kCatalogueSize;
+}
+
+// Decimal number at the start of text: optional white space and sign, then digits; saturates.
+int leadingDecimal(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        negative = text[at++] == '-';
+    long long value = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        value = value * 10 + (text[at] - '0');
+        if (value > INT_MAX)
+            return negative ? INT_MIN : INT_MAX;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+bool endsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+} // namespace
+
+void CConfigStore::buildCatalogue() {
+    keyNames.clear();
+    for (const KeyNameEntry& entry : keyNameTable())
+        keyNames.emplace(entry.index, entry.name);
+
+    vkToCode.fill(0);
+    for (const DeviceCodeEntry& entry : deviceCodeTable()) {
+        if (inCatalogue(entry.keyIndex))
+            vkToCode[static_cast<std::size_t>(entry.keyIndex)] = entry.code;
+    }
+    codeToVk.fill(0);
+    for (int index = 0; index < kCatalogueSize; ++index) {
+        const int code = vkToCode[static_cast<std::size_t>(index)];
+        if (inCatalogue(code))
+            codeToVk[static_cast<std::size_t>(code)] = index;
+    }
+
+    copyTexts(kindNamesZh, kKindNamesZh);
+    copyTexts(kindNamesEn, kKindNamesEn);
+    copyTexts(programNamesZh, kProgramNamesZh);
+    copyTexts(programNamesEn, kProgramNamesEn);
+
+    for (auto& note : notesZh)
+        note.clear();
+    for (auto& note : notesEn)
+        note.clear();
+    auto setNote = [this](const FunctionNote& note) {
+        if (note.code >= 0 && note.code < kNoteCount) {
+            notesEn[static_cast<std::size_t>(note.code)] = note.en;
+            notesZh[static_cast<std::size_t>(note.code)] = note.zh;
+        }
+    };
+    for (const FunctionNote& note : functionNotes())
+        setNote(note);
+    if (!KeyboardVariant::isWireless(deviceVariant)) {
+        for (const FunctionNote& note : wiredIndicatorNotes())
+            setNote(note);
+    }
+
+    language = "zh-CN";
+}
+
+std::string CConfigStore::codeToName(int code) const {
+    if (!inCatalogue(code))
+        return kNoName;
+    const int index = codeToVk[static_cast<std::size_t>(code)] & kNameIndexMask;
+    const auto found = keyNames.find(index);
+    return found == keyNames.end() ? kNoName : found->second;
+}
+
+std::string CConfigStore::keyEventName(int index, bool withSuffix) const {
+    if (index < 0)
+        return kNoName;
+    const auto found = keyNames.find(index & kNameIndexMask);
+    if (found == keyNames.end())
+        return kNoName;
+    if (!withSuffix)
+        return found->second;
+    return found->second + std::string(index < 512 ? kDownSuffix : kUpSuffix);
+}
+
+int CConfigStore::nameToIndex(std::string_view text) const {
+    for (const auto& [index, name] : keyNames) {
+        if (name == text)
+            return index;
+    }
+    return -1;
+}
+
+int CConfigStore::nameToCode(std::string_view text) const {
+    if (text.find("ms>") != std::string_view::npos) {
+        if (text.size() < 5)
+            return 0;
+        return leadingDecimal(text.substr(1, text.size() - 5));
+    }
+    // The first entry, in ascending index, that is the text itself or the text without its press or
+    // release suffix.
+    std::string_view bare;
+    if (endsWith(text, kDownSuffix))
+        bare = text.substr(0, text.size() - kDownSuffix.size());
+    else if (endsWith(text, kUpSuffix))
+        bare = text.substr(0, text.size() - kUpSuffix.size());
+    for (const auto& [index, name] : keyNames) {
+        if (name == text || (!bare.empty() && name == bare))
+            return inCatalogue(index) ? vkToCode[static_cast<std::size_t>(index)] : 0;
+    }
+    return 0;
+}

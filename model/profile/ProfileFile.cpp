@@ -1,0 +1,255 @@
+#include "model/profile/ProfileFile.h"
+
+#include "model/ConfigStore.h"
+#include "model/KeyboardVariant.h"
+#include "model/profile/ActionListXml.h"
+#include "model/profile/XmlDocument.h"
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+
+struct LibrarySection {
+    const char* name;
+    ActionList CConfigStore::*library;
+};
+
+// The libraries in file order.
+constexpr LibrarySection kLibrarySections[] = {
+    {"PredefinedCombo", &CConfigStore::predefinedCombos},
+    {"PredefinedMacro", &CConfigStore::predefinedMacros},
+    {"PredefinedEmu", &CConfigStore::predefinedEmulations},
+};
+
+// Everything a load replaces, read aside first so that a failed load changes nothing.
+struct ProfileContent {
+    std::array<ActionList, 3> libraries;
+    std::array<std::array<int, 3>, kKeySlots> lightArea{};
+    std::array<std::array<int, kTables>, kKeySlots> keyKind{};
+    std::array<std::array<int, kTables>, kKeySlots> keyCode{};
+    std::array<std::array<ActionList, kTables>, kKeySlots> keyActions;
+};
+
+void writeLibraries(XmlDocument& doc, const CConfigStore& store) {
+    for (const LibrarySection& section : kLibrarySections) {
+        doc.addElem(section.name);
+        doc.intoElem();
+        writeActionList(doc, store.*section.library);
+        doc.outOfElem();
+    }
+}
+
+void writeLights(XmlDocument& doc, const CConfigStore& store) {
+    doc.addElem("BackgroundLightSettings");
+    doc.intoElem();
+    for (int id = kFirstKey; id <= kLastKey; ++id) {
+        doc.addElem("AREA");
+        doc.setAttrib("ID", id);
+        doc.setAttrib("Red", store.lightArea[id][0]);
+        doc.setAttrib("Green", store.lightArea[id][1]);
+        doc.setAttrib("Blue", store.lightArea[id][2]);
+    }
+    doc.outOfElem();
+}
+
+void writeKeys(XmlDocument& doc, const CConfigStore& store) {
+    doc.addElem("CurrentSettings");
+    doc.intoElem();
+    for (int id = kFirstKey; id <= kLastKey; ++id) {
+        for (int level = 0; level < kTables; ++level) {
+            doc.addElem("KEY");
+            doc.setAttrib("ID", id);
+            doc.setAttrib("Level", level);
+            doc.setAttrib("Mode", store.keyKind[id][level]);
+            doc.setAttrib("HWCode", store.keyCode[id][level]);
+            doc.intoElem();
+            doc.addElem("ComboKey");
+            doc.intoElem();
+            writeActionList(doc, store.keyActions[id][level]);
+            doc.outOfElem();
+            doc.outOfElem();
+        }
+    }
+    doc.outOfElem();
+}
+
+bool isKeySlot(int id) {
+    return id >= kFirstKey && id <= kLastKey;
+}
+
+// A kind and code pair that a key can hold: kinds 0..8, and for the kinds that carry a code, one of
+// the keyboard's codes.
+bool isValidAssignment(int kind, int code) {
+    if (kind < 0 || kind >= kKindCount)
+        return false;
+    const bool carriesCode = kind == kKindSingle || kind >= kKindMultimedia;
+    return !carriesCode || (code >= 0 && code < kNoteCount);
+}
+
+void readLibraries(XmlDocument& doc, const CConfigStore& store, ProfileContent& content,
+                   ActionListReadState& state) {
+    for (std::size_t i = 0; i < std::size(kLibrarySections); ++i) {
+        ActionList& library = content.libraries[i];
+        library = store.*kLibrarySections[i].library;
+        library.clear();
+        if (!doc.findElem(kLibrarySections[i].name))
+            continue;
+        doc.intoElem();
+        readActionList(doc, library, state);
+        doc.outOfElem();
+    }
+}
+
+void readLights(XmlDocument& doc, ProfileContent& content, ActionListReadState& state) {
+    if (!doc.findElem("BackgroundLightSettings"))
+        return;
+    doc.intoElem();
+    while (doc.findElem("AREA")) {
+        const int id = doc.getAttribInt("ID");
+        if (!isKeySlot(id)) {
+            state.skip("AREA with ID " + std::to_string(id) + " (keys run 1..85)");
+            continue;
+        }
+        content.lightArea[id] = {doc.getAttribInt("Red"), doc.getAttribInt("Green"),
+                                 doc.getAttribInt("Blue")};
+    }
+    doc.outOfElem();
+}
+
+void readKeys(XmlDocument& doc, ProfileContent& content, ActionListReadState& state) {
+    if (!doc.findElem("CurrentSettings"))
+        return;
+    doc.intoElem();
+    while (doc.findElem("KEY")) {
+        const int id = doc.getAttribInt("ID");
+        const int level = doc.getAttribInt("Level");
+        const std::string where = "KEY with ID " + std::to_string(id) + " and Level " + std::to_string(level);
+        if (!isKeySlot(id) || level < 0 || level >= kTables) {
+            state.skip(where + " (keys run 1..85, levels 0..8)");
+            continue;
+        }
+        const int mode = doc.getAttribInt("Mode");
+        const int code = doc.getAttribInt("HWCode");
+        if (!isValidAssignment(mode, code)) {
+            state.skip(where + ": Mode " + std::to_string(mode) + " with HWCode " + std::to_string(code) +
+                       " (left not set)");
+        } else {
+            content.keyKind[id][level] = mode;
+            content.keyCode[id][level] = code;
+        }
+        ActionList& actions = content.keyActions[id][level];
+        doc.intoElem();
+        if (doc.findElem("ComboKey")) {
+            doc.intoElem();
+            readActionList(doc, actions, state);
+            doc.outOfElem();
+        }
+        doc.outOfElem();
+    }
+    doc.outOfElem();
+}
+
+void replaceStoreContent(CConfigStore& store, ProfileContent& content) {
+    for (std::size_t i = 0; i < std::size(kLibrarySections); ++i)
+        store.*kLibrarySections[i].library = std::move(content.libraries[i]);
+    store.lightArea = content.lightArea;
+    store.keyKind = content.keyKind;
+    store.keyCode = content.keyCode;
+    store.keyActions = std::move(content.keyActions);
+    store.clearPressCounts();
+}
+
+ProfileLoadReport readDocument(CConfigStore& store, XmlDocument& doc) {
+    ProfileLoadReport report;
+    const std::string rootName(KeyboardVariant::name(store.deviceVariant));
+    doc.resetPos();
+    if (!doc.findElem(rootName)) {
+        report.status = ProfileLoadReport::Status::WrongVariant;
+        doc.resetPos();
+        if (doc.findElem(""))
+            report.rootName = doc.getTagName();
+        return report;
+    }
+    auto content = std::make_unique<ProfileContent>();
+    for (int slot = 0; slot < kKeySlots; ++slot) {
+        for (int table = 0; table < kTables; ++table) {
+            content->keyActions[slot][table].SizeOfView = store.keyActions[slot][table].SizeOfView;
+        }
+    }
+    ActionListReadState state{kMaxGapItems, &report.skipped, kMaxSkippedReported};
+    doc.intoElem();
+    readLibraries(doc, store, *content, state);
+    readLights(doc, *content, state);
+    readKeys(doc, *content, state);
+    replaceStoreContent(store, *content);
+    report.status = ProfileLoadReport::Status::Loaded;
+    return report;
+}
+
+std::string temporaryPathBeside(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + ".saving-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+}
+
+void buildDocument(XmlDocument& doc, const CConfigStore& store) {
+    doc.setDoc(kDeclaration);
+    doc.addElem(std::string(KeyboardVariant::name(store.deviceVariant)));
+    doc.intoElem();
+    writeLibraries(doc, store);
+    writeLights(doc, store);
+    writeKeys(doc, store);
+    doc.outOfElem();
+}
+
+} // namespace
+
+std::string profileText(const CConfigStore& store) {
+    XmlDocument doc;
+    buildDocument(doc, store);
+    return doc.getDoc();
+}
+
+bool saveProfile(const CConfigStore& store, const std::string& path) {
+    XmlDocument doc;
+    buildDocument(doc, store);
+    const std::string temporary = temporaryPathBeside(path);
+    if (!doc.save(temporary)) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+ProfileLoadReport loadProfile(CConfigStore& store, const std::string& path) {
+    XmlDocument doc;
+    if (!doc.load(path)) {
+        ProfileLoadReport report;
+        report.status = std::filesystem::exists(path) && !std::filesystem::is_directory(path)
+                            ? ProfileLoadReport::Status::NotWellFormed
+                            : ProfileLoadReport::Status::Unreadable;
+        return report;
+    }
+    return readDocument(store, doc);
+}
+
+ProfileLoadReport loadProfileText(CConfigStore& store, const std::string& text) {
+    XmlDocument doc;
+    if (!doc.setDoc(text)) {
+        ProfileLoadReport report;
+        report.status = ProfileLoadReport::Status::NotWellFormed;
+        return report;
+    }
+    return readDocument(store, doc);
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, from Debian's packages. Quick when all is there.
+set -euo pipefail
+
+packages=(
+    g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
+    fonts-wqy-microhei xvfb xauth xdotool imagemagick x11-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+    echo "installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,290 @@
+// qelec-ctl: scripts the keyboard from the command line with the program's own core: factory
+// profiles, reading and writing whole configurations, checking profile files, press counters.
+#include "model/ConfigStore.h"
+#include "model/FactoryDefaults.h"
+#include "model/KeyboardVariant.h"
+#include "model/StartupChecks.h"
+#include "model/profile/ProfileFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage = R"(usage: qelec-ctl [--state PATH] COMMAND [ARGS]
+
+Scripts a QelEC keyboard through the same core the configuration program uses.
+
+commands:
+  defaults FILE [--variant N]  write the factory-default profile of the attached keyboard's
+                               variant, or of variant N, to FILE
+  read FILE                    read every key definition and light from the keyboard into FILE
+  write FILE                   load the profile FILE and write its keys and lights to the keyboard
+  check FILE [--variant N]     say whether FILE loads as a profile (for the attached keyboard, for
+                               variant N, or for the variant its root element names), and what
+                               it skipped or refused
+  counters                     print the keyboard's press counters, highest and lowest key
+
+variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
+options:
+  --state PATH   the virtual keyboard's state file (default: $QELEC_VKBD_STATE, or the user's
+                 data folder)
+  -h, --help     show this text
+exit codes: 0 done, 1 the command failed, 2 the command line is wrong
+)";
+
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
+
+struct CommandLine {
+    std::string command;
+    std::vector<std::string> arguments;
+    std::optional<std::string> statePath;
+    std::optional<int> variant;
+};
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
+    return kFailed;
+}
+
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "qelec-ctl: %s\nTry 'qelec-ctl --help'.\n", message.c_str());
+    return kUsageError;
+}
+
+std::optional<int> parseVariant(const std::string& text) {
+    if (text.size() != 1 || text[0] < '1' || text[0] > '4')
+        return std::nullopt;
+    return text[0] - '0';
+}
+
+// Returns an error message, or nothing when the command line was understood.
+std::optional<std::string> parseCommandLine(int argc, char** argv, CommandLine& line) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--state" || argument == "--variant") {
+            if (i + 1 >= argc)
+                return argument + " needs a value";
+            const std::string value = argv[++i];
+            if (argument == "--state") {
+                line.statePath = value;
+                continue;
+            }
+            line.variant = parseVariant(value);
+            if (!line.variant)
+                return "--variant takes 1, 2, 3 or 4, not '" + value + "'";
+        } else if (!argument.empty() && argument[0] == '-') {
+            return "unknown option '" + argument + "'";
+        } else if (line.command.empty()) {
+            line.command = argument;
+        } else {
+            line.arguments.push_back(argument);
+        }
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<CConfigStore> newStore(const CommandLine& line) {
+    auto store =
+        line.statePath ? std::make_unique<CConfigStore>(*line.statePath) : std::make_unique<CConfigStore>();
+    return store;
+}
+
+std::string variantText(int variant) {
+    return std::string(KeyboardVariant::name(variant)) + " (variant " + std::to_string(variant) + ")";
+}
+
+// Finds and opens the keyboard; on failure says why and returns false.
+bool connect(CConfigStore& store) {
+    store.deviceVariant = store.device.DetectDeviceType();
+    const StartupFailure failure = openKeyboard(store.device, store.deviceVariant);
+    if (failure != StartupFailure::None) {
+        std::fprintf(stderr, "qelec-ctl: %s\n", startupFailureMessage(failure, "en-US").c_str());
+        return false;
+    }
+    store.buildCatalogue();
+    store.resetToDefaults();
+    return true;
+}
+
+int runDefaults(const CommandLine& line) {
+    auto store = newStore(line);
+    if (line.variant) {
+        store->deviceVariant = *line.variant;
+        store->buildCatalogue();
+        store->resetToDefaults();
+    } else if (!connect(*store)) {
+        return fail("no keyboard to take the variant from; pass --variant N");
+    }
+    if (!saveProfile(*store, line.arguments[0]))
+        return fail("could not write '" + line.arguments[0] + "'");
+    std::printf("wrote the factory profile of %s to %s\n", variantText(store->deviceVariant).c_str(),
+                line.arguments[0].c_str());
+    return 0;
+}
+
+int runRead(const CommandLine& line) {
+    auto store = newStore(line);
+    if (!connect(*store))
+        return kFailed;
+    if (!store->readKeyDefinitions(nullptr))
+        return fail("reading the key definitions failed; nothing was written");
+    if (!store->readLights())
+        return fail("reading the lights failed; nothing was written");
+    if (!saveProfile(*store, line.arguments[0]))
+        return fail("could not write '" + line.arguments[0] + "'");
+    std::printf("read the keys and lights of %s into %s\n", variantText(store->deviceVariant).c_str(),
+                line.arguments[0].c_str());
+    return 0;
+}
+
+void printSkipped(const ProfileLoadReport& report) {
+    for (const std::string& entry : report.skipped)
+        std::printf("  skipped: %s\n", entry.c_str());
+    if (static_cast<int>(report.skipped.size()) >= kMaxSkippedReported)
+        std::printf("  (only the first %d are listed)\n", kMaxSkippedReported);
+}
+
+std::string loadFailure(const ProfileLoadReport& report, const std::string& path, int variant) {
+    switch (report.status) {
+    case ProfileLoadReport::Status::Unreadable:
+        return "cannot read '" + path + "'";
+    case ProfileLoadReport::Status::NotWellFormed:
+        return "'" + path + "' is not a well-formed XML document";
+    case ProfileLoadReport::Status::WrongVariant:
+        return "'" + path + "' is not a profile for " + variantText(variant) +
+               (report.rootName.empty() ? "" : " (its root element is '" + report.rootName + "')");
+    case ProfileLoadReport::Status::Loaded:
+        break;
+    }
+    return {};
+}
+
+int runWrite(const CommandLine& line) {
+    auto store = newStore(line);
+    if (!connect(*store))
+        return kFailed;
+    const ProfileLoadReport report = loadProfile(*store, line.arguments[0]);
+    if (!report.loaded())
+        return fail(loadFailure(report, line.arguments[0], store->deviceVariant) +
+                    "; the keyboard is unchanged");
+    printSkipped(report);
+    if (!store->writeKeyConfiguration(nullptr))
+        return fail("writing the keys failed");
+    if (!store->writeLights())
+        return fail("writing the lights failed");
+    std::printf("wrote the keys and lights of %s to %s\n", line.arguments[0].c_str(),
+                variantText(store->deviceVariant).c_str());
+    return 0;
+}
+
+// The variant whose root element the profile at path names, if any.
+std::optional<int> variantOfProfile(const CommandLine& line, const std::string& path) {
+    for (int variant = KeyboardVariant::kRgbBle; variant <= KeyboardVariant::kRgb; ++variant) {
+        auto store = newStore(line);
+        store->deviceVariant = variant;
+        store->buildCatalogue();
+        ProfileLoadReport report = loadProfile(*store, path);
+        if (report.status != ProfileLoadReport::Status::WrongVariant)
+            return variant;
+    }
+    return std::nullopt;
+}
+
+int runCheck(const CommandLine& line) {
+    const std::string& path = line.arguments[0];
+    auto store = newStore(line);
+    if (line.variant) {
+        store->deviceVariant = *line.variant;
+    } else if (int attached = store->device.DetectDeviceType(); attached != 0) {
+        store->deviceVariant = attached;
+    } else {
+        store->deviceVariant = variantOfProfile(line, path).value_or(KeyboardVariant::kRgb);
+    }
+    store->buildCatalogue();
+    store->resetToDefaults();
+    const ProfileLoadReport report = loadProfile(*store, path);
+    if (!report.loaded())
+        return fail(loadFailure(report, path, store->deviceVariant));
+    int assigned = 0;
+    for (int key = kFirstKey; key <= kLastKey; ++key) {
+        for (int table = 0; table < kTables; ++table)
+            assigned += store->keyKind[key][table] != kKindNotSet ? 1 : 0;
+    }
+    std::printf("%s loads as a profile for %s: %d of 765 key assignments set, libraries of %d combos, %d "
+                "macros, %d emulations\n",
+                path.c_str(), variantText(store->deviceVariant).c_str(), assigned,
+                store->predefinedCombos.count(), store->predefinedMacros.count(),
+                store->predefinedEmulations.count());
+    if (report.skipped.empty())
+        std::printf("  nothing skipped\n");
+    printSkipped(report);
+    return 0;
+}
+
+int runCounters(const CommandLine& line) {
+    auto store = newStore(line);
+    if (!connect(*store))
+        return kFailed;
+    if (!store->readPressCounters())
+        return fail("reading the press counters failed");
+    auto keyName = [&store](int slot) {
+        return store->codeToName(defaultKeyCode(store->deviceVariant, slot, 0));
+    };
+    for (int key = kFirstKey; key <= kLastKey; ++key)
+        std::printf("%2d %-14s %d\n", key, keyName(key).c_str(), store->pressCounts[key]);
+    auto describe = [&](const char* what, int slot) {
+        if (slot < 0)
+            std::printf("%s: none\n", what);
+        else
+            std::printf("%s: key %d (%s), %d presses\n", what, slot, keyName(slot).c_str(),
+                        store->pressCounts[slot]);
+    };
+    describe("highest", store->highestKey);
+    describe("lowest", store->lowestKey);
+    return 0;
+}
+
+struct Command {
+    const char* name;
+    std::size_t arguments;
+    int (*run)(const CommandLine&);
+};
+
+constexpr Command kCommands[] = {
+    {"defaults", 1, runDefaults}, {"read", 1, runRead},         {"write", 1, runWrite},
+    {"check", 1, runCheck},       {"counters", 0, runCounters},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+    CommandLine line;
+    if (const auto error = parseCommandLine(argc, argv, line))
+        return usageError(*error);
+    if (line.command.empty())
+        return usageError("no command given");
+    for (const Command& command : kCommands) {
+        if (line.command != command.name)
+            continue;
+        if (line.arguments.size() != command.arguments)
+            return usageError(std::string(command.name) + " takes " +
+                              (command.arguments == 0 ? "no arguments" : "one FILE"));
+        if (line.variant && line.command != "defaults" && line.command != "check")
+            return usageError("--variant goes with defaults and check");
+        return command.run(line);
+    }
+    return usageError("unknown command '" + line.command + "'");
+}
