@@ -59,6 +59,26 @@ struct SkinControl {
     const std::string& caption(const std::string& language) const;
 };
 
+// What an entry is, as its window's pictures draw it. The windows themselves go by id; the role tells
+// the picture library what to draw inside the entry's rectangle.
+enum class ControlRole : std::uint8_t {
+    None,   // unused entry
+    Label,  // text only; the window draws the caption
+    Button, // a command button (its caption is drawn by a label over it, or by the window)
+    Close,  // the small title-bar buttons
+    Minimise,
+    Help,
+    Key,      // a keycap; the picture carries its legend (the entry's caption)
+    Tab,      // a page tab
+    Radio,    // a radio choice
+    Check,    // a check box
+    Icon,     // a function icon; controlCode names the function (device key code)
+    Increase, // the up and down steppers of a value
+    Decrease,
+    Swatch, // a colour field or colour choice
+    Area,   // a framed area: list, text box, gauge or bar strip
+};
+
 // One row of a window's control table as the window's data file writes it. Texts are UTF-8; a null
 // text leaves that map entry out.
 struct ControlSpec {
@@ -78,6 +98,7 @@ struct ControlSpec {
     Rgb selectedTextColour = kDefaultTextColour;
     bool selected = false;
     bool visible = true;
+    ControlRole role = ControlRole::None;
 };
 
 // The control entry a spec row describes, with captions and tooltips under "zh-CN" and "en-US".

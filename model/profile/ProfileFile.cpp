@@ -234,11 +234,13 @@ bool saveProfile(const CConfigStore& store, const std::string& path) {
 
 ProfileLoadReport loadProfile(CConfigStore& store, const std::string& path) {
     XmlDocument doc;
+    ProfileLoadReport report;
     if (!doc.load(path)) {
-        ProfileLoadReport report;
-        report.status = std::filesystem::exists(path) && !std::filesystem::is_directory(path)
-                            ? ProfileLoadReport::Status::NotWellFormed
-                            : ProfileLoadReport::Status::Unreadable;
+        report.status = ProfileLoadReport::Status::Unreadable;
+        return report;
+    }
+    if (!doc.isWellFormed()) {
+        report.status = ProfileLoadReport::Status::NotWellFormed;
         return report;
     }
     return readDocument(store, doc);

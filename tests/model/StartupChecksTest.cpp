@@ -1,4 +1,6 @@
 #include "model/StartupChecks.h"
+#include "DeviceTestSupport.h"
+#include "device/CPelmHWI.h"
 
 #include <gtest/gtest.h>
 
@@ -90,4 +92,57 @@ TEST(ScaleFactor, StepsUpToTheNextHalfBetweenOneAndFive) {
     EXPECT_FLOAT_EQ(scaleFactorForScreenHeight(5400), 5.0F);
     EXPECT_NEAR(scaleFactorForScreenHeight(6000), 5.5556F, 1e-3);
     EXPECT_FLOAT_EQ(scaleFactorForScreenHeight(0), 1.0F);
+}
+
+namespace {
+
+class KeyboardAtStartUp : public ::testing::Test {
+protected:
+    StartupFailure startUp() {
+        CPelmHWI device(path);
+        int waits = 0;
+        const int variant = detectVariant(device, [&waits](int) { ++waits; });
+        return openKeyboard(device, variant);
+    }
+
+    TempDir dir;
+    std::string path = dir.file("keyboard.txt");
+};
+
+} // namespace
+
+TEST_F(KeyboardAtStartUp, EachDeviceSituationGetsItsMessage) {
+    EXPECT_EQ(startUp(), StartupFailure::NotConnected) << "no keyboard at all";
+
+    writeState(path, instantKeyboard(3));
+    EXPECT_EQ(startUp(), StartupFailure::None);
+
+    changeState(path, [](VirtualKeyboardState& state) { state.macMode = true; });
+    EXPECT_EQ(startUp(), StartupFailure::MacMode);
+    {
+        // The Mac check runs only when detection found nothing.
+        CPelmHWI device(path);
+        EXPECT_EQ(openKeyboard(device, 3), StartupFailure::NotConnected);
+    }
+
+    changeState(path, [](VirtualKeyboardState& state) {
+        state.macMode = false;
+        state.setFailure(Failure::Version, true);
+    });
+    EXPECT_EQ(startUp(), StartupFailure::Occupied);
+
+    changeState(path, [](VirtualKeyboardState& state) { state.plugged = false; });
+    EXPECT_EQ(startUp(), StartupFailure::NotConnected);
+
+    writeFile(path, "qelec-virtual-keyboard 1\nvariant 4\n"); // cut short
+    EXPECT_EQ(startUp(), StartupFailure::NotConnected);
+}
+
+TEST_F(KeyboardAtStartUp, AKeyboardHeldByAnotherProgramIsOccupied) {
+    writeState(path, instantKeyboard(4));
+    RunningTool holder({"--state", path, "hold", "--seconds", "30"});
+    ASSERT_FALSE(holder.readLine(5000).empty()) << "the holder says when it holds the keyboard";
+    EXPECT_EQ(startUp(), StartupFailure::Occupied);
+    holder.stop();
+    EXPECT_EQ(startUp(), StartupFailure::None);
 }

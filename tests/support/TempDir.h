@@ -2,27 +2,33 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// A fresh folder under $TMPDIR (or /tmp), removed with everything in it at the end.
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qelec-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern =
+            std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/qelec-test-XXXXXX";
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        if (mkdtemp(name.data()) == nullptr)
+            throw std::runtime_error("cannot make a temporary folder");
+        path_ = name.data();
     }
     ~TempDir() {
         std::error_code ignored;
-        if (!path_.empty())
-            std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path_, ignored);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
 
 private:
-    std::filesystem::path path_;
+    std::string path_;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/SkinControl.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// The two arrangements of the main window's command row: "S" for the variants without colour
+// lighting (2 and 3), where the backlight button and its label are absent and the buttons after them
+// sit one slot further left, and "RGB" for every other variant.
+enum class MainWindowLayout : std::uint8_t { RgbLayout, SLayout };
+
+constexpr MainWindowLayout mainWindowLayoutFor(int deviceVariant) {
+    return deviceVariant == 2 || deviceVariant == 3 ? MainWindowLayout::SLayout : MainWindowLayout::RgbLayout;
+}
+
+// The control table of the main window: the 17 command buttons, their 10 labels, the 3 layer and
+// 3 program labels and the 7 legend labels (entries 0 to 39), then the 85 keys, key index k at entry
+// 39 + k with id 99 + k, then 2 unused entries. In the S layout the backlight button (entry 9, id 94)
+// and its label (entry 23, id 74) are unused entries too.
+inline constexpr std::size_t kMainWindowControlCount = 127;
+inline constexpr std::size_t kMainWindowControlsInUseRgb = 125;
+inline constexpr std::size_t kMainWindowControlsInUseS = 123;
+inline constexpr int kMainWindowKeyEntryOffset = 39;
+
+// The whole table of one layout in table order.
+std::span<const ControlSpec> mainWindowControls(MainWindowLayout layout);
+
+// The marker colour of each function kind 0 to 8 (not set, single key, combination, macro,
+// emulation, multimedia, mouse, function, power). Kinds 0 and 1 never get a marker bar.
+inline constexpr std::size_t kMainWindowKindPaletteSize = 9;
+std::span<const Rgb> mainWindowKindPalette();

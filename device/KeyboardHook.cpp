@@ -1,0 +1,56 @@
+#include "KeyboardHook.h"
+
+#include "CPelmHWI.h"
+#include "DeviceMessages.h"
+
+KeyboardHook& KeyboardHook::processHook() {
+    static KeyboardHook hook;
+    return hook;
+}
+
+void KeyboardHook::install(WindowHandle window) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    window_ = std::move(window);
+}
+
+void KeyboardHook::uninstall() {
+    WindowHandle released;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        released = std::move(window_);
+        window_.reset();
+    }
+    // The window goes outside the lock, in case its end runs code of its own.
+}
+
+bool KeyboardHook::installed() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return window_ != nullptr;
+}
+
+void KeyboardHook::feed(int virtualKey, bool released, bool extended) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    postMessage(window_, DeviceMessages::WM_HOOK_KEY, hookKeyWParam(virtualKey, released),
+                hookKeyLParam(extended));
+}
+
+std::uintptr_t hookKeyWParam(int virtualKey, bool released) {
+    return (static_cast<std::uintptr_t>(virtualKey) & 0xFFU) |
+           (released ? DeviceMessages::kHookReleasedBit : 0UL);
+}
+
+std::intptr_t hookKeyLParam(bool extended) {
+    return extended ? DeviceMessages::kHookExtendedBit : 0L;
+}
+
+void InstallHook(const WindowHandle& window) {
+    KeyboardHook::processHook().install(window);
+}
+
+void UninstallHook() {
+    KeyboardHook::processHook().uninstall();
+}
+
+void feedHookKeyEvent(int virtualKey, bool released, bool extended) {
+    KeyboardHook::processHook().feed(virtualKey, released, extended);
+}

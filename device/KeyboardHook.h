@@ -1,0 +1,29 @@
+#pragma once
+
+#include "WindowHandle.h"
+
+#include <cstdint>
+#include <mutex>
+
+// Posts each key event fed to it to the window that installed it, as WM_HOOK_KEY. Any thread may
+// feed, install or uninstall; once uninstall returns, nothing more is posted. The window's post()
+// must not install or uninstall the hook.
+class KeyboardHook {
+public:
+    // The hook behind InstallHook, UninstallHook and feedHookKeyEvent.
+    static KeyboardHook& processHook();
+
+    void install(WindowHandle window);
+    void uninstall();
+    bool installed() const;
+    void feed(int virtualKey, bool released, bool extended);
+
+private:
+    mutable std::mutex mutex_;
+    WindowHandle window_;
+};
+
+// The wParam of a key event: the virtual-key code's low byte, bit 31 for a release.
+std::uintptr_t hookKeyWParam(int virtualKey, bool released);
+// The lParam of a key event: bit 24 for an extended key.
+std::intptr_t hookKeyLParam(bool extended);

@@ -1,0 +1,237 @@
+#include "VirtualKeyboardFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+constexpr const char* kStateFileName = "virtual-keyboard.txt";
+
+bool isSet(const char* value) {
+    return value != nullptr && value[0] != '\0';
+}
+
+std::string errnoText(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
+
+std::string folderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+const char* homeFromPasswordDatabase() {
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry != nullptr ? entry->pw_dir : nullptr;
+}
+
+bool writeAll(int fd, const std::string& text) {
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Best effort: a folder that cannot be synced still holds the renamed file.
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Reads at most limit + 1 bytes, so that a file over the limit is noticed without reading all of it.
+bool readAtMost(int fd, std::size_t sizeHint, std::size_t limit, std::string& text) {
+    text.assign(std::min(sizeHint, limit) + 1, '\0');
+    std::size_t got = 0;
+    while (true) {
+        if (got == text.size()) {
+            if (text.size() > limit)
+                break;
+            text.resize(std::min(text.size() * 2, limit + 1));
+        }
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    text.resize(got);
+    return true;
+}
+
+UpdateStatus updateStatusFor(LoadStatus status) {
+    switch (status) {
+    case LoadStatus::Ok:
+        return UpdateStatus::Done;
+    case LoadStatus::Missing:
+        return UpdateStatus::Missing;
+    case LoadStatus::Corrupt:
+        return UpdateStatus::Corrupt;
+    case LoadStatus::Unreadable:
+        return UpdateStatus::Unreadable;
+    }
+    return UpdateStatus::Unreadable;
+}
+} // namespace
+
+std::string resolveStatePath(const EnvironmentLookup& environment) {
+    if (const char* explicitPath = environment("QELEC_VKBD_STATE"); isSet(explicitPath))
+        return explicitPath;
+    const char* dataHome = environment("XDG_DATA_HOME");
+    if (isSet(dataHome) && dataHome[0] == '/')
+        return std::string(dataHome) + "/qelec/" + kStateFileName;
+    const char* home = environment("HOME");
+    return std::string(isSet(home) ? home : ".") + "/.local/share/qelec/" + kStateFileName;
+}
+
+std::string defaultStatePath() {
+    return resolveStatePath([](const char* name) -> const char* {
+        const char* value = std::getenv(name);
+        if (!isSet(value) && std::strcmp(name, "HOME") == 0)
+            return homeFromPasswordDatabase();
+        return value;
+    });
+}
+
+std::string missingStateMessage(const std::string& path) {
+    return "no virtual keyboard at " + path + "; create one with: qelec-vkbd create --variant 4";
+}
+
+VirtualKeyboardFile::VirtualKeyboardFile(std::string path) : path_(std::move(path)) {}
+
+StateText VirtualKeyboardFile::readText() const {
+    StateText result;
+    // Non-blocking, so that a FIFO put in the state's place cannot hang the reader.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        result.status = missing ? LoadStatus::Missing : LoadStatus::Unreadable;
+        result.message = missing ? missingStateMessage(path_) : errnoText("cannot read " + path_);
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.status = LoadStatus::Unreadable;
+        result.message = "cannot read " + path_ + ": not a regular file";
+        return result;
+    }
+    const auto sizeHint = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    const bool read = readAtMost(fd, sizeHint, kMaxFileBytes, result.text);
+    ::close(fd);
+    if (!read) {
+        result.status = LoadStatus::Unreadable;
+        result.message = errnoText("cannot read " + path_);
+    } else if (result.text.size() > kMaxFileBytes) {
+        result.status = LoadStatus::Corrupt;
+        result.message = "corrupt virtual keyboard state " + path_ + ": larger than " +
+                         std::to_string(kMaxFileBytes >> 20) + " MiB";
+        result.text.clear();
+    } else {
+        result.status = LoadStatus::Ok;
+    }
+    return result;
+}
+
+LoadResult loadResultFor(const StateText& text, const std::string& path) {
+    LoadResult result;
+    result.status = text.status;
+    result.message = text.message;
+    if (text.status != LoadStatus::Ok)
+        return result;
+    StateParseResult parsed = parseVirtualKeyboardState(text.text);
+    if (!parsed.ok()) {
+        result.status = LoadStatus::Corrupt;
+        result.errorLine = parsed.error.line;
+        result.message = "corrupt virtual keyboard state " + path + ": " + parsed.error.describe();
+        return result;
+    }
+    result.state = std::move(parsed.state);
+    return result;
+}
+
+LoadResult VirtualKeyboardFile::load() const {
+    return loadResultFor(readText(), path_);
+}
+
+bool VirtualKeyboardFile::save(const VirtualKeyboardState& state, std::string* error) const {
+    const std::string text = serialiseVirtualKeyboardState(state);
+    const std::string folder = folderOf(path_);
+    std::string temporary = folder + "/." + std::filesystem::path(path_).filename().string() + ".XXXXXX";
+    std::vector<char> name(temporary.begin(), temporary.end());
+    name.push_back('\0');
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        if (error != nullptr)
+            *error = errnoText("cannot write in " + folder);
+        return false;
+    }
+    temporary = name.data();
+    std::string failure;
+    if (!writeAll(fd, text) || ::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0)
+        failure = errnoText("cannot write " + temporary);
+    if (::close(fd) != 0 && failure.empty())
+        failure = errnoText("cannot write " + temporary);
+    if (failure.empty() && ::rename(temporary.c_str(), path_.c_str()) != 0)
+        failure = errnoText("cannot replace " + path_);
+    if (!failure.empty()) {
+        ::unlink(temporary.c_str());
+        if (error != nullptr)
+            *error = failure;
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+UpdateResult VirtualKeyboardFile::update(const std::function<bool(VirtualKeyboardState&)>& change) const {
+    FileLock lock = FileLock::acquire(updateLockPath());
+    if (!lock.held()) {
+        LoadResult current = load();
+        if (current.ok())
+            return {UpdateStatus::WriteFailed, lock.error()};
+        return {updateStatusFor(current.status), current.message};
+    }
+    LoadResult current = load();
+    if (!current.ok())
+        return {updateStatusFor(current.status), current.message};
+    if (!change(*current.state))
+        return {UpdateStatus::Declined, {}};
+    std::string error;
+    if (!save(*current.state, &error))
+        return {UpdateStatus::WriteFailed, error};
+    return {UpdateStatus::Done, {}};
+}
+
+UpdateResult VirtualKeyboardFile::create(const VirtualKeyboardState& state, bool overwrite) const {
+    std::error_code ignored;
+    std::filesystem::create_directories(folderOf(path_), ignored);
+    FileLock lock = FileLock::acquire(updateLockPath());
+    if (!lock.held())
+        return {UpdateStatus::WriteFailed, lock.error()};
+    struct stat info {};
+    if (!overwrite && ::lstat(path_.c_str(), &info) == 0)
+        return {UpdateStatus::Exists,
+                "a virtual keyboard already exists at " + path_ + "; add --force to replace it"};
+    std::string error;
+    if (!save(state, &error))
+        return {UpdateStatus::WriteFailed, error};
+    return {UpdateStatus::Done, {}};
+}

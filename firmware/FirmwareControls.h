@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/SkinControl.h"
+
+#include <cstddef>
+#include <span>
+
+// The control table of the firmware update dialog: 107 slots, of which slots 0..10 are in use
+// (five buttons, then six labels); slots 11..106 are unused default rows.
+inline constexpr std::size_t kFirmwareControlCount = 107;
+inline constexpr std::size_t kFirmwareControlsInUse = 11;
+
+// The whole table in slot order.
+std::span<const ControlSpec> firmwareControls();

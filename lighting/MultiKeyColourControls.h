@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/SkinControl.h"
+
+#include <cstddef>
+#include <span>
+
+// The control table of the multi-key colour selection: the close button, the set-colour button, the
+// title and the label on the set-colour button (entries 0 to 3; the title has the close button's id,
+// the label its button's), then the 85 keys, key index k at entry 3 + k with id 99 + k. The keys have
+// the captions and tooltips of the rapid-trigger dialog's keys and the rectangles of the backlight
+// dialog's.
+inline constexpr std::size_t kMultiKeyColourControlCount = 89;
+inline constexpr std::size_t kMultiKeyColourControlsInUse = 89;
+inline constexpr int kMultiKeyColourKeyEntryOffset = 3;
+
+// The whole table in table order.
+std::span<const ControlSpec> multiKeyColourControls();

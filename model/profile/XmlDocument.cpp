@@ -1,0 +1,462 @@
+#include "model/profile/XmlDocument.h"
+
+#include "model/profile/XmlEntities.h"
+#include "model/profile/XmlParser.h"
+#include "model/profile/XmlReport.h"
+#include "model/profile/XmlTag.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+// Attributes beyond this many are not cached but found by scanning the tag again.
+constexpr std::size_t kCachedAttribs = 32;
+
+bool isCSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Reads a decimal integer the way the profile stores numbers; saturates instead of overflowing.
+int parseDecimal(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isCSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value >= limit) {
+            value = limit;
+            break;
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+bool isLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+
+} // namespace
+
+void XmlDocument::setFlags(int flags) {
+    constexpr int guards = kReadingFile | kWritingFile;
+    flags_ = (flags & ~guards) | (flags_ & guards);
+}
+
+bool XmlDocument::setDoc(std::string_view text) {
+    try {
+        result_.clear();
+        if (text.size() > kMaxTextSize) {
+            clearDocument();
+            XmlReport(result_).add("file_error", {{"msg", "document too large"}});
+            return false;
+        }
+        doc_.assign(text);
+        return parse();
+    } catch (const std::exception&) {
+        clearDocument();
+        return false;
+    }
+}
+
+bool XmlDocument::parse() {
+    attribCache_.pos = 0;
+    dropCursor();
+    try {
+        XmlReport report(result_);
+        wellFormed_ = xml::parseDocument(doc_, index_, report);
+    } catch (const std::exception&) {
+        index_.clear();
+        wellFormed_ = false;
+    }
+    return wellFormed_;
+}
+
+void XmlDocument::clearDocument() {
+    attribCache_.pos = 0;
+    doc_.clear();
+    dropCursor();
+    index_.clear();
+    wellFormed_ = false;
+}
+
+void XmlDocument::resetPos() {
+    while (!path_.empty())
+        payOwedLength();
+    main_ = 0;
+}
+
+// Forgets the cursor without paying what its levels owe, for an index that is about to be rebuilt.
+void XmlDocument::dropCursor() {
+    path_.clear();
+    main_ = 0;
+}
+
+// Leaves the innermost level: its element gets its true length, and the levels above still owe it.
+void XmlDocument::payOwedLength() {
+    const PathLevel level = path_.back();
+    path_.pop_back();
+    XmlElement& element = index_.at(level.pos);
+    element.length = static_cast<std::uint32_t>(element.length + level.owedLength);
+    if (!path_.empty())
+        path_.back().owedLength += level.owedLength;
+}
+
+std::uint32_t XmlDocument::parentEnd() const {
+    return static_cast<std::uint32_t>(index_.at(path_.back().pos).end() + path_.back().owedLength);
+}
+
+bool XmlDocument::intoElem() {
+    if (main_ == 0)
+        return false;
+    try {
+        const bool followed = (!path_.empty() && path_.back().followedByElements) || index_.at(main_).next != 0;
+        path_.push_back({main_, 0, followed});
+    } catch (const std::exception&) {
+        return false;
+    }
+    main_ = 0;
+    return true;
+}
+
+bool XmlDocument::outOfElem() {
+    if (path_.empty())
+        return false;
+    main_ = path_.back().pos;
+    payOwedLength();
+    return true;
+}
+
+std::string_view XmlDocument::startTag(std::uint32_t pos) const {
+    const XmlElement& element = index_.at(pos);
+    return std::string_view(doc_.data() + element.start, element.tagLength);
+}
+
+bool XmlDocument::nameIs(std::uint32_t pos, std::string_view name) const {
+    const std::string_view tag = startTag(pos);
+    return tag.size() > name.size() + 1 && xml::sameBytes(tag.data() + 1, name.data(), name.size()) &&
+           xml::nameLength(tag, 1) == name.size();
+}
+
+bool XmlDocument::findElem(std::string_view name) {
+    std::uint32_t pos = main_ != 0 ? index_.at(main_).next : index_.at(parentPos()).firstChild;
+    for (; pos != 0; pos = index_.at(pos).next) {
+        if (name.empty() || nameIs(pos, name)) {
+            main_ = pos;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string XmlDocument::getTagName() const {
+    try {
+        if (main_ == 0)
+            return {};
+        const std::string_view tag = startTag(main_);
+        return std::string(tag.substr(1, xml::nameLength(tag, 1)));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+std::string_view XmlDocument::rawAttrib(std::string_view name) const {
+    if (main_ == 0)
+        return {};
+    const std::string_view tag = startTag(main_);
+    const xml::AttribSpan span = lookupAttrib(tag, name);
+    if (!span.found)
+        return {};
+    return tag.substr(span.valueBegin, span.valueEnd - span.valueBegin);
+}
+
+xml::AttribSpan XmlDocument::lookupAttrib(std::string_view tag, std::string_view name) const {
+    try {
+        if (attribCache_.pos != main_)
+            fillAttribCache(tag);
+    } catch (const std::exception&) {
+        attribCache_.pos = 0;
+        return xml::findAttrib(tag, name);
+    }
+    for (const xml::AttribSpan& span : attribCache_.spans) {
+        if (xml::isAttribNamed(tag, span, name)) {
+            xml::AttribSpan found = span;
+            found.found = true;
+            return found;
+        }
+    }
+    return attribCache_.complete ? xml::AttribSpan{} : xml::findAttrib(tag, name);
+}
+
+void XmlDocument::fillAttribCache(std::string_view tag) const {
+    attribCache_.pos = 0;
+    attribCache_.spans.clear();
+    attribCache_.spans.reserve(kCachedAttribs);
+    attribCache_.complete = true;
+    std::size_t i = xml::attribsBegin(tag);
+    xml::AttribSpan span;
+    while (xml::nextAttrib(tag, i, span)) {
+        if (attribCache_.spans.size() == kCachedAttribs) {
+            attribCache_.complete = false;
+            break;
+        }
+        attribCache_.spans.push_back(span);
+    }
+    attribCache_.pos = main_;
+}
+
+std::string XmlDocument::getAttrib(std::string_view name) const {
+    try {
+        return unescape(rawAttrib(name));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+int XmlDocument::getAttribInt(std::string_view name) const {
+    const std::string_view raw = rawAttrib(name);
+    if (raw.find('&') == std::string_view::npos)
+        return parseDecimal(raw);
+    try {
+        return parseDecimal(unescape(raw));
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+bool XmlDocument::addElem(std::string_view name) {
+    if (!xml::isValidName(name))
+        return false;
+    try {
+        if (parentPos() != 0 && index_.at(parentPos()).isEmpty())
+            return insertFirstChildOfEmpty(name);
+        return insertElement(name);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// Puts the new element on a line of its own: a line break goes before it unless it starts a line,
+// and after it unless a line break already follows.
+bool XmlDocument::insertElement(std::string_view name) {
+    const std::uint32_t parentAt = parentPos();
+    const XmlElement& parent = index_.at(parentAt);
+    std::uint32_t at = 0;
+    if (main_ != 0)
+        at = index_.at(main_).end();
+    else if (parent.lastChild != 0)
+        at = index_.at(parent.lastChild).end();
+    else if (parentAt == 0)
+        at = static_cast<std::uint32_t>(doc_.size());
+    else
+        at = parentEnd() - parent.endTagLength;
+    const bool breakBefore = at > 0 && doc_[at - 1] != '\n';
+    const bool breakAfter = at >= doc_.size() || !isLineBreak(doc_[at]);
+    std::string& text = scratch_;
+    text.clear();
+    if (breakBefore)
+        text += kLineBreak;
+    text += '<';
+    text += name;
+    text += "/>";
+    if (breakAfter)
+        text += kLineBreak;
+    prepareEdit(text.size());
+    splice(at, 0, text, false);
+    XmlElement element{};
+    element.start = at + (breakBefore ? static_cast<std::uint32_t>(kLineBreak.size()) : 0);
+    element.tagLength = element.length = static_cast<std::uint32_t>(name.size() + 3);
+    element.state = XmlElement::kEmpty;
+    const std::uint32_t pos = index_.append(element);
+    if (main_ != 0)
+        index_.linkAfter(main_, pos);
+    else
+        index_.linkLastChild(parentAt, pos);
+    main_ = pos;
+    return true;
+}
+
+// "<P a="1"/>" becomes "<P a="1">", line break, the child, line break, "</P>".
+bool XmlDocument::insertFirstChildOfEmpty(std::string_view name) {
+    const std::uint32_t parentAt = parentPos();
+    const std::string_view parentTag = startTag(parentAt);
+    const std::string_view parentName = parentTag.substr(1, xml::nameLength(parentTag, 1));
+    const auto endTagLength = static_cast<std::uint32_t>(parentName.size() + 3);
+    std::string& text = scratch_;
+    text.clear();
+    text += '>';
+    text += kLineBreak;
+    text += '<';
+    text += name;
+    text += "/>";
+    text += kLineBreak;
+    text += "</";
+    text += parentName;
+    text += '>';
+    prepareEdit(text.size());
+    const std::uint32_t slash = index_.at(parentAt).tagEnd() - 2;
+    splice(slash, 2, text, false);
+    XmlElement& parent = index_.at(parentAt);
+    parent.tagLength -= 1;
+    parent.state &= ~XmlElement::kEmpty;
+    parent.endTagLength = endTagLength;
+    XmlElement element{};
+    element.start = slash + 1 + static_cast<std::uint32_t>(kLineBreak.size());
+    element.tagLength = element.length = static_cast<std::uint32_t>(name.size() + 3);
+    element.state = XmlElement::kEmpty;
+    const std::uint32_t pos = index_.append(element);
+    index_.linkLastChild(parentAt, pos);
+    main_ = pos;
+    return true;
+}
+
+bool XmlDocument::setAttrib(std::string_view name, std::string_view value) {
+    if (main_ == 0 || !xml::isValidName(name))
+        return false;
+    try {
+        if (!xml::needsEscape(value, xml::EscapeMode::Attribute))
+            return replaceAttrib(name, value);
+        std::string escaped;
+        xml::appendEscaped(escaped, value, xml::EscapeMode::Attribute);
+        return replaceAttrib(name, escaped);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool XmlDocument::setAttrib(std::string_view name, int value) {
+    char digits[16];
+    const auto converted = std::to_chars(digits, digits + sizeof digits, value);
+    return setAttrib(name, std::string_view(digits, static_cast<std::size_t>(converted.ptr - digits)));
+}
+
+bool XmlDocument::replaceAttrib(std::string_view name, std::string_view escapedValue) {
+    const std::string_view tag = startTag(main_);
+    const xml::AttribSpan span = lookupAttrib(tag, name);
+    const std::uint32_t tagStart = index_.at(main_).start;
+    std::uint32_t at = 0;
+    std::uint32_t oldLength = 0;
+    std::string& text = scratch_;
+    text.clear();
+    if (span.found && span.quoted && span.valueEnd < tag.size()) {
+        at = tagStart + static_cast<std::uint32_t>(span.valueBegin);
+        oldLength = static_cast<std::uint32_t>(span.valueEnd - span.valueBegin);
+        text = escapedValue;
+    } else {
+        if (span.found) {
+            at = tagStart + static_cast<std::uint32_t>(span.begin);
+            oldLength = static_cast<std::uint32_t>(span.end - span.begin);
+        } else {
+            const std::size_t insertPoint = xml::attribInsertPoint(tag);
+            at = tagStart + static_cast<std::uint32_t>(insertPoint);
+            // After a dangling "name=" the new attribute would read as its value: close it first.
+            if (tag[insertPoint - 1] == '=')
+                text += "\"\"";
+            text += ' ';
+        }
+        text += name;
+        text += "=\"";
+        text += escapedValue;
+        text += '"';
+    }
+    prepareEdit(text.size() > oldLength ? text.size() - oldLength : 0);
+    // An appended attribute moves none of the others, so the cache of the tag stays right once the
+    // new attribute is added to it; the capacity for it was taken when the cache was filled.
+    const bool cacheStaysValid = !span.found && text[0] == ' ' && attribCache_.pos == main_ &&
+                                 attribCache_.complete &&
+                                 attribCache_.spans.size() < attribCache_.spans.capacity();
+    splice(at, oldLength, text, true);
+    XmlElement& element = index_.at(main_);
+    element.tagLength = static_cast<std::uint32_t>(element.tagLength + text.size() - oldLength);
+    if (cacheStaysValid) {
+        xml::AttribSpan appended;
+        appended.quoted = true;
+        appended.begin = at - tagStart + 1;
+        appended.nameLength = name.size();
+        appended.valueBegin = appended.begin + name.size() + 2;
+        appended.valueEnd = appended.valueBegin + escapedValue.size();
+        appended.end = appended.valueEnd + 1;
+        attribCache_.spans.push_back(appended);
+        attribCache_.pos = main_;
+    }
+    return true;
+}
+
+// Makes sure the edit that follows cannot fail half way: text capacity and an index slot are taken
+// first, so that an allocation failure leaves the document as it was.
+void XmlDocument::prepareEdit(std::size_t growth) {
+    if (doc_.size() + growth > kMaxTextSize)
+        throw std::length_error("document too large");
+    if (doc_.size() + growth > doc_.capacity())
+        doc_.reserve(std::max(doc_.size() + growth, 2 * doc_.capacity()));
+    index_.reserveOne();
+}
+
+// Replaces text inside the current element's start tag (insideCurrent) or else among the parent's
+// children, and moves what follows. The elements of the cursor's path grow or shrink by the same
+// amount; that is owed at the innermost level, and their later siblings, when there are any, move now.
+void XmlDocument::splice(std::uint32_t at, std::uint32_t oldLength, std::string_view replacement,
+                         bool insideCurrent) {
+    attribCache_.pos = 0;
+    doc_.replace(at, oldLength, replacement);
+    const std::int64_t delta =
+        static_cast<std::int64_t>(replacement.size()) - static_cast<std::int64_t>(oldLength);
+    const std::uint32_t editEnd = at + oldLength;
+    if (insideCurrent) {
+        index_.shiftChildrenFrom(main_, editEnd, delta);
+        XmlElement& current = index_.at(main_);
+        current.length = static_cast<std::uint32_t>(current.length + delta);
+        index_.shiftFollowingSiblings(main_, delta);
+    } else {
+        index_.shiftChildrenFrom(parentPos(), editEnd, delta);
+    }
+    if (path_.empty())
+        return;
+    path_.back().owedLength += delta;
+    if (path_.back().followedByElements) {
+        for (const PathLevel& level : path_)
+            index_.shiftFollowingSiblings(level.pos, delta);
+    }
+}
+
+std::string XmlDocument::escapeAttrib(std::string_view text) {
+    try {
+        std::string out;
+        xml::appendEscaped(out, text, xml::EscapeMode::Attribute);
+        return out;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+std::string XmlDocument::escapeText(std::string_view text) {
+    try {
+        std::string out;
+        xml::appendEscaped(out, text, xml::EscapeMode::Text);
+        return out;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+std::string XmlDocument::unescape(std::string_view text) {
+    try {
+        std::string out;
+        if (text.find('&') == std::string_view::npos)
+            out = text;
+        else
+            xml::appendUnescaped(out, text);
+        return out;
+    } catch (const std::exception&) {
+        return {};
+    }
+}

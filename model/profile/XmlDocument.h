@@ -1,0 +1,145 @@
+#pragma once
+
+#include "model/profile/XmlIndex.h"
+#include "model/profile/XmlTag.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An XML document held as UTF-8 text together with an index of its elements, read and edited through
+// a cursor: a parent element and a current element among its children (position 0 is the document
+// level, or no current element). Edits splice the text in place and shift the index; nothing is parsed
+// again. Files are read and written in UTF-8, UTF-16 and the 8-bit encodings that the C library
+// converts, and every load, save and parse is reported in a result text. Nothing throws: failures
+// return false, or empty text.
+class XmlDocument {
+public:
+    // Flag: the file read started with a UTF-16 little-endian byte-order mark.
+    static constexpr int kUtf16LeMark = 0x01;
+    // Flag: the file read started with a UTF-8 byte-order mark; a save in UTF-8 writes it back.
+    static constexpr int kUtf8Mark = 0x04;
+    // Flag: a file is being read; no load or save starts meanwhile.
+    static constexpr int kReadingFile = 0x10;
+    // Flag: a file is being written; no load or save starts meanwhile.
+    static constexpr int kWritingFile = 0x20;
+    // Flag: save appends to the file ("ab") instead of replacing it.
+    static constexpr int kAppendFile = 0x40;
+    // Flag: the file read started with a UTF-16 big-endian byte-order mark.
+    static constexpr int kUtf16BeMark = 0x80;
+    // Largest document text held, in bytes; longer texts and files are refused.
+    static constexpr std::size_t kMaxTextSize = 0x7FFFFFFF;
+
+    // An empty document, cursor at the top level.
+    XmlDocument() = default;
+    XmlDocument(const XmlDocument&) = delete;
+    XmlDocument& operator=(const XmlDocument&) = delete;
+    XmlDocument(XmlDocument&&) noexcept = default;
+    XmlDocument& operator=(XmlDocument&&) noexcept = default;
+    ~XmlDocument() = default;
+
+    // Replaces the text and parses it; true when it is well-formed. The cursor goes to the top level.
+    bool setDoc(std::string_view text);
+    // The document text, UTF-8.
+    const std::string& getDoc() const { return doc_; }
+    // The report of the last load, save or parse: entries like <lone_end_tag tagname="a" offset="9"/>,
+    // offsets counted in bytes of the document text. No entry is added once it exceeds 999 characters.
+    const std::string& getResult() const { return result_; }
+    // Whether the last parse found the text well-formed.
+    bool isWellFormed() const { return wellFormed_; }
+    // The document flags (k... constants above).
+    int getFlags() const { return flags_; }
+    // Sets the document flags; the reading and writing guards are kept as they are.
+    void setFlags(int flags);
+
+    // Adds an empty element after the current one, or as the last child of the parent when there is
+    // no current element, on a line of its own; it becomes current. False for an invalid name.
+    bool addElem(std::string_view name);
+    // Makes the current element the parent, with no current element; false when there is none.
+    bool intoElem();
+    // Makes the parent the current element and its parent the parent; false at the top level.
+    bool outOfElem();
+    // Makes current the next element after the current one (or the first child of the parent) whose
+    // name is name, or of any name when name is empty. Never wraps; on failure the cursor stays.
+    bool findElem(std::string_view name = {});
+    // Sets an attribute of the current element, escaping the value; false without a current element
+    // or for an invalid name.
+    bool setAttrib(std::string_view name, std::string_view value);
+    // Sets an attribute of the current element to the decimal form of value.
+    bool setAttrib(std::string_view name, int value);
+    // The unescaped value of an attribute of the current element, or "" when either is absent.
+    std::string getAttrib(std::string_view name) const;
+    // The attribute read as a decimal integer: optional leading white space and sign, then the digits
+    // up to the first other character; 0 without digits. Values past the int range saturate to
+    // INT_MAX or INT_MIN.
+    int getAttribInt(std::string_view name) const;
+    // The name of the current element, or "" when there is none.
+    std::string getTagName() const;
+    // Moves the cursor to the top level, with no current element.
+    void resetPos();
+
+    // Reads a file, converting it to UTF-8, and parses it; false (and an empty document) when the
+    // file cannot be read. A document that is not well-formed still loads.
+    bool load(const std::string& path);
+    // Writes the document in the encoding its XML declaration names (UTF-8 when none); false when the
+    // file cannot be opened or fully written.
+    bool save(const std::string& path);
+
+    // Text with " & ' < > replaced by their entity references, for an attribute value.
+    static std::string escapeAttrib(std::string_view text);
+    // Text with & < > replaced by their entity references, for text content.
+    static std::string escapeText(std::string_view text);
+    // Text with entity and character references replaced by their characters; references that are
+    // unknown or name no valid character are kept as they are.
+    static std::string unescape(std::string_view text);
+
+private:
+    bool parse();
+    void clearDocument();
+    std::string_view startTag(std::uint32_t pos) const;
+    std::string_view rawAttrib(std::string_view name) const;
+    xml::AttribSpan lookupAttrib(std::string_view tag, std::string_view name) const;
+    void fillAttribCache(std::string_view tag) const;
+    bool nameIs(std::uint32_t pos, std::string_view name) const;
+    bool insertElement(std::string_view name);
+    bool insertFirstChildOfEmpty(std::string_view name);
+    bool replaceAttrib(std::string_view name, std::string_view escapedValue);
+    void prepareEdit(std::size_t growth);
+    std::uint32_t parentPos() const { return path_.empty() ? 0 : path_.back().pos; }
+    std::uint32_t parentEnd() const;
+    void payOwedLength();
+    void dropCursor();
+    void splice(std::uint32_t at, std::uint32_t oldLength, std::string_view replacement, bool insideCurrent);
+    bool readDocumentFile(const std::string& path);
+    bool writeDocumentFile(const std::string& path);
+
+    std::string doc_;
+    std::string result_;
+    std::string scratch_; // reused for the text of an attribute edit
+    XmlIndex index_;
+    // One level of the cursor's path: an element that holds the cursor. Edits inside it change its
+    // length; rather than walk every level for every edit, each level keeps the change still owed to
+    // its element and to every level above it, and pays it when the cursor leaves the level.
+    struct PathLevel {
+        std::uint32_t pos;
+        std::int64_t owedLength;
+        bool followedByElements; // it or a level above it has later siblings, which edits must move
+    };
+    // The cursor: the parent's ancestors and the parent itself, outermost first (empty at the top
+    // level), and the current element (0 for none).
+    std::vector<PathLevel> path_;
+    std::uint32_t main_ = 0;
+    int flags_ = 0;
+    bool wellFormed_ = false;
+
+    // The attribute spans of one element, so that reading its attributes one after another scans the
+    // tag once. Reads fill it, so even reading is not for concurrent use; every edit empties it.
+    struct AttribCache {
+        std::uint32_t pos = 0;
+        bool complete = false;
+        std::vector<xml::AttribSpan> spans;
+    };
+    mutable AttribCache attribCache_;
+};

@@ -1,0 +1,224 @@
+#include "model/profile/XmlTag.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace xml {
+namespace {
+
+constexpr std::size_t kDeclarationSearchLimit = 1024;
+
+// Character classes, looked up by byte: scanning tags is the hot path of reading and editing.
+constexpr unsigned char kSpaceClass = 0x01;   // XML white space
+constexpr unsigned char kNameEndClass = 0x02; // ends a name: white space / > < = " '
+constexpr unsigned char kInvalidClass = 0x04; // not allowed in a name given to add or set
+
+constexpr std::array<unsigned char, 256> makeCharClasses() {
+    std::array<unsigned char, 256> classes{};
+    for (const char c : {' ', '\t', '\n', '\r'})
+        classes[static_cast<unsigned char>(c)] |= kSpaceClass | kNameEndClass;
+    for (const char c : {'/', '>', '<', '=', '"', '\''})
+        classes[static_cast<unsigned char>(c)] |= kNameEndClass;
+    for (std::size_t c = 0; c < 0x20; ++c)
+        classes[c] |= kInvalidClass;
+    classes[0x7F] |= kInvalidClass;
+    for (const char c : {'&', ' ', '/', '>', '<', '=', '"', '\''})
+        classes[static_cast<unsigned char>(c)] |= kInvalidClass;
+    return classes;
+}
+
+constexpr std::array<unsigned char, 256> kCharClasses = makeCharClasses();
+
+bool hasClass(char c, unsigned char charClass) {
+    return (kCharClasses[static_cast<unsigned char>(c)] & charClass) != 0;
+}
+
+// Element and attribute names end alike, and at every quote: the parser takes any quote in a tag to
+// open a quoted stretch, and the attribute scan must agree with it.
+bool endsName(char c) {
+    return hasClass(c, kNameEndClass);
+}
+
+std::size_t skipSpace(std::string_view text, std::size_t i) {
+    while (i < text.size() && hasClass(text[i], kSpaceClass))
+        ++i;
+    return i;
+}
+
+// tag.find(c, from), without a library call for the short values that attributes mostly hold.
+std::size_t findChar(std::string_view tag, char c, std::size_t from) {
+    const std::size_t near = std::min(tag.size(), from + 16);
+    for (std::size_t i = from; i < near; ++i) {
+        if (tag[i] == c)
+            return i;
+    }
+    return tag.find(c, near);
+}
+
+// Reads the value after '=' at tag[i]; fills the value fields of span and returns the index after
+// it. A value never takes in the "/>" or ">" that closes the tag, even when its quote is not closed,
+// so that replacing it cannot break the tag; an unquoted value ends at a quote.
+std::size_t readValue(std::string_view tag, std::size_t i, AttribSpan& span) {
+    std::size_t limit = !tag.empty() && tag.back() == '>' ? tag.size() - 1 : tag.size();
+    if (limit > 0 && tag[limit - 1] == '/')
+        --limit;
+    if (i < limit && (tag[i] == '"' || tag[i] == '\'')) {
+        const std::size_t close = findChar(tag.substr(0, limit), tag[i], i + 1);
+        span.quoted = true;
+        span.valueBegin = i + 1;
+        span.valueEnd = close == std::string_view::npos ? limit : close;
+        return close == std::string_view::npos ? limit : close + 1;
+    }
+    span.quoted = false;
+    span.valueBegin = std::min(i, limit);
+    while (i < limit && !isSpace(tag[i]) && tag[i] != '"' && tag[i] != '\'')
+        ++i;
+    span.valueEnd = std::max(span.valueBegin, std::min(i, limit));
+    return span.valueEnd;
+}
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::size_t findIgnoringCase(std::string_view text, std::string_view word, std::size_t from = 0) {
+    if (word.size() > text.size())
+        return std::string_view::npos;
+    for (std::size_t i = from; i + word.size() <= text.size(); ++i) {
+        if (std::equal(word.begin(), word.end(), text.begin() + static_cast<std::ptrdiff_t>(i),
+                       [](char a, char b) { return lowerAscii(a) == lowerAscii(b); }))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// Skips a character that belongs to no attribute. A stray quote opens a quoted stretch, as it does
+// when the parser looks for the end of the tag; both must agree where quotes are, or an edit could
+// leave a quote unmatched.
+std::size_t skipStray(std::string_view tag, std::size_t i) {
+    if (tag[i] != '"' && tag[i] != '\'')
+        return i + 1;
+    const std::size_t close = findChar(tag, tag[i], i + 1);
+    return close == std::string_view::npos ? tag.size() : close + 1;
+}
+
+} // namespace
+
+bool isNameStart(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || byte >= 0x80;
+}
+
+bool isValidName(std::string_view name) {
+    if (name.empty() || !isNameStart(name[0]))
+        return false;
+    for (const char c : name) {
+        if (hasClass(c, kInvalidClass))
+            return false;
+    }
+    return true;
+}
+
+std::size_t nameLength(std::string_view text, std::size_t from) {
+    std::size_t i = from;
+    while (i < text.size() && !endsName(text[i]))
+        ++i;
+    return i - from;
+}
+
+std::size_t attribsBegin(std::string_view tag) {
+    return 1 + nameLength(tag, 1);
+}
+
+bool nextAttrib(std::string_view tag, std::size_t& i, AttribSpan& span) {
+    while (true) {
+        i = skipSpace(tag, i);
+        if (i >= tag.size() || tag[i] == '>')
+            return false;
+        span = AttribSpan{};
+        span.begin = i;
+        while (i < tag.size() && !endsName(tag[i]))
+            ++i;
+        if (i == span.begin) {
+            i = skipStray(tag, i);
+            continue;
+        }
+        span.nameLength = i - span.begin;
+        span.end = i;
+        const std::size_t afterName = skipSpace(tag, i);
+        if (afterName < tag.size() && tag[afterName] == '=') {
+            i = readValue(tag, skipSpace(tag, afterName + 1), span);
+            span.end = i;
+        }
+        return true;
+    }
+}
+
+bool isAttribNamed(std::string_view tag, const AttribSpan& span, std::string_view name) {
+    return span.nameLength == name.size() &&
+           sameBytes(tag.data() + span.begin, name.data(), name.size());
+}
+
+AttribSpan findAttrib(std::string_view tag, std::string_view name) {
+    std::size_t i = attribsBegin(tag);
+    AttribSpan span;
+    while (nextAttrib(tag, i, span)) {
+        if (isAttribNamed(tag, span, name)) {
+            span.found = true;
+            return span;
+        }
+    }
+    return {};
+}
+
+std::size_t attribInsertPoint(std::string_view tag) {
+    std::size_t close = tag.size() - 1; // the '>'
+    if (close > 0 && tag[close - 1] == '/')
+        --close;
+    while (close > 1 && isSpace(tag[close - 1]))
+        --close;
+    return close;
+}
+
+std::string_view declaredEncoding(std::string_view text) {
+    const std::string_view head = text.substr(0, kDeclarationSearchLimit);
+    if (head.substr(0, 5) != "<?xml" || head.size() < 6 || !isSpace(head[5]))
+        return {};
+    const std::size_t close = head.find("?>");
+    if (close == std::string_view::npos)
+        return {};
+    const std::string_view declaration = head.substr(0, close + 2);
+    const AttribSpan span = findAttrib(declaration, "encoding");
+    if (!span.found || !span.quoted)
+        return {};
+    return declaration.substr(span.valueBegin, span.valueEnd - span.valueBegin);
+}
+
+std::string_view metaCharset(std::string_view head) {
+    std::size_t meta = findIgnoringCase(head, "<meta");
+    while (meta != std::string_view::npos) {
+        const std::size_t close = head.find('>', meta);
+        const std::string_view tag =
+            head.substr(meta, close == std::string_view::npos ? head.size() : close - meta);
+        const std::size_t charset = findIgnoringCase(tag, "charset");
+        if (charset != std::string_view::npos) {
+            std::size_t i = skipSpace(tag, charset + 7);
+            if (i < tag.size() && tag[i] == '=') {
+                i = skipSpace(tag, i + 1);
+                if (i < tag.size() && (tag[i] == '"' || tag[i] == '\''))
+                    ++i;
+                std::size_t end = i;
+                while (end < tag.size() && !isSpace(tag[end]) && tag[end] != '"' && tag[end] != '\'' &&
+                       tag[end] != ';' && tag[end] != '/')
+                    ++end;
+                if (end > i)
+                    return tag.substr(i, end - i);
+            }
+        }
+        meta = findIgnoringCase(head, "<meta", meta + 5);
+    }
+    return {};
+}
+
+} // namespace xml

@@ -1,0 +1,135 @@
+#include "DeviceTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+EnvironmentLookup environmentOf(std::map<std::string, std::string> values) {
+    return [values = std::move(values)](const char* name) -> const char* {
+        const auto it = values.find(name);
+        return it == values.end() ? nullptr : it->second.c_str();
+    };
+}
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+TEST(VirtualKeyboardFile, StatePathFollowsTheEnvironment) {
+    EXPECT_EQ(resolveStatePath(environmentOf({{"QELEC_VKBD_STATE", "/a/kb.txt"}, {"XDG_DATA_HOME", "/x"}})),
+              "/a/kb.txt");
+    EXPECT_EQ(resolveStatePath(environmentOf({{"XDG_DATA_HOME", "/x"}, {"HOME", "/h"}})),
+              "/x/qelec/virtual-keyboard.txt");
+    EXPECT_EQ(
+        resolveStatePath(environmentOf({{"QELEC_VKBD_STATE", ""}, {"XDG_DATA_HOME", "rel"}, {"HOME", "/h"}})),
+        "/h/.local/share/qelec/virtual-keyboard.txt");
+}
+
+TEST(VirtualKeyboardFile, LoadTellsMissingCorruptAndUnreadableApart) {
+    TempDir dir;
+    const VirtualKeyboardFile file(dir.file("kb.txt"));
+    EXPECT_EQ(file.load().status, LoadStatus::Missing);
+    EXPECT_NE(file.load().message.find("create one with: qelec-vkbd create --variant 4"), std::string::npos);
+
+    writeFile(file.path(), "qelec-virtual-keyboard 1\nvariant 4\nbogus\n");
+    const LoadResult corrupt = file.load();
+    EXPECT_EQ(corrupt.status, LoadStatus::Corrupt);
+    EXPECT_EQ(corrupt.errorLine, 3);
+    EXPECT_NE(corrupt.message.find("line 3: unknown keyword 'bogus'"), std::string::npos) << corrupt.message;
+
+    std::filesystem::resize_file(file.path(), VirtualKeyboardFile::kMaxFileBytes + 1);
+    EXPECT_EQ(file.load().status, LoadStatus::Corrupt);
+
+    std::filesystem::remove(file.path());
+    std::filesystem::create_directory(file.path());
+    EXPECT_EQ(file.load().status, LoadStatus::Unreadable);
+    EXPECT_EQ(VirtualKeyboardFile(dir.file("kb.txt/inside")).load().status, LoadStatus::Missing);
+}
+
+TEST(VirtualKeyboardFile, CreateMakesTheFolderAndRefusesToReplaceWithoutOverwrite) {
+    TempDir dir;
+    const VirtualKeyboardFile file(dir.file("deep/er/kb.txt"));
+    ASSERT_TRUE(file.create(factoryState(3), false).ok());
+    const UpdateResult again = file.create(factoryState(4), false);
+    EXPECT_EQ(again.status, UpdateStatus::Exists);
+    EXPECT_EQ(readState(file.path()).variant, 3);
+    EXPECT_TRUE(file.create(factoryState(4), true).ok());
+    EXPECT_EQ(readState(file.path()).variant, 4);
+    // Only the state and its lock file are left; no temporary file survives a save.
+    EXPECT_EQ(filesIn(dir.file("deep/er")), (std::vector<std::string>{"kb.txt", "kb.txt.lock"}));
+}
+
+TEST(VirtualKeyboardFile, DeclinedOrImpossibleUpdatesLeaveTheFileAlone) {
+    TempDir dir;
+    const VirtualKeyboardFile file(dir.file("kb.txt"));
+    EXPECT_EQ(file.update([](VirtualKeyboardState&) { return true; }).status, UpdateStatus::Missing);
+    writeState(file.path(), factoryState(4));
+    const std::string before = readFile(file.path());
+    EXPECT_EQ(file.update([](VirtualKeyboardState& state) {
+                      state.plugged = false;
+                      return false;
+                  })
+                  .status,
+              UpdateStatus::Declined);
+    EXPECT_EQ(readFile(file.path()), before);
+}
+
+// Without the update lock, read-modify-write cycles of several processes lose updates.
+TEST(VirtualKeyboardFile, UpdatesFromManyProcessesAreNeverLost) {
+    TempDir dir;
+    const std::string path = dir.file("kb.txt");
+    writeState(path, factoryState(4));
+    constexpr int kProcesses = 4;
+    constexpr int kUpdates = 40;
+    std::vector<int> pids;
+    for (int p = 0; p < kProcesses; ++p) {
+        const int pid = ::fork();
+        if (pid == 0) {
+            const VirtualKeyboardFile file(path);
+            for (int i = 0; i < kUpdates; ++i) {
+                file.update([](VirtualKeyboardState& state) {
+                    ++state.counts[0];
+                    return true;
+                });
+            }
+            ::_exit(0);
+        }
+        pids.push_back(pid);
+    }
+    for (int pid : pids)
+        ::waitpid(pid, nullptr, 0);
+    EXPECT_EQ(readState(path).count(1), kProcesses * kUpdates);
+}
+
+// Readers never see a half-written state while another process keeps saving.
+TEST(VirtualKeyboardFile, ReadersSeeWholeStatesDuringSaves) {
+    TempDir dir;
+    const std::string path = dir.file("kb.txt");
+    VirtualKeyboardState big = factoryState(4);
+    big.keys.set(0, 1, std::vector<int>(20000, 123456));
+    writeState(path, big);
+    const int writer = ::fork();
+    if (writer == 0) {
+        const VirtualKeyboardFile file(path);
+        for (int i = 0; i < 60; ++i)
+            file.save(i % 2 == 0 ? factoryState(4) : big, nullptr);
+        ::_exit(0);
+    }
+    int whole = 0;
+    int status = 0;
+    while (::waitpid(writer, &status, WNOHANG) == 0) {
+        const LoadResult load = VirtualKeyboardFile(path).load();
+        ASSERT_TRUE(load.ok()) << load.message;
+        ++whole;
+    }
+    EXPECT_GT(whole, 0);
+}

@@ -1,0 +1,260 @@
+#include "model/profile/ProfileFile.h"
+#include "model/ConfigStore.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+int occurrences(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
+ActionList listOf(std::initializer_list<const char*> items, int sizeOfView) {
+    ActionList list(sizeOfView);
+    for (const char* item : items)
+        list.setOrAppend(ActionList::kAppend, item);
+    return list;
+}
+
+class ProfileFile : public ::testing::Test {
+protected:
+    std::unique_ptr<CConfigStore> freshStore(int variant = 4) const {
+        auto store = std::make_unique<CConfigStore>(dir.file("no-keyboard.txt"));
+        store->deviceVariant = variant;
+        store->buildCatalogue();
+        store->resetToDefaults();
+        return store;
+    }
+
+    // A store with something in every part a profile holds.
+    std::unique_ptr<CConfigStore> filledStore() const {
+        auto store = freshStore();
+        ActionList macro = listOf({"A Down", "<50 ms>", "A UP"}, 9);
+        macro.Cycles = 3;
+        macro.PlayMode = 2;
+        ActionList::addToLibrary(store->predefinedMacros, macro);
+        ActionList::addToLibrary(store->predefinedCombos, listOf({"LCTRL", "C"}, 6));
+        ActionList emulation = listOf({"H", "I", "\"quoted\" & <odd>"}, 9);
+        emulation.IsAutoInterval = true;
+        emulation.Delay = 120;
+        ActionList::addToLibrary(store->predefinedEmulations, emulation);
+        store->predefinedEmulations.setOrAppend(0, "名字");
+        for (int key = kFirstKey; key <= kLastKey; ++key)
+            store->lightArea[key] = {key, 255 - key, key * 2 % 256};
+        store->keyKind[34][4] = kKindMacro;
+        store->keyCode[34][4] = 0;
+        store->keyActions[34][4] = macro;
+        store->keyKind[10][8] = kKindCombo;
+        store->keyActions[10][8] = listOf({"LALT", "TAB"}, 6);
+        store->keyKind[5][0] = kKindMouse;
+        store->keyCode[5][0] = 199;
+        return store;
+    }
+
+    TempDir dir;
+};
+
+void expectSameContent(const CConfigStore& a, const CConfigStore& b) {
+    EXPECT_EQ(profileText(a), profileText(b));
+    EXPECT_EQ(a.lightArea, b.lightArea);
+    EXPECT_EQ(a.keyKind, b.keyKind);
+    EXPECT_EQ(a.keyCode, b.keyCode);
+}
+
+} // namespace
+
+TEST_F(ProfileFile, AFreshStoreIsWrittenLineByLine) {
+    auto store = freshStore();
+    const std::string path = dir.file("fresh.pro");
+    ASSERT_TRUE(saveProfile(*store, path));
+    const std::string text = readFile(path);
+
+    EXPECT_EQ(
+        text.rfind(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<QelEC(RGB)>\r\n<PredefinedCombo>\r\n"
+            "<List SizeOfView=\"6\" ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"1\" IsAutoInterval=\"0\" "
+            "Delay=\"30\" PlayMode=\"0\"/>\r\n</PredefinedCombo>\r\n<PredefinedMacro>\r\n",
+            0),
+        0U);
+    EXPECT_EQ(occurrences(text, "<AREA "), 85);
+    EXPECT_EQ(occurrences(text, "<KEY "), 765);
+    EXPECT_EQ(occurrences(text, "<x "), 0);
+    EXPECT_EQ(occurrences(text, "\n"), occurrences(text, "\r\n")) << "every line ends with CR LF";
+    EXPECT_EQ(occurrences(text, "\r\n "), 0) << "no indentation";
+    EXPECT_NE(text.find("<BackgroundLightSettings>\r\n<AREA ID=\"1\" Red=\"0\" Green=\"0\" Blue=\"0\"/>\r\n"),
+              std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"1\">\r\n<ComboKey>\r\n<List SizeOfView=\"0\" "
+            "ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"1\" IsAutoInterval=\"0\" Delay=\"30\" "
+            "PlayMode=\"0\"/>\r\n</ComboKey>\r\n</KEY>\r\n<KEY ID=\"1\" Level=\"1\""),
+        std::string::npos);
+    EXPECT_NE(text.find("<KEY ID=\"85\" Level=\"8\""), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 15), "</QelEC(RGB)>\r\n");
+}
+
+TEST_F(ProfileFile, TheRootNamesTheVariant) {
+    EXPECT_NE(profileText(*freshStore(1)).find("\r\n<QelEC(RGB)Ble>\r\n"), std::string::npos);
+    EXPECT_NE(profileText(*freshStore(2)).find("\r\n<QelEC(S)Ble>\r\n"), std::string::npos);
+    EXPECT_NE(profileText(*freshStore(3)).find("\r\n<QelEC(S)>\r\n"), std::string::npos);
+    EXPECT_NE(profileText(*freshStore(0)).find("\r\n<QelEC(RGB)Ble>\r\n"), std::string::npos);
+}
+
+TEST_F(ProfileFile, SavingAndLoadingReproducesEverything) {
+    auto original = filledStore();
+    const std::string path = dir.file("filled.pro");
+    ASSERT_TRUE(saveProfile(*original, path));
+
+    auto loaded = freshStore();
+    loaded->pressCounts[3] = 17;
+    loaded->highestKey = 3;
+    const ProfileLoadReport report = loadProfile(*loaded, path);
+    ASSERT_TRUE(report.loaded());
+    EXPECT_TRUE(report.skipped.empty());
+    expectSameContent(*original, *loaded);
+
+    const ActionList& macro = loaded->keyActions[34][4];
+    EXPECT_EQ(macro.items(), (std::vector<std::string>{"A Down", "<50 ms>", "A UP"}));
+    EXPECT_EQ(macro.Cycles, 3);
+    EXPECT_EQ(macro.PlayMode, 2);
+    EXPECT_EQ(macro.ViewStartAt, original->keyActions[34][4].ViewStartAt);
+    EXPECT_EQ(macro.CursorPos, original->keyActions[34][4].CursorPos);
+    EXPECT_EQ(loaded->predefinedEmulations.items()[0], "名字");
+    EXPECT_EQ(loaded->predefinedEmulations.child(0).items()[2], "\"quoted\" & <odd>");
+    EXPECT_TRUE(loaded->predefinedEmulations.child(0).IsAutoInterval);
+    EXPECT_EQ(loaded->keyCode[5][0], 199);
+    EXPECT_EQ(loaded->pressCounts[3], kNoPressCount) << "loading clears the press counters";
+    EXPECT_EQ(loaded->highestKey, -1);
+}
+
+TEST_F(ProfileFile, AFailedLoadChangesNothing) {
+    auto store = filledStore();
+    store->pressCounts[7] = 42;
+    const std::string before = profileText(*store);
+
+    const std::string otherVariant = dir.file("s.pro");
+    ASSERT_TRUE(saveProfile(*freshStore(3), otherVariant));
+    const std::string broken = dir.file("broken.pro");
+    writeFile(broken, "<?xml version=\"1.0\"?>\r\n<QelEC(RGB)>\r\n<PredefinedCombo>\r\n");
+    const std::string notXml = dir.file("garbage.pro");
+    constexpr char kGarbage[] = "\x00\x01\x02 not a profile";
+    writeFile(notXml, std::string(kGarbage, sizeof kGarbage - 1));
+
+    const ProfileLoadReport wrong = loadProfile(*store, otherVariant);
+    EXPECT_EQ(wrong.status, ProfileLoadReport::Status::WrongVariant);
+    EXPECT_EQ(wrong.rootName, "QelEC(S)");
+    EXPECT_EQ(loadProfile(*store, broken).status, ProfileLoadReport::Status::NotWellFormed);
+    EXPECT_FALSE(loadProfile(*store, notXml).loaded());
+    EXPECT_EQ(loadProfile(*store, dir.file("missing.pro")).status, ProfileLoadReport::Status::Unreadable);
+    EXPECT_FALSE(loadProfile(*store, dir.path()).loaded()) << "a folder is no profile";
+
+    EXPECT_EQ(profileText(*store), before);
+    EXPECT_EQ(store->pressCounts[7], 42);
+}
+
+TEST_F(ProfileFile, AFailedSaveLeavesTheOldFileAndNoLitter) {
+    auto store = filledStore();
+    const std::string path = dir.file("keep.pro");
+    writeFile(path, "the user's old profile");
+    EXPECT_FALSE(saveProfile(*store, dir.file("no-such-folder/new.pro")));
+
+    std::filesystem::create_directory(dir.file("a-folder"));
+    EXPECT_FALSE(saveProfile(*store, dir.file("a-folder")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("a-folder")));
+
+    ASSERT_TRUE(saveProfile(*store, path));
+    EXPECT_EQ(readFile(path), profileText(*store)) << "a successful save replaces the old file whole";
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 2) << "no temporary file is left behind";
+}
+
+TEST_F(ProfileFile, EntriesOutOfRangeAreSkippedAndReported) {
+    auto store = freshStore();
+    const std::string text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<QelEC(RGB)>\r\n"
+        "<PredefinedCombo><List SizeOfView=\"6\"><x ID=\"5\" t1=\"sixth\"/>"
+        "<x ID=\"99999\" t1=\"far\"/><x ID=\"-1\" t1=\"negative\"/></List></PredefinedCombo>"
+        "<BackgroundLightSettings><AREA ID=\"0\" Red=\"1\"/><AREA ID=\"86\" Red=\"1\"/>"
+        "<AREA ID=\"2\" Red=\"9\" Green=\"8\"/></BackgroundLightSettings>"
+        "<CurrentSettings><KEY ID=\"3\" Level=\"9\" Mode=\"1\" HWCode=\"4\"/>"
+        "<KEY ID=\"-4\" Level=\"0\" Mode=\"1\" HWCode=\"4\"/>"
+        "<KEY ID=\"3\" Level=\"2\" Mode=\"12\" HWCode=\"4\"/>"
+        "<KEY ID=\"4\" Level=\"1\" Mode=\"1\" HWCode=\"100000\"/>"
+        "<KEY ID=\"5\" Level=\"1\" Mode=\"5\" HWCode=\"110\"><ComboKey><List Cycles=\"2\">"
+        "<x ID=\"0\" t1=\"A\"/></List></ComboKey></KEY>"
+        "</CurrentSettings></QelEC(RGB)>\r\n";
+    const ProfileLoadReport report = loadProfileText(*store, text);
+    ASSERT_TRUE(report.loaded());
+    EXPECT_EQ(report.skipped.size(), 8U);
+
+    const ActionList& combos = store->predefinedCombos;
+    ASSERT_EQ(combos.count(), 6) << "an item with ID 5 alone loads as six items, the first five empty";
+    EXPECT_EQ(combos.items()[0], "");
+    EXPECT_EQ(combos.items()[5], "sixth");
+    EXPECT_TRUE(store->predefinedMacros.empty()) << "a missing section loads empty";
+
+    EXPECT_EQ(store->lightArea[2], (std::array<int, 3>{9, 8, 0})) << "an absent attribute reads as 0";
+    EXPECT_EQ(store->lightArea[1], (std::array<int, 3>{0, 0, 0})) << "an entry the file lacks is 0";
+    EXPECT_EQ(store->keyKind[3][2], kKindNotSet);
+    EXPECT_EQ(store->keyKind[4][1], kKindNotSet);
+    EXPECT_EQ(store->keyKind[5][1], kKindMultimedia);
+    EXPECT_EQ(store->keyCode[5][1], 110);
+    EXPECT_EQ(store->keyActions[5][1].Cycles, 2);
+    EXPECT_EQ(store->keyActions[5][1].Delay, 0) << "absent list attributes read as 0";
+    EXPECT_EQ(store->keyKind[1][0], kKindNotSet) << "keys the file lacks are not set";
+}
+
+TEST_F(ProfileFile, HostileNestingAndGapsAreBounded) {
+    std::string deep = "<?xml version=\"1.0\"?>\r\n<QelEC(RGB)><PredefinedMacro>";
+    for (int level = 0; level < 200; ++level)
+        deep += "<List><x ID=\"0\" t1=\"deeper\">";
+    for (int level = 0; level < 200; ++level)
+        deep += "</x></List>";
+    // Every list asks for the largest gap allowed; together they would make millions of empty items.
+    deep += "</PredefinedMacro><CurrentSettings>";
+    for (int key = kFirstKey; key <= kLastKey; ++key) {
+        deep += "<KEY ID=\"" + std::to_string(key) +
+                "\" Level=\"0\" Mode=\"3\" HWCode=\"0\"><ComboKey><List>"
+                "<x ID=\"" +
+                std::to_string(kMaxListItems - 1) + "\" t1=\"end\"/></List></ComboKey></KEY>";
+    }
+    deep += "</CurrentSettings></QelEC(RGB)>";
+
+    auto store = freshStore();
+    const ProfileLoadReport report = loadProfileText(*store, deep);
+    ASSERT_TRUE(report.loaded());
+    EXPECT_FALSE(report.skipped.empty());
+
+    int depth = 0;
+    for (ActionList list = store->predefinedMacros; !list.empty(); list = list.child(0))
+        ++depth;
+    EXPECT_EQ(depth, kMaxListDepth);
+
+    long long items = 0;
+    for (int key = kFirstKey; key <= kLastKey; ++key)
+        items += store->keyActions[key][0].count();
+    EXPECT_LE(items, kMaxGapItems + kLastKey);
+    EXPECT_EQ(store->keyActions[1][0].count(), kMaxListItems);
+}

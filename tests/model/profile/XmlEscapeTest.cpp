@@ -1,0 +1,62 @@
+// Escaping on set and unescaping on get: predefined, numeric and HTML named references.
+#include "model/profile/XmlDocument.h"
+#include "model/profile/XmlEncoding.h"
+
+#include <gtest/gtest.h>
+
+TEST(XmlEscape, AttributeValuesEscapeAllFiveTextOnlyThree) {
+    EXPECT_EQ(XmlDocument::escapeAttrib("a\"b&c'd<e>f"), "a&quot;b&amp;c&apos;d&lt;e&gt;f");
+    EXPECT_EQ(XmlDocument::escapeText("a\"b&c'd<e>f"), "a\"b&amp;c'd&lt;e&gt;f");
+    EXPECT_EQ(XmlDocument::escapeAttrib("plain Grüße"), "plain Grüße");
+}
+
+TEST(XmlEscape, EscapeThenUnescapeGivesTheTextBack) {
+    for (const char* text : {"", "&", "&amp;", "<a href=\"x\">'it'</a>", "&#65;", "100% & more;"})
+        EXPECT_EQ(XmlDocument::unescape(XmlDocument::escapeAttrib(text)), text) << text;
+}
+
+TEST(XmlUnescape, PredefinedAndNumericReferences) {
+    EXPECT_EQ(XmlDocument::unescape("&lt;&gt;&amp;&quot;&apos;"), "<>&\"'");
+    EXPECT_EQ(XmlDocument::unescape("&#65;&#x42;&#X43;&#0068;"), "ABCD");
+    EXPECT_EQ(XmlDocument::unescape("&#233;&#x20AC;&#x1D11E;"), "é€\xF0\x9D\x84\x9E");
+    EXPECT_EQ(XmlDocument::unescape("&#x10FFFF;"), "\xF4\x8F\xBF\xBF");
+}
+
+TEST(XmlUnescape, ReferencesToNoValidCharacterAreKeptAsTheyAre) {
+    for (const char* text :
+         {"&#0;", "&#xD800;", "&#xDFFF;", "&#x110000;", "&#1114112;", "&#99999999999999999999;",
+          "&#xFFFFFFFFFFFFFFFFFFFF;", "&#;", "&#x;", "&#12a;", "&#-5;", "&#65", "&#x41 ;"})
+        EXPECT_EQ(XmlDocument::unescape(text), text) << text;
+    const std::string huge = "&#" + std::string(100000, '9') + ";";
+    EXPECT_EQ(XmlDocument::unescape(huge), huge);
+}
+
+TEST(XmlUnescape, HtmlNamedEntities) {
+    struct Case {
+        const char* reference;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"&nbsp;", "\xC2\xA0"}, {"&copy;", "©"},     {"&reg;", "®"},   {"&trade;", "™"},  {"&mdash;", "—"},
+        {"&ndash;", "–"},       {"&hellip;", "…"},   {"&euro;", "€"},  {"&lsquo;", "‘"},  {"&rsquo;", "’"},
+        {"&ldquo;", "“"},       {"&rdquo;", "”"},    {"&bull;", "•"},  {"&iexcl;", "¡"},  {"&yuml;", "ÿ"},
+        {"&Agrave;", "À"},      {"&agrave;", "à"},   {"&szlig;", "ß"}, {"&frac12;", "½"}, {"&sup2;", "²"},
+        {"&AElig;", "Æ"},       {"&thetasym;", "ϑ"}, {"&Omega;", "Ω"}, {"&omega;", "ω"},  {"&there4;", "∴"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(XmlDocument::unescape(c.reference), c.text) << c.reference;
+}
+
+TEST(XmlUnescape, UnknownOrUnterminatedNamesAreKept) {
+    for (const char* text :
+         {"&nosuch;", "&Copy;", "&copy", "& copy;", "&;", "&verylongentityname;", "a&b", "&"})
+        EXPECT_EQ(XmlDocument::unescape(text), text) << text;
+    EXPECT_EQ(XmlDocument::unescape("&&amp;&"), "&&&");
+}
+
+TEST(XmlUnescape, OutputIsValidUtf8ForAnyReference) {
+    std::string text;
+    for (int value = 0; value < 0x11000; value += 7)
+        text += "&#" + std::to_string(value) + ";&#x" + std::to_string(value * 16 + 13) + ";";
+    EXPECT_TRUE(xml::isValidUtf8(XmlDocument::unescape(text)));
+}

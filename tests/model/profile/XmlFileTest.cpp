@@ -1,0 +1,246 @@
+// Loading and saving files: each encoding from a data file, the reports, and file failures.
+#include "XmlTestSupport.h"
+
+#include "model/profile/XmlDocument.h"
+#include "model/profile/XmlEncoding.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using xmltest::contains;
+using xmltest::dataPath;
+using xmltest::readBytes;
+
+namespace {
+
+// The t1 attribute of the first element inside the root.
+std::string itemText(XmlDocument& doc) {
+    doc.resetPos();
+    doc.findElem();
+    doc.intoElem();
+    doc.findElem();
+    return doc.getAttrib("t1");
+}
+
+class XmlFile : public testing::Test {
+protected:
+    xmltest::TempDir temp;
+};
+
+} // namespace
+
+TEST_F(XmlFile, Utf8WithoutMarkLoadsAsItIs) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("utf8.xml")));
+    EXPECT_EQ(doc.getDoc(), readBytes(dataPath("utf8.xml")));
+    EXPECT_EQ(doc.getResult(), "<read encoding=\"UTF-8\" length=\"83\"/>");
+    EXPECT_EQ(doc.getFlags(), 0);
+    EXPECT_EQ(itemText(doc), "Grüße €");
+}
+
+TEST_F(XmlFile, Utf8MarkIsDroppedFromTheTextAndWrittenBack) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("utf8-bom.xml")));
+    EXPECT_EQ(doc.getDoc(), readBytes(dataPath("utf8-bom.xml")).substr(3));
+    EXPECT_EQ(doc.getFlags(), XmlDocument::kUtf8Mark);
+    ASSERT_TRUE(doc.save(temp.file("out.xml")));
+    EXPECT_EQ(readBytes(temp.file("out.xml")), readBytes(dataPath("utf8-bom.xml")));
+}
+
+TEST_F(XmlFile, ProfileIsSavedWithoutMarkAndLoadsBackUnchanged) {
+    XmlDocument doc;
+    doc.setDoc(xmltest::kDeclaration);
+    doc.addElem("QelEC(S)");
+    doc.intoElem();
+    doc.addElem("AREA");
+    doc.setAttrib("ID", 1);
+    doc.setAttrib("t1", "Grüße \"€\"");
+    ASSERT_TRUE(doc.save(temp.file("p.pro")));
+    const std::string bytes = readBytes(temp.file("p.pro"));
+    EXPECT_EQ(bytes.substr(0, 5), "<?xml");
+    EXPECT_EQ(bytes, doc.getDoc());
+    EXPECT_EQ(doc.getResult(), "<write encoding=\"UTF-8\" length=\"" + std::to_string(bytes.size()) + "\"/>");
+    XmlDocument loaded;
+    ASSERT_TRUE(loaded.load(temp.file("p.pro")));
+    EXPECT_TRUE(loaded.isWellFormed());
+    EXPECT_EQ(loaded.getDoc(), doc.getDoc());
+    EXPECT_EQ(itemText(loaded), "Grüße \"€\"");
+}
+
+TEST_F(XmlFile, Utf16LittleEndianWithMark) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("utf16le-bom.xml")));
+    EXPECT_EQ(doc.getFlags(), XmlDocument::kUtf16LeMark);
+    EXPECT_TRUE(contains(doc.getResult(), "<converted_from encoding=\"UTF-16LE\""));
+    EXPECT_FALSE(contains(doc.getResult(), "endian_swap"));
+    EXPECT_EQ(itemText(doc), "Grüße € 𝄞");
+    ASSERT_TRUE(doc.save(temp.file("out.xml")));
+    EXPECT_EQ(readBytes(temp.file("out.xml")), readBytes(dataPath("utf16le-bom.xml")));
+}
+
+TEST_F(XmlFile, Utf16BigEndianIsByteSwapped) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("utf16be-bom.xml")));
+    EXPECT_EQ(doc.getFlags(), XmlDocument::kUtf16BeMark);
+    EXPECT_TRUE(contains(doc.getResult(), "<endian_swap "));
+    EXPECT_EQ(itemText(doc), "Grüße € 𝄞");
+    ASSERT_TRUE(doc.save(temp.file("out.xml")));
+    EXPECT_EQ(readBytes(temp.file("out.xml")), readBytes(dataPath("utf16be-bom.xml")));
+}
+
+TEST_F(XmlFile, Utf16WithoutMarkIsRecognisedByItsZeroBytes) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("utf16le-nobom.xml")));
+    EXPECT_EQ(doc.getFlags(), 0);
+    EXPECT_EQ(itemText(doc), "Grüße €");
+    ASSERT_TRUE(doc.save(temp.file("out.xml")));
+    XmlDocument again;
+    ASSERT_TRUE(again.load(temp.file("out.xml")));
+    EXPECT_EQ(again.getDoc(), doc.getDoc());
+}
+
+TEST_F(XmlFile, DamagedUtf16) {
+    XmlDocument odd;
+    ASSERT_TRUE(odd.load(dataPath("utf16le-odd-length.xml")));
+    EXPECT_TRUE(contains(odd.getResult(), "<truncation_error encoding=\"UTF-16LE\""));
+    EXPECT_EQ(itemText(odd), "Grüße €");
+    XmlDocument lone;
+    ASSERT_TRUE(lone.load(dataPath("utf16le-lone-surrogate.xml")));
+    EXPECT_TRUE(contains(lone.getResult(), "<conversion_loss encoding=\"UTF-16LE\" count=\"1\"/>"));
+    lone.findElem();
+    EXPECT_EQ(lone.getAttrib("t1"), "a\xEF\xBF\xBD");
+}
+
+TEST_F(XmlFile, DeclaredGbkIsConvertedBothWays) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("gbk.xml")));
+    EXPECT_TRUE(contains(doc.getResult(), "<converted_from encoding=\"GBK\""));
+    EXPECT_EQ(itemText(doc), "取消");
+    ASSERT_TRUE(doc.save(temp.file("out.xml")));
+    EXPECT_TRUE(contains(doc.getResult(), "<converted_to encoding=\"GBK\""));
+    EXPECT_EQ(readBytes(temp.file("out.xml")), readBytes(dataPath("gbk.xml")));
+}
+
+TEST_F(XmlFile, GbkCutInsideACharacterReportsTruncation) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("gbk-truncated.xml")));
+    EXPECT_TRUE(contains(doc.getResult(), "<truncation_error encoding=\"GBK\" offset=\"74\"/>"));
+    EXPECT_EQ(itemText(doc), "取消");
+}
+
+TEST_F(XmlFile, DeclaredLatin1LosesWhatItCannotHoldOnSave) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("latin1.xml")));
+    EXPECT_EQ(itemText(doc), "Grüße");
+    ASSERT_TRUE(doc.save(temp.file("same.xml")));
+    EXPECT_EQ(readBytes(temp.file("same.xml")), readBytes(dataPath("latin1.xml")));
+    doc.setAttrib("t1", "5 €");
+    ASSERT_TRUE(doc.save(temp.file("lossy.xml")));
+    EXPECT_TRUE(contains(doc.getResult(), "<conversion_loss encoding=\"ISO-8859-1\" count=\"1\"/>"));
+    EXPECT_TRUE(contains(readBytes(temp.file("lossy.xml")), "t1=\"5 ?\""));
+}
+
+TEST_F(XmlFile, OtherNamedEncodings) {
+    struct Case {
+        const char* file;
+        const char* text;
+    };
+    for (const Case& c : {Case{"windows1252.xml", "“€”"}, Case{"cp65001.xml", "Grüße €"}}) {
+        XmlDocument doc;
+        ASSERT_TRUE(doc.load(dataPath(c.file))) << c.file;
+        EXPECT_EQ(itemText(doc), c.text) << c.file;
+        EXPECT_FALSE(contains(doc.getResult(), "loss")) << c.file;
+    }
+    XmlDocument html;
+    ASSERT_TRUE(html.load(dataPath("html-meta-latin1.html")));
+    EXPECT_TRUE(contains(html.getResult(), "<converted_from encoding=\"ISO-8859-1\""));
+    html.findElem("html");
+    html.intoElem();
+    html.findElem("body");
+    EXPECT_EQ(html.getAttrib("title"), "Grüße");
+}
+
+TEST_F(XmlFile, UndeclaredTextIsTestedForUtf8) {
+    XmlDocument valid;
+    ASSERT_TRUE(valid.load(dataPath("undeclared-utf8.xml")));
+    EXPECT_TRUE(contains(valid.getResult(), "<utf8_detection encoding=\"UTF-8\" msg=\"valid\"/>"));
+    EXPECT_EQ(valid.getDoc(), readBytes(dataPath("undeclared-utf8.xml")));
+    XmlDocument invalid;
+    ASSERT_TRUE(invalid.load(dataPath("undeclared-invalid-utf8.xml")));
+    EXPECT_TRUE(contains(invalid.getResult(), "msg=\"invalid\""));
+    EXPECT_TRUE(xml::isValidUtf8(invalid.getDoc())) << "converted through the system code page";
+    EXPECT_TRUE(contains(invalid.getDoc(), "t1=\"Gr"));
+}
+
+TEST_F(XmlFile, DeclaredUtf8WithBadBytesGetsReplacementCharacters) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("declared-utf8-invalid.xml")));
+    EXPECT_TRUE(contains(doc.getResult(), "<conversion_loss encoding=\"UTF-8\" count=\"1\"/>"));
+    EXPECT_EQ(itemText(doc), "Gr\xEF\xBF\xBD");
+}
+
+TEST_F(XmlFile, NullCharactersAreRemoved) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("nulls.xml")));
+    EXPECT_TRUE(contains(doc.getResult(), "<nulls_removed count=\"2\"/>"));
+    EXPECT_EQ(itemText(doc), "ab");
+}
+
+TEST_F(XmlFile, UnknownEncodingLoadsAsUtf8) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("unknown-encoding.xml")));
+    EXPECT_TRUE(contains(doc.getResult(),
+                         "<conversion_loss encoding=\"x-no-such-charset\" msg=\"unknown encoding\"/>"));
+    EXPECT_EQ(itemText(doc), "plain");
+}
+
+TEST_F(XmlFile, EmptyFileLoadsAsADocumentWithoutRoot) {
+    XmlDocument doc;
+    EXPECT_TRUE(doc.load(dataPath("empty.xml")));
+    EXPECT_FALSE(doc.isWellFormed());
+    EXPECT_TRUE(contains(doc.getResult(), "<no_root_element/>"));
+}
+
+TEST_F(XmlFile, MissingFileFailsAndLeavesAnEmptyDocument) {
+    XmlDocument doc;
+    doc.setDoc("<old/>");
+    EXPECT_FALSE(doc.load(temp.file("missing.xml")));
+    EXPECT_EQ(doc.getResult(), "<file_error msg=\"No such file or directory\"/>");
+    EXPECT_EQ(doc.getDoc(), "");
+    EXPECT_FALSE(doc.findElem());
+    EXPECT_EQ(doc.getFlags() & XmlDocument::kReadingFile, 0);
+}
+
+TEST_F(XmlFile, SaveFailsWhenTheFileCannotBeWritten) {
+    XmlDocument doc;
+    doc.setDoc("<a/>");
+    EXPECT_FALSE(doc.save(temp.file("no/such/folder/out.xml")));
+    EXPECT_TRUE(contains(doc.getResult(), "<file_error msg="));
+    EXPECT_FALSE(doc.save(temp.file("")));
+    if (std::filesystem::exists("/dev/full")) {
+        EXPECT_FALSE(doc.save("/dev/full")) << "the write fails when the data reach the device";
+        EXPECT_TRUE(contains(doc.getResult(), "<file_error msg=\"No space left on device\"/>"));
+    }
+    EXPECT_EQ(doc.getFlags() & XmlDocument::kWritingFile, 0);
+}
+
+TEST_F(XmlFile, AppendModeAddsToTheFile) {
+    XmlDocument doc;
+    doc.setDoc("<a/>\r\n");
+    doc.setFlags(XmlDocument::kAppendFile);
+    ASSERT_TRUE(doc.save(temp.file("log.xml")));
+    ASSERT_TRUE(doc.save(temp.file("log.xml")));
+    EXPECT_EQ(readBytes(temp.file("log.xml")), "<a/>\r\n<a/>\r\n");
+}
+
+TEST_F(XmlFile, SavedUtf16WithoutMarkFlagLoadsBack) {
+    XmlDocument doc;
+    doc.setDoc("<?xml version=\"1.0\" encoding=\"UTF-16BE\"?>\r\n<r t1=\"é𝄞\"/>\r\n");
+    ASSERT_TRUE(doc.save(temp.file("be.xml")));
+    const std::string bytes = readBytes(temp.file("be.xml"));
+    EXPECT_EQ(bytes.substr(0, 2), std::string("\0<", 2)) << "no mark unless the document had one";
+    XmlDocument loaded;
+    ASSERT_TRUE(loaded.load(temp.file("be.xml")));
+    EXPECT_EQ(loaded.getDoc(), doc.getDoc());
+}

@@ -1,0 +1,118 @@
+#include "DeviceTestSupport.h"
+#include "model/FactoryKeyboard.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class QelecCtl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VirtualKeyboardState keyboard = factoryKeyboard(4);
+        keyboard.transferMs = 0;
+        writeState(state, keyboard);
+    }
+
+    ToolRun ctl(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin(), {"--state", state});
+        return runProgram(QELEC_CTL_PATH, arguments);
+    }
+
+    TempDir dir;
+    std::string state = dir.file("keyboard.txt");
+};
+
+} // namespace
+
+TEST_F(QelecCtl, DefaultsWriteTheFactoryProfileOfAVariant) {
+    const std::string attached = dir.file("attached.pro");
+    const ToolRun run = ctl({"defaults", attached});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("QelEC(RGB) (variant 4)"), std::string::npos);
+    EXPECT_NE(readFile(attached).find("\r\n<QelEC(RGB)>\r\n"), std::string::npos);
+
+    const std::string other = dir.file("s.pro");
+    EXPECT_EQ(ctl({"defaults", other, "--variant", "3"}).exitCode, 0);
+    EXPECT_NE(readFile(other).find("\r\n<QelEC(S)>\r\n"), std::string::npos);
+
+    changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.plugged = false; });
+    const ToolRun unplugged = ctl({"defaults", dir.file("none.pro")});
+    EXPECT_EQ(unplugged.exitCode, 1);
+    EXPECT_NE(unplugged.err.find("--variant"), std::string::npos) << unplugged.err;
+}
+
+TEST_F(QelecCtl, WriteThenReadCarriesAProfileThroughTheKeyboard) {
+    const std::string profile = dir.file("mine.pro");
+    ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
+    std::string text = readFile(profile);
+    const std::string escKey = "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"1\">";
+    ASSERT_NE(text.find(escKey), std::string::npos);
+    text.replace(text.find(escKey), escKey.size(), "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"43\">");
+    const std::string firstArea = "<AREA ID=\"1\" Red=\"0\" Green=\"0\" Blue=\"0\"/>";
+    text.replace(text.find(firstArea), firstArea.size(),
+                 "<AREA ID=\"1\" Red=\"255\" Green=\"111\" Blue=\"0\"/>");
+    writeFile(profile, text);
+
+    const ToolRun write = ctl({"write", profile});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_EQ(readState(state).keys.at(0, 1), (std::vector<int>{0, 1, 43}));
+    EXPECT_EQ(readState(state).lights[0], 255);
+
+    const std::string readBack = dir.file("back.pro");
+    const ToolRun read = ctl({"read", readBack});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    const std::string back = readFile(readBack);
+    EXPECT_NE(back.find("<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"43\">"), std::string::npos);
+    EXPECT_NE(back.find("<AREA ID=\"1\" Red=\"255\" Green=\"111\" Blue=\"0\"/>"), std::string::npos);
+}
+
+TEST_F(QelecCtl, CheckSaysWhatLoadsAndWhatWasSkipped) {
+    const std::string good = dir.file("good.pro");
+    ASSERT_EQ(ctl({"defaults", good}).exitCode, 0);
+    const ToolRun fine = ctl({"check", good});
+    EXPECT_EQ(fine.exitCode, 0);
+    EXPECT_NE(fine.out.find("nothing skipped"), std::string::npos) << fine.out;
+
+    const std::string odd = dir.file("odd.pro");
+    writeFile(odd,
+              "<QelEC(S)><BackgroundLightSettings><AREA ID=\"99\"/></BackgroundLightSettings></QelEC(S)>");
+    changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.plugged = false; });
+    const ToolRun skipped = ctl({"check", odd});
+    EXPECT_EQ(skipped.exitCode, 0) << "without a keyboard the root names the variant";
+    EXPECT_NE(skipped.out.find("QelEC(S) (variant 3)"), std::string::npos) << skipped.out;
+    EXPECT_NE(skipped.out.find("skipped: AREA with ID 99"), std::string::npos) << skipped.out;
+
+    const ToolRun wrong = ctl({"check", odd, "--variant", "4"});
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_NE(wrong.err.find("its root element is 'QelEC(S)'"), std::string::npos) << wrong.err;
+
+    writeFile(odd, "<QelEC(S)><unclosed>");
+    EXPECT_EQ(ctl({"check", odd}).exitCode, 1);
+    EXPECT_EQ(ctl({"check", dir.file("missing.pro")}).exitCode, 1);
+}
+
+TEST_F(QelecCtl, CountersAndFailuresGiveClearExitCodes) {
+    changeState(state, [](VirtualKeyboardState& keyboard) {
+        keyboard.counts[33] = 12;
+        keyboard.counts[0] = 2;
+    });
+    const ToolRun counters = ctl({"counters"});
+    ASSERT_EQ(counters.exitCode, 0) << counters.err;
+    EXPECT_NE(counters.out.find("highest: key 34 (W), 12 presses"), std::string::npos) << counters.out;
+    EXPECT_NE(counters.out.find("lowest: key 1 (ESC), 2 presses"), std::string::npos) << counters.out;
+
+    changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.setFailure(Failure::Counters, true); });
+    EXPECT_EQ(ctl({"counters"}).exitCode, 1);
+    changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.setFailure(Failure::Version, true); });
+    const ToolRun occupied = ctl({"read", dir.file("x.pro")});
+    EXPECT_EQ(occupied.exitCode, 1);
+    EXPECT_NE(occupied.err.find("occupied"), std::string::npos) << occupied.err;
+
+    EXPECT_EQ(ctl({}).exitCode, 2);
+    EXPECT_EQ(ctl({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(ctl({"read"}).exitCode, 2);
+    EXPECT_EQ(ctl({"counters", "--variant", "9"}).exitCode, 2);
+    const ToolRun help = runProgram(QELEC_CTL_PATH, {"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("usage: qelec-ctl"), std::string::npos);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/SkinControl.h"
+
+#include <cstddef>
+#include <span>
+
+// The control table of the trigger fine-adjust dialog: the close, OK and cancel buttons, the title,
+// the labels on the two buttons and over the three values, then the six steppers (decrease and
+// increase of the upper limit, the lower limit and the threshold).
+inline constexpr std::size_t kFineAdjustControlCount = 15;
+inline constexpr std::size_t kFineAdjustControlsInUse = 15;
+
+// The whole table in table order.
+std::span<const ControlSpec> fineAdjustControls();

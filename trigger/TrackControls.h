@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/SkinControl.h"
+
+#include <cstddef>
+#include <span>
+
+// The control table of the key travel tracking dialog: the close button, the title and the prompt
+// (entries 0 to 2), then the 85 keys, key index k at entry 2 + k with id 99 + k. The keys have the
+// captions, tooltips and left and right edges of the rapid-trigger dialog's keys, every top and bottom
+// 50 design units lower.
+inline constexpr std::size_t kTrackControlCount = 88;
+inline constexpr std::size_t kTrackControlsInUse = 88;
+inline constexpr int kTrackKeyEntryOffset = 2;
+inline constexpr int kTrackKeyDrop = 50;
+
+// The whole table in table order.
+std::span<const ControlSpec> trackControls();
