@@ -259,20 +259,25 @@ int runMakeFirmware(Invocation& in) {
         return usageError(in, "make-firmware needs --variant N and --version X.YY");
     std::string error;
     const auto variant = parseInteger(*variantText, 1, VirtualKeyboard::kVariantCount, "variant", error);
-    const auto version = variant ? parseFirmwareVersion(*versionText, error) : std::nullopt;
-    const std::string* bytesText = in.arguments.value("--payload-bytes");
-    const auto bytes =
-        !version ? std::nullopt
-        : bytesText == nullptr
-            ? std::optional<std::int64_t>(4096)
-            : parseInteger(*bytesText, 1, static_cast<std::int64_t>(FirmwareImage::kMaxPayloadBytes),
-                           "--payload-bytes", error);
-    if (!bytes)
+    if (!variant)
         return usageError(in, error);
-    const auto seed = static_cast<std::uint32_t>(*variant * 100000 + version->major * 100 + version->minor);
+    const auto version = parseFirmwareVersion(*versionText, error);
+    if (!version)
+        return usageError(in, error);
+    std::int64_t bytes = 4096;
+    if (const std::string* bytesText = in.arguments.value("--payload-bytes")) {
+        const auto parsed =
+            parseInteger(*bytesText, 1, static_cast<std::int64_t>(FirmwareImage::kMaxPayloadBytes),
+                         "--payload-bytes", error);
+        if (!parsed)
+            return usageError(in, error);
+        bytes = *parsed;
+    }
+    const FirmwareVersion wanted = *version;
+    const auto seed = static_cast<std::uint32_t>(*variant * 100000 + wanted.major * 100 + wanted.minor);
     const auto image =
-        FirmwareImage::build(static_cast<int>(*variant), version->major, version->minor,
-                             FirmwareImage::samplePayload(static_cast<std::size_t>(*bytes), seed));
+        FirmwareImage::build(static_cast<int>(*variant), wanted.major, wanted.minor,
+                             FirmwareImage::samplePayload(static_cast<std::size_t>(bytes), seed));
     const std::string& outPath = in.arguments.positionals[0];
     std::ofstream file(outPath, std::ios::binary | std::ios::trunc);
     if (image)
@@ -281,7 +286,7 @@ int runMakeFirmware(Invocation& in) {
     if (!image || !file)
         return failure(in, "cannot write " + outPath);
     in.out << "wrote " << outPath << ": firmware " << *versionText << " for "
-           << VirtualKeyboard::variantName(static_cast<int>(*variant)) << ", " << *bytes
+           << VirtualKeyboard::variantName(static_cast<int>(*variant)) << ", " << bytes
            << " payload bytes\n";
     return kOk;
 }
