@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kLibraryMacros = 20;
+constexpr int kLibraryMacros = 10;
 constexpr int kItemsPerLibraryMacro = 300;
 constexpr int kItemsPerKeyMacro = 40;
 
@@ -29,7 +29,7 @@ ActionList recordedMacro(const CConfigStore& store, int events, int seed) {
     return macro;
 }
 
-// Every one of the 765 keys assigned, a third of them to macros; libraries of long recordings.
+// Every one of the 765 keys assigned, one in nine of them to a macro; libraries of long recordings.
 std::unique_ptr<CConfigStore> fullStore() {
     auto store = std::make_unique<CConfigStore>("/nonexistent/qelec-bench-keyboard.txt");
     store->deviceVariant = 4;
@@ -44,7 +44,7 @@ std::unique_ptr<CConfigStore> fullStore() {
     for (int key = kFirstKey; key <= kLastKey; ++key) {
         store->lightArea[key] = {key * 3 % 256, 255 - key, key * 7 % 256};
         for (int table = 0; table < kTables; ++table) {
-            if ((key + table) % 3 == 0) {
+            if ((key + table) % 9 == 0) {
                 store->keyKind[key][table] = kKindMacro;
                 store->keyCode[key][table] = 0;
                 store->keyActions[key][table] = recordedMacro(*store, kItemsPerKeyMacro / 2, key * 9 + table);

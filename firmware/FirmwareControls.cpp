@@ -73,8 +73,8 @@ static_assert(std::size(kUsed) == kFirmwareControlsInUse);
 constexpr std::array<ControlSpec, kFirmwareControlCount> buildTable() {
     std::array<ControlSpec, kFirmwareControlCount> table{};
     std::size_t n = 0;
-    for (const ControlSpec& spec : kUsed)
-        table[n++] = spec;
+    for (const ControlSpec& tableRow : kUsed)
+        table[n++] = tableRow;
     return table;
 }
 

@@ -1007,10 +1007,10 @@ struct TableBuilder {
     Table table{};
     std::size_t used = 0;
 
-    constexpr void add(const ControlSpec& spec) { table[used++] = spec; }
-    constexpr void add(std::span<const ControlSpec> specs) {
-        for (const ControlSpec& spec : specs)
-            add(spec);
+    constexpr void add(const ControlSpec& tableRow) { table[used++] = tableRow; }
+    constexpr void add(std::span<const ControlSpec> tableRows) {
+        for (const ControlSpec& tableRow : tableRows)
+            add(tableRow);
     }
     constexpr void addRows(const RowGeometry& block) {
         for (int k = 0; k < block.count; ++k)

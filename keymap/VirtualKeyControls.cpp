@@ -730,10 +730,10 @@ static_assert(kVirtualKeyFrameCount + kVirtualKeyButtonCount == kVirtualKeyContr
 constexpr std::array<ControlSpec, kVirtualKeyControlCount> buildTable() {
     std::array<ControlSpec, kVirtualKeyControlCount> table{};
     std::size_t n = 0;
-    for (const ControlSpec& spec : kFrame)
-        table[n++] = spec;
-    for (const ControlSpec& spec : kKeys)
-        table[n++] = spec;
+    for (const ControlSpec& tableRow : kFrame)
+        table[n++] = tableRow;
+    for (const ControlSpec& tableRow : kKeys)
+        table[n++] = tableRow;
     return table;
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the full build with GCC, then the core again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the formatting check.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -8,20 +8,51 @@ jobs=$(nproc)
 
 scripts/install-deps.sh
 
+passed=0
+# Runs one build folder's tests and adds them to the count; any failure ends the run.
+run_tests() {
+    local log
+    log=$(mktemp)
+    "$@" 2>&1 | tee "$log"
+    local total
+    total=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log")
+    rm -f "$log"
+    passed=$((passed + ${total:-0}))
+}
+
 echo "== build (GCC)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 
 echo "== tests"
-ctest --test-dir build --output-on-failure -j "$jobs"
+run_tests ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== core under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQELEC_CORE_ONLY=ON -DQELEC_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+    run_tests ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== fuzzing the XML parse and the profile load (clang, ASan + UBSan)"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQELEC_CORE_ONLY=ON \
+    -DQELEC_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$jobs" --target xml_parse_fuzzer profile_load_fuzzer
+for fuzzer in xml_parse profile_load; do
+    corpus=$(mktemp -d)
+    log=$(mktemp)
+    if ! build-fuzz/fuzz/${fuzzer}_fuzzer -max_total_time="${QELEC_FUZZ_SECONDS:-20}" -max_len=8192 \
+        -print_final_stats=1 "$corpus" "fuzz/corpus/${fuzzer%%_*}" >"$log" 2>&1; then
+        cat "$log"
+        echo "the $fuzzer fuzzer found a fault"
+        exit 1
+    fi
+    grep -E '^Done|stat::number_of_executed_units' "$log" | head -n 2
+    rm -rf "$corpus" "$log"
+done
 
 echo "== formatting"
 mapfile -t sources < <(git -C "$root" ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
 echo "formatting clean (${#sources[@]} files)"
+
+echo "summary: $passed passed, 0 failed"

@@ -9,27 +9,27 @@ const std::string& SkinControl::caption(const std::string& language) const {
     return found == captions.end() ? kNoCaption : found->second;
 }
 
-SkinControl makeControl(const ControlSpec& spec) {
+SkinControl makeControl(const ControlSpec& tableRow) {
     SkinControl control;
-    control.id = spec.id;
-    if (spec.captionZh != nullptr)
-        control.captions["zh-CN"] = spec.captionZh;
-    if (spec.captionEn != nullptr)
-        control.captions["en-US"] = spec.captionEn;
-    if (spec.tooltipZh != nullptr)
-        control.tooltips["zh-CN"] = spec.tooltipZh;
-    if (spec.tooltipEn != nullptr)
-        control.tooltips["en-US"] = spec.tooltipEn;
-    control.rect = spec.rect;
-    control.textColour = spec.textColour;
-    control.selectedTextColour = spec.selectedTextColour;
-    control.keyIndex = spec.keyIndex;
-    control.controlCode = spec.controlCode;
-    control.selected = spec.selected;
-    control.isLabel = spec.isLabel;
-    control.showsText = spec.showsText;
-    control.visible = spec.visible;
-    control.textFormat = spec.textFormat;
-    control.fontIndex = spec.fontIndex;
+    control.id = tableRow.id;
+    if (tableRow.captionZh != nullptr)
+        control.captions["zh-CN"] = tableRow.captionZh;
+    if (tableRow.captionEn != nullptr)
+        control.captions["en-US"] = tableRow.captionEn;
+    if (tableRow.tooltipZh != nullptr)
+        control.tooltips["zh-CN"] = tableRow.tooltipZh;
+    if (tableRow.tooltipEn != nullptr)
+        control.tooltips["en-US"] = tableRow.tooltipEn;
+    control.rect = tableRow.rect;
+    control.textColour = tableRow.textColour;
+    control.selectedTextColour = tableRow.selectedTextColour;
+    control.keyIndex = tableRow.keyIndex;
+    control.controlCode = tableRow.controlCode;
+    control.selected = tableRow.selected;
+    control.isLabel = tableRow.isLabel;
+    control.showsText = tableRow.showsText;
+    control.visible = tableRow.visible;
+    control.textFormat = tableRow.textFormat;
+    control.fontIndex = tableRow.fontIndex;
     return control;
 }

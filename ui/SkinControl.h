@@ -101,5 +101,5 @@ struct ControlSpec {
     ControlRole role = ControlRole::None;
 };
 
-// The control entry a spec row describes, with captions and tooltips under "zh-CN" and "en-US".
-SkinControl makeControl(const ControlSpec& spec);
+// The control entry a table row describes, with captions and tooltips under "zh-CN" and "en-US".
+SkinControl makeControl(const ControlSpec& tableRow);

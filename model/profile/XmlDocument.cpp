@@ -119,7 +119,8 @@ bool XmlDocument::intoElem() {
     if (main_ == 0)
         return false;
     try {
-        const bool followed = (!path_.empty() && path_.back().followedByElements) || index_.at(main_).next != 0;
+        const bool followed =
+            (!path_.empty() && path_.back().followedByElements) || index_.at(main_).next != 0;
         path_.push_back({main_, 0, followed});
     } catch (const std::exception&) {
         return false;
@@ -187,8 +188,13 @@ xml::AttribSpan XmlDocument::lookupAttrib(std::string_view tag, std::string_view
         attribCache_.pos = 0;
         return xml::findAttrib(tag, name);
     }
-    for (const xml::AttribSpan& span : attribCache_.spans) {
+    const std::size_t count = attribCache_.spans.size();
+    std::size_t i = attribCache_.nextLookup < count ? attribCache_.nextLookup : 0;
+    for (std::size_t tried = 0; tried < count; ++tried) {
+        const xml::AttribSpan& span = attribCache_.spans[i];
+        i = i + 1 == count ? 0 : i + 1;
         if (xml::isAttribNamed(tag, span, name)) {
+            attribCache_.nextLookup = i;
             xml::AttribSpan found = span;
             found.found = true;
             return found;
@@ -199,12 +205,15 @@ xml::AttribSpan XmlDocument::lookupAttrib(std::string_view tag, std::string_view
 
 void XmlDocument::fillAttribCache(std::string_view tag) const {
     attribCache_.pos = 0;
+    attribCache_.nextLookup = 0;
     attribCache_.spans.clear();
     attribCache_.spans.reserve(kCachedAttribs);
     attribCache_.complete = true;
     std::size_t i = xml::attribsBegin(tag);
     xml::AttribSpan span;
     while (xml::nextAttrib(tag, i, span)) {
+        if (isCached(tag, span))
+            continue;
         if (attribCache_.spans.size() == kCachedAttribs) {
             attribCache_.complete = false;
             break;
@@ -212,6 +221,13 @@ void XmlDocument::fillAttribCache(std::string_view tag) const {
         attribCache_.spans.push_back(span);
     }
     attribCache_.pos = main_;
+}
+
+// Whether an attribute of that name is cached already; a later one of the same name is never read.
+bool XmlDocument::isCached(std::string_view tag, const xml::AttribSpan& span) const {
+    const std::string_view name = tag.substr(span.begin, span.nameLength);
+    return std::any_of(attribCache_.spans.begin(), attribCache_.spans.end(),
+                       [&](const xml::AttribSpan& cached) { return xml::isAttribNamed(tag, cached, name); });
 }
 
 std::string XmlDocument::getAttrib(std::string_view name) const {
@@ -224,7 +240,7 @@ std::string XmlDocument::getAttrib(std::string_view name) const {
 
 int XmlDocument::getAttribInt(std::string_view name) const {
     const std::string_view raw = rawAttrib(name);
-    if (raw.find('&') == std::string_view::npos)
+    if (std::none_of(raw.begin(), raw.end(), [](char c) { return c == '&'; }))
         return parseDecimal(raw);
     try {
         return parseDecimal(unescape(raw));

@@ -102,6 +102,7 @@ private:
     std::string_view rawAttrib(std::string_view name) const;
     xml::AttribSpan lookupAttrib(std::string_view tag, std::string_view name) const;
     void fillAttribCache(std::string_view tag) const;
+    bool isCached(std::string_view tag, const xml::AttribSpan& span) const;
     bool nameIs(std::uint32_t pos, std::string_view name) const;
     bool insertElement(std::string_view name);
     bool insertFirstChildOfEmpty(std::string_view name);
@@ -136,9 +137,12 @@ private:
 
     // The attribute spans of one element, so that reading its attributes one after another scans the
     // tag once. Reads fill it, so even reading is not for concurrent use; every edit empties it.
+    // Each name is held once, for its first attribute, so that a lookup may start where the last one
+    // ended: attributes are mostly read in the order they were written.
     struct AttribCache {
         std::uint32_t pos = 0;
         bool complete = false;
+        std::size_t nextLookup = 0;
         std::vector<xml::AttribSpan> spans;
     };
     mutable AttribCache attribCache_;

@@ -75,7 +75,7 @@ static_assert(namesAreSorted(), "kNamedEntities must be sorted by name");
 
 // No entity name is longer than this; longer runs are not looked up.
 constexpr std::size_t kLongestEntityName = 8;
-// Digits beyond this many cannot form a valid reference, even with leading zeros allowed up to it.
+// References with more digits than this (leading zeros included) are not read.
 constexpr std::size_t kLongestNumericReference = 16;
 constexpr std::uint32_t kLastCodePoint = 0x10FFFF;
 

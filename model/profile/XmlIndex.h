@@ -42,7 +42,7 @@ public:
     void clear();
     // Makes sure the next append cannot fail for lack of memory; throws std::bad_alloc otherwise.
     void reserveOne() {
-        if (count_ >> 16 >= blocks_.size())
+        if (count_ >> 16 >= blocks_.size() || count_ == kMaxCount)
             addBlock();
     }
     // Stores a new element (not yet linked to a parent) and returns its position.
@@ -57,9 +57,6 @@ public:
     const XmlElement& at(std::uint32_t pos) const {
         return pos == 0 ? document_ : blocks_[pos >> 16][pos & 0xFFFF];
     }
-    // Number of positions in use, the document's included.
-    std::uint32_t count() const { return count_; }
-
     // Links pos as the last child of parent.
     void linkLastChild(std::uint32_t parent, std::uint32_t pos);
     // Links pos as the next sibling of sibling.

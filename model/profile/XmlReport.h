@@ -8,7 +8,6 @@
 // One attribute of a result entry: a text or a number.
 struct XmlReportAttr {
     XmlReportAttr(std::string_view attrName, std::string_view attrText) : name(attrName), text(attrText) {}
-    XmlReportAttr(std::string_view attrName, const char* attrText) : name(attrName), text(attrText) {}
     XmlReportAttr(std::string_view attrName, long long attrNumber)
         : name(attrName), number(attrNumber), isNumber(true) {}
     std::string_view name;

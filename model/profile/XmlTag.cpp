@@ -66,15 +66,15 @@ std::size_t readValue(std::string_view tag, std::size_t i, AttribSpan& span) {
     if (i < limit && (tag[i] == '"' || tag[i] == '\'')) {
         const std::size_t close = findChar(tag.substr(0, limit), tag[i], i + 1);
         span.quoted = true;
-        span.valueBegin = i + 1;
-        span.valueEnd = close == std::string_view::npos ? limit : close;
+        span.valueBegin = static_cast<std::uint32_t>(i + 1);
+        span.valueEnd = static_cast<std::uint32_t>(close == std::string_view::npos ? limit : close);
         return close == std::string_view::npos ? limit : close + 1;
     }
     span.quoted = false;
-    span.valueBegin = std::min(i, limit);
+    span.valueBegin = static_cast<std::uint32_t>(std::min(i, limit));
     while (i < limit && !isSpace(tag[i]) && tag[i] != '"' && tag[i] != '\'')
         ++i;
-    span.valueEnd = std::max(span.valueBegin, std::min(i, limit));
+    span.valueEnd = static_cast<std::uint32_t>(std::max<std::size_t>(span.valueBegin, std::min(i, limit)));
     return span.valueEnd;
 }
 
@@ -137,27 +137,22 @@ bool nextAttrib(std::string_view tag, std::size_t& i, AttribSpan& span) {
         if (i >= tag.size() || tag[i] == '>')
             return false;
         span = AttribSpan{};
-        span.begin = i;
+        span.begin = static_cast<std::uint32_t>(i);
         while (i < tag.size() && !endsName(tag[i]))
             ++i;
         if (i == span.begin) {
             i = skipStray(tag, i);
             continue;
         }
-        span.nameLength = i - span.begin;
-        span.end = i;
+        span.nameLength = static_cast<std::uint32_t>(i - span.begin);
+        span.end = static_cast<std::uint32_t>(i);
         const std::size_t afterName = skipSpace(tag, i);
         if (afterName < tag.size() && tag[afterName] == '=') {
             i = readValue(tag, skipSpace(tag, afterName + 1), span);
-            span.end = i;
+            span.end = static_cast<std::uint32_t>(i);
         }
         return true;
     }
-}
-
-bool isAttribNamed(std::string_view tag, const AttribSpan& span, std::string_view name) {
-    return span.nameLength == name.size() &&
-           sameBytes(tag.data() + span.begin, name.data(), name.size());
 }
 
 AttribSpan findAttrib(std::string_view tag, std::string_view name) {

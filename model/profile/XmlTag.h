@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 // Scanning of names and attributes inside one tag of the document text.
@@ -34,11 +35,11 @@ std::size_t nameLength(std::string_view text, std::size_t from);
 struct AttribSpan {
     bool found = false;
     bool quoted = false;
-    std::size_t begin = 0; // first character of the attribute name
-    std::size_t nameLength = 0;
-    std::size_t end = 0;        // just past the value (or the name, when there is no value)
-    std::size_t valueBegin = 0; // first character of the value, inside the quotes if quoted
-    std::size_t valueEnd = 0;
+    std::uint32_t begin = 0; // first character of the attribute name
+    std::uint32_t nameLength = 0;
+    std::uint32_t end = 0;        // just past the value (or the name, when there is no value)
+    std::uint32_t valueBegin = 0; // first character of the value, inside the quotes if quoted
+    std::uint32_t valueEnd = 0;
 };
 
 // Index in a tag where its attributes begin, just after the tag name.
@@ -46,7 +47,9 @@ std::size_t attribsBegin(std::string_view tag);
 // Reads the attribute at or after tag[i] into span and moves i past it; false at the end of the tag.
 bool nextAttrib(std::string_view tag, std::size_t& i, AttribSpan& span);
 // Whether the attribute in span is called name.
-bool isAttribNamed(std::string_view tag, const AttribSpan& span, std::string_view name);
+inline bool isAttribNamed(std::string_view tag, const AttribSpan& span, std::string_view name) {
+    return span.nameLength == name.size() && sameBytes(tag.data() + span.begin, name.data(), name.size());
+}
 // Finds the first attribute called name in a tag ("<name attr="v" ...>" or "<?xml ...?>").
 AttribSpan findAttrib(std::string_view tag, std::string_view name);
 // Where a new attribute is inserted in a start tag: after the last non-blank character before the

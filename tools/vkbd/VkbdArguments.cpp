@@ -4,10 +4,10 @@
 #include <charconv>
 
 namespace {
-const OptionSpec* findSpec(const std::vector<OptionSpec>& specs, std::string_view name) {
-    const auto it =
-        std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& spec) { return spec.name == name; });
-    return it == specs.end() ? nullptr : &*it;
+const OptionSpec* findOption(const std::vector<OptionSpec>& optionRules, std::string_view name) {
+    const auto it = std::find_if(optionRules.begin(), optionRules.end(),
+                                 [&](const OptionSpec& rule) { return rule.name == name; });
+    return it == optionRules.end() ? nullptr : &*it;
 }
 } // namespace
 
@@ -17,7 +17,8 @@ const std::string* ParsedArguments::value(std::string_view option) const {
 }
 
 std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& words,
-                                              const std::vector<OptionSpec>& specs, std::string& error) {
+                                              const std::vector<OptionSpec>& optionRules,
+                                              std::string& error) {
     ParsedArguments parsed;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -27,12 +28,12 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& wo
         }
         const std::size_t equals = word.find('=');
         const std::string name = word.substr(0, equals);
-        const OptionSpec* spec = findSpec(specs, name);
-        if (spec == nullptr) {
+        const OptionSpec* rule = findOption(optionRules, name);
+        if (rule == nullptr) {
             error = "unknown option '" + name + "'";
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!rule->takesValue) {
             if (equals != std::string::npos) {
                 error = "option '" + name + "' takes no value";
                 return std::nullopt;

@@ -24,9 +24,9 @@ struct ParsedArguments {
     const std::string* value(std::string_view option) const;
 };
 
-// Sorts words by the specs; on a word that fits none, or a value missing, says why in error.
+// Sorts words by the optionRules; on a word that fits none, or a value missing, says why in error.
 std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& words,
-                                              const std::vector<OptionSpec>& specs, std::string& error);
+                                              const std::vector<OptionSpec>& optionRules, std::string& error);
 
 // A decimal integer in min..max, the whole text; says why not in error, naming what it is for.
 std::optional<std::int64_t> parseInteger(std::string_view text, std::int64_t min, std::int64_t max,

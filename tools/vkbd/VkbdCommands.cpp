@@ -286,8 +286,7 @@ int runMakeFirmware(Invocation& in) {
     if (!image || !file)
         return failure(in, "cannot write " + outPath);
     in.out << "wrote " << outPath << ": firmware " << *versionText << " for "
-           << VirtualKeyboard::variantName(static_cast<int>(*variant)) << ", " << bytes
-           << " payload bytes\n";
+           << VirtualKeyboard::variantName(static_cast<int>(*variant)) << ", " << bytes << " payload bytes\n";
     return kOk;
 }
 

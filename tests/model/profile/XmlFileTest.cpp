@@ -161,6 +161,17 @@ TEST_F(XmlFile, OtherNamedEncodings) {
     EXPECT_EQ(html.getAttrib("title"), "Grüße");
 }
 
+TEST_F(XmlFile, AnsiMeansTheSystemCodePage) {
+    xmltest::writeBytes(temp.file("ansi.xml"), "<?xml version=\"1.0\" encoding=\"ANSI\"?><r t1=\"abc\"/>");
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(temp.file("ansi.xml")));
+    EXPECT_TRUE(contains(doc.getResult(), "<read encoding=\"" + xml::systemCodePage() + "\""));
+    doc.findElem();
+    EXPECT_EQ(doc.getAttrib("t1"), "abc");
+    EXPECT_TRUE(doc.save(temp.file("again.xml")));
+    EXPECT_EQ(readBytes(temp.file("again.xml")), readBytes(temp.file("ansi.xml")));
+}
+
 TEST_F(XmlFile, UndeclaredTextIsTestedForUtf8) {
     XmlDocument valid;
     ASSERT_TRUE(valid.load(dataPath("undeclared-utf8.xml")));

@@ -1,0 +1,199 @@
+#include "app/CPelmDialogProgress.h"
+
+#include "app/ProgressControls.h"
+#include "device/DeviceMessages.h"
+#include "model/ConfigStore.h"
+#include "platform/QtWindowHandle.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+using namespace std::chrono_literals;
+using DeviceMessages::WM_TRANSFER_DONE;
+using DeviceMessages::WM_TRANSFER_PROGRESS;
+
+// Pictures 139, 140 and 141.
+constexpr int kBackgroundSlot = 31;
+constexpr int kHoverSlot = 32;
+constexpr int kProgressFillSlot = 33;
+
+// The workers that report their own progress post this once, when the transfer has succeeded.
+constexpr std::uintptr_t kWorkerFullCount = 150;
+constexpr std::uintptr_t kDoneOk = 0;
+constexpr std::uintptr_t kDoneFailed = 1;
+
+SkinScheme progressScheme() {
+    SkinScheme scheme;
+    scheme.pictures = {kBackgroundSlot, kHoverSlot, -1};
+    scheme.colourKey = rgb(0, 0, 255);
+    scheme.hoverLook = HoverLook::AllEntries;
+    scheme.captionPass = CaptionPass::BeforeStretch;
+    scheme.labelFonts = FontScaling::None;
+    scheme.labelsStayInDesignUnits = true;
+    scheme.buttonsGrowByOne = true;
+    return scheme;
+}
+
+bool isKnownMode(int mode) {
+    return mode >= CPelmDialogProgress::kWriteKeys && mode <= CPelmDialogProgress::kReadTriggers;
+}
+
+// The key transfers report 0..750 through the device; the others post 150 once.
+bool deviceReportsProgress(int mode) {
+    return mode == CPelmDialogProgress::kWriteKeys || mode == CPelmDialogProgress::kReadAll;
+}
+
+int barWidthFor(int mode, std::uintptr_t count) {
+    const std::uint64_t full = deviceReportsProgress(mode) ? 60 : 300;
+    const std::uint64_t width = std::min<std::uint64_t>(count, 1'000'000) * full / 150;
+    return static_cast<int>(std::min<std::uint64_t>(width, kProgressBarFullWidth));
+}
+
+} // namespace
+
+CPelmDialogProgress::CPelmDialogProgress(const SkinContext& context, QWidget* parent)
+    : SkinnedWindow(context, progressScheme(), progressControls(), kProgressControlCount, parent),
+      store_(context.store) {
+    setObjectName("progressDialog");
+}
+
+CPelmDialogProgress::~CPelmDialogProgress() {
+    releaseWindowHandle();
+    stopWorker();
+}
+
+void CPelmDialogProgress::onInit() {
+    if (!isKnownMode(mode_)) {
+        endDialog(kResultCancel);
+        return;
+    }
+    busy_ = true;
+    barWidth_ = 0;
+    handle_ = makeWindowHandle(this);
+    store_.progressWindow = handle_;
+    timers().start(kTickTimer, 1000);
+    startWorker();
+}
+
+void CPelmDialogProgress::startWorker() {
+    startedWorker_ = true;
+    worker_ = std::thread([this, mode = mode_, window = handle_] { runWorker(mode, window); });
+}
+
+// Runs on the worker thread: touches the store, its own copy of the window handle and the pause
+// state, nothing else of the window.
+void CPelmDialogProgress::runWorker(int mode, WindowHandle window) {
+    bool ok = false;
+    switch (mode) {
+    case kWriteKeys:
+        ok = store_.writeKeyConfiguration(window);
+        break;
+    case kReadAll:
+        ok = store_.readKeyDefinitions(window);
+        if (ok) {
+            pause(2000ms);
+            ok = store_.readLights();
+        }
+        break;
+    case kWriteTriggers:
+        ok = store_.writeTriggers();
+        break;
+    case kWriteLights:
+        ok = store_.writeLights();
+        break;
+    case kReadCounters:
+        ok = store_.readPressCounters();
+        break;
+    case kReadLights:
+        ok = store_.readLights();
+        break;
+    case kReadTriggers:
+        ok = store_.readTriggers();
+        break;
+    default:
+        break;
+    }
+    // A failed transfer ends at once with a failure code, so the caller can say "Failed!" rather
+    // than report success; a successful one shows its full bar for a second first.
+    if (ok && !deviceReportsProgress(mode))
+        postMessage(window, WM_TRANSFER_PROGRESS, kWorkerFullCount);
+    if (ok && mode != kReadAll)
+        pause(1000ms);
+    postMessage(window, WM_TRANSFER_DONE, ok ? kDoneOk : kDoneFailed);
+}
+
+void CPelmDialogProgress::pause(std::chrono::milliseconds wait) {
+    if (waiter_) {
+        waiter_(wait);
+        return;
+    }
+    std::unique_lock lock(stopMutex_);
+    stopSignal_.wait_for(lock, wait, [this] { return stopping_; });
+}
+
+void CPelmDialogProgress::customEvent(QEvent* event) {
+    if (event->type() != WindowMessageEvent::eventType()) {
+        SkinnedWindow::customEvent(event);
+        return;
+    }
+    const auto* message = static_cast<WindowMessageEvent*>(event);
+    if (message->message() == WM_TRANSFER_PROGRESS)
+        showProgress(message->wParam());
+    else if (message->message() == WM_TRANSFER_DONE)
+        finish(message->wParam());
+}
+
+void CPelmDialogProgress::showProgress(std::uintptr_t count) {
+    busy_ = true;
+    const int width = barWidthFor(mode_, count);
+    if (width <= barWidth_)
+        return;
+    barWidth_ = width;
+    update();
+}
+
+void CPelmDialogProgress::finish(std::uintptr_t code) {
+    busy_ = false;
+    releaseWindowHandle();
+    stopWorker();
+    endDialog(code == kDoneOk ? kResultOk : kTransferFailed);
+}
+
+void CPelmDialogProgress::releaseWindowHandle() {
+    if (!handle_)
+        return;
+    closeWindowHandle(handle_);
+    if (store_.progressWindow == handle_)
+        store_.progressWindow.reset();
+    handle_.reset();
+}
+
+void CPelmDialogProgress::stopWorker() {
+    {
+        const std::lock_guard lock(stopMutex_);
+        stopping_ = true;
+    }
+    stopSignal_.notify_all();
+    if (worker_.joinable())
+        worker_.join();
+}
+
+void CPelmDialogProgress::onClick(int id) {
+    if ((id == kProgressCloseId || id == kProgressCancelId) && !busy_)
+        endDialog(kResultCancel);
+}
+
+void CPelmDialogProgress::onCancelRequest() {
+    if (!busy_)
+        endDialog(kResultCancel);
+}
+
+void CPelmDialogProgress::paintInDesignUnits(QPainter& painter) {
+    if (!busy_ || barWidth_ <= 0)
+        return;
+    const QRect strip(kProgressBarStrip.left, kProgressBarStrip.top, barWidth_, kProgressBarStrip.height());
+    painter.drawImage(strip.topLeft(), pictureInSlot(kProgressFillSlot), strip);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/SkinControl.h"
+
+#include <cstddef>
+#include <span>
+
+// The control table of the transfer progress dialog: the close and cancel buttons, three labels and
+// two unused records. Rectangles are in design units.
+inline constexpr std::size_t kProgressControlCount = 7;
+inline constexpr int kProgressCloseId = 89;
+inline constexpr int kProgressCancelId = 93;
+
+// The part of the progress-fill picture that shows the bar, in design units; the bar grows from its
+// left edge, kProgressBarFullWidth wide when full.
+inline constexpr SkinRect kProgressBarStrip{40, 150, 340, 177};
+inline constexpr int kProgressBarFullWidth = 300;
+
+// The whole table in table order.
+std::span<const ControlSpec> progressControls();

@@ -1,0 +1,7 @@
+#include "res/SharedResources.h"
+
+SharedResources::SharedResources(int deviceVariant) : SharedResources(PictureLibrary(), deviceVariant) {}
+
+SharedResources::SharedResources(PictureLibrary library, int deviceVariant)
+    : library_(std::move(library)), pictures_(library_, deviceVariant),
+      darkBrush_(QColor(kDarkGrey, kDarkGrey, kDarkGrey)) {}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "res/FontTable.h"
+#include "res/PictureLibrary.h"
+#include "res/PictureSet.h"
+
+#include <QBrush>
+
+// What the application lends to every window for the whole run: the pictures of the keyboard's
+// variant, the 50 fonts and the dark brush.
+class SharedResources {
+public:
+    // The colour of the dark brush, behind every text box.
+    static constexpr int kDarkGrey = 20;
+
+    explicit SharedResources(int deviceVariant);
+    // Resources over another library; for tests.
+    SharedResources(PictureLibrary library, int deviceVariant);
+    SharedResources(const SharedResources&) = delete;
+    SharedResources& operator=(const SharedResources&) = delete;
+
+    const PictureLibrary& library() const { return library_; }
+    const PictureSet& pictures() const { return pictures_; }
+    const FontTable& fonts() const { return fonts_; }
+    const QBrush& darkBrush() const { return darkBrush_; }
+
+private:
+    PictureLibrary library_;
+    PictureSet pictures_;
+    FontTable fonts_;
+    QBrush darkBrush_;
+};

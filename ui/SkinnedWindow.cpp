@@ -1,0 +1,356 @@
+#include "ui/SkinnedWindow.h"
+
+#include "model/ConfigStore.h"
+#include "res/SharedResources.h"
+#include "ui/ColourKeyMask.h"
+#include "ui/SkinGeometry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// The platform's text layout flags as the tables write them.
+constexpr int kFormatCentre = 0x01;
+constexpr int kFormatRight = 0x02;
+constexpr int kFormatVerticalCentre = 0x04;
+constexpr int kFormatBottom = 0x08;
+constexpr int kFormatWordBreak = 0x10;
+
+int textFlagsOf(int textFormat, bool forceCentre) {
+    int flags = 0;
+    if (forceCentre || (textFormat & kFormatCentre) != 0)
+        flags |= Qt::AlignHCenter;
+    else if ((textFormat & kFormatRight) != 0)
+        flags |= Qt::AlignRight;
+    else
+        flags |= Qt::AlignLeft;
+    if ((textFormat & kFormatVerticalCentre) != 0)
+        flags |= Qt::AlignVCenter;
+    else if ((textFormat & kFormatBottom) != 0)
+        flags |= Qt::AlignBottom;
+    else
+        flags |= Qt::AlignTop;
+    if ((textFormat & kFormatWordBreak) != 0)
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+QColor colourOf(Rgb colour) {
+    return {redOf(colour), greenOf(colour), blueOf(colour)};
+}
+
+} // namespace
+
+SkinnedWindow::SkinnedWindow(const SkinContext& context, const SkinScheme& scheme,
+                             std::span<const ControlSpec> rows, std::size_t tableSize, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(context), scheme_(scheme),
+      scale_(SkinGeometry::effectiveScale(context.store.scaleFactor)), drag_(*this),
+      timers_([this](int id) { handleTimer(id); }) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setPictures(scheme.pictures);
+    fillTable(rows, tableSize);
+    scaleTable();
+    setUpFrame();
+}
+
+SkinnedWindow::~SkinnedWindow() = default;
+
+void SkinnedWindow::fillTable(std::span<const ControlSpec> rows, std::size_t tableSize) {
+    controls_.assign(std::max(tableSize, rows.size()), SkinControl{});
+    for (std::size_t index = 0; index < rows.size(); ++index)
+        controls_[index] = makeControl(rows[index]);
+}
+
+void SkinnedWindow::scaleTable() {
+    for (SkinControl& control : controls_) {
+        if (control.isLabel) {
+            control.fontIndex = SkinGeometry::scaledFont(control.fontIndex, scale_, scheme_.labelFonts);
+            if (scheme_.labelsStayInDesignUnits)
+                continue;
+        }
+        control.rect = SkinGeometry::scaledRect(control.rect, scale_);
+        if (!control.isLabel && scheme_.buttonsGrowByOne)
+            control.rect = SkinGeometry::grownByOne(control.rect);
+    }
+}
+
+void SkinnedWindow::setUpFrame() {
+    const QSize size = SkinGeometry::windowSize(background_.size(), scale_);
+    setFixedSize(size.expandedTo(QSize(1, 1)));
+    if (!background_.isNull()) {
+        const QImage scaledBackground =
+            background_.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        setMask(colourKeyMask(scaledBackground, scheme_.colourKey));
+    }
+    const QSize screen = context_.screenSize;
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    move(owner != nullptr ? SkinGeometry::centredOver(owner->frameGeometry(), size, screen)
+                          : SkinGeometry::centredOn(screen, size));
+}
+
+void SkinnedWindow::setPictures(const SkinPictures& pictures) {
+    scheme_.pictures = pictures;
+    background_ = pictureInSlot(pictures.background);
+    hover_ = pictureInSlot(pictures.hover);
+    pressed_ = pictureInSlot(pictures.pressed);
+}
+
+QImage SkinnedWindow::pictureInSlot(int slot) const {
+    return context_.resources.pictures().picture(slot);
+}
+
+int SkinnedWindow::exec() {
+    initialiseOnce();
+    if (endedDuringInit_)
+        return result();
+    return QDialog::exec();
+}
+
+void SkinnedWindow::showEvent(QShowEvent* event) {
+    initialiseOnce();
+    QDialog::showEvent(event);
+    if (endedDuringInit_)
+        QMetaObject::invokeMethod(
+            this, [this] { done(result()); }, Qt::QueuedConnection);
+}
+
+void SkinnedWindow::initialiseOnce() {
+    if (initialised_)
+        return;
+    initialised_ = true;
+    initialising_ = true;
+    onInit();
+    initialising_ = false;
+}
+
+void SkinnedWindow::endDialog(int result) {
+    if (initialising_) {
+        setResult(result);
+        endedDuringInit_ = true;
+        return;
+    }
+    done(result);
+}
+
+void SkinnedWindow::reject() {
+    onCancelRequest();
+}
+
+void SkinnedWindow::onCancelRequest() {
+    endDialog(kResultCancel);
+}
+
+void SkinnedWindow::onDoubleClick(int /*id*/) {}
+
+void SkinnedWindow::onTimer(int /*id*/) {}
+
+void SkinnedWindow::paintInDesignUnits(QPainter& /*painter*/) {}
+
+void SkinnedWindow::paintInWindowPixels(QPainter& /*painter*/) {}
+
+bool SkinnedWindow::takesPart(const SkinControl& control) const {
+    return control.id > 0;
+}
+
+bool SkinnedWindow::isClickable(const SkinControl& control) const {
+    return takesPart(control) && !control.isLabel;
+}
+
+std::size_t SkinnedWindow::findById(int id) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [id](const SkinControl& control) { return control.id == id; });
+    return found == controls_.end() ? 0 : static_cast<std::size_t>(found - controls_.begin());
+}
+
+void SkinnedWindow::setSelectedById(int id, bool selected) {
+    if (!controls_.empty())
+        controls_[findById(id)].selected = selected;
+}
+
+int SkinnedWindow::clickableAt(QPoint point) const {
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        const SkinControl& control = controls_[index];
+        if (isClickable(control) && windowRectOf(control).contains(point))
+            return static_cast<int>(index);
+    }
+    return -1;
+}
+
+QRect SkinnedWindow::windowRectOf(const SkinControl& control) const {
+    if (control.isLabel && scheme_.labelsStayInDesignUnits)
+        return SkinGeometry::toQRect(SkinGeometry::scaledRect(control.rect, scale_));
+    return SkinGeometry::toQRect(control.rect);
+}
+
+QRect SkinnedWindow::designRectOf(const SkinControl& control) const {
+    if (control.isLabel && scheme_.labelsStayInDesignUnits)
+        return SkinGeometry::toQRect(control.rect);
+    return SkinGeometry::designRegion(control.rect, scale_);
+}
+
+// Hover: every entry the mouse enters or leaves repaints its own rectangle, nothing else.
+void SkinnedWindow::trackHover(QPoint point) {
+    lastMouse_ = point;
+    for (SkinControl& control : controls_) {
+        if (!takesPart(control) || control.isLabel)
+            continue;
+        const bool inside = windowRectOf(control).contains(point);
+        if (inside != control.hovered) {
+            control.hovered = inside;
+            update(windowRectOf(control));
+        }
+    }
+}
+
+void SkinnedWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_.active()) {
+        drag_.follow(event->globalPosition().toPoint());
+        return;
+    }
+    trackHover(event->position().toPoint());
+}
+
+void SkinnedWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    trackHover(point);
+    if (clickableAt(point) < 0)
+        drag_.begin(event->globalPosition().toPoint());
+}
+
+void SkinnedWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (drag_.active()) {
+        drag_.end();
+        return;
+    }
+    const int index = clickableAt(event->position().toPoint());
+    if (index >= 0)
+        dispatchClick(controls_[static_cast<std::size_t>(index)].id);
+}
+
+void SkinnedWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int index = clickableAt(event->position().toPoint());
+    if (index < 0) {
+        drag_.begin(event->globalPosition().toPoint());
+        return;
+    }
+    timers_.stop(kDeferredClickTimer);
+    pendingClick_ = 0;
+    onDoubleClick(controls_[static_cast<std::size_t>(index)].id);
+}
+
+void SkinnedWindow::dispatchClick(int id) {
+    if (scheme_.deferredClickMs <= 0) {
+        onClick(id);
+        return;
+    }
+    pendingClick_ = id;
+    timers_.start(kDeferredClickTimer, scheme_.deferredClickMs);
+}
+
+void SkinnedWindow::runPendingClick() {
+    timers_.stop(kDeferredClickTimer);
+    const int id = pendingClick_;
+    pendingClick_ = 0;
+    if (id > 0)
+        onClick(id);
+}
+
+void SkinnedWindow::handleTimer(int id) {
+    if (id == kDeferredClickTimer)
+        runPendingClick();
+    else
+        onTimer(id);
+}
+
+// One design-size picture, one stretch: the window never shows a half-drawn state.
+void SkinnedWindow::paintEvent(QPaintEvent* /*event*/) {
+    prepareLooks();
+    const QSize windowSize = SkinGeometry::windowSize(background_.size(), scale_);
+    QPainter window(this);
+    if (background_.isNull()) {
+        window.fillRect(rect(), Qt::black);
+    } else {
+        QImage memory = background_.copy();
+        {
+            QPainter design(&memory);
+            paintLooks(design);
+            paintInDesignUnits(design);
+            if (scheme_.captionPass == CaptionPass::BeforeStretch)
+                paintCaptions(design, CaptionPass::BeforeStretch);
+        }
+        window.drawImage(QRect(QPoint(0, 0), windowSize), memory);
+    }
+    paintInWindowPixels(window);
+    if (scheme_.captionPass == CaptionPass::AfterStretch)
+        paintCaptions(window, CaptionPass::AfterStretch);
+}
+
+void SkinnedWindow::paintLooks(QPainter& design) const {
+    for (const SkinControl& control : controls_) {
+        if (!takesPart(control) || control.isLabel)
+            continue;
+        const QImage* look = lookFor(control);
+        if (look == nullptr || look->isNull())
+            continue;
+        const QRect region = designRectOf(control);
+        design.drawImage(region.topLeft(), *look, region);
+    }
+}
+
+const QImage* SkinnedWindow::lookFor(const SkinControl& control) const {
+    const bool hovered = takesHoverLook(control) && windowRectOf(control).contains(lastMouse_);
+    if (scheme_.precedence == LookPrecedence::HoverOverSelected) {
+        if (hovered)
+            return &hover_;
+        return control.selected ? &pressed_ : nullptr;
+    }
+    if (control.selected)
+        return &pressed_;
+    return hovered ? &hover_ : nullptr;
+}
+
+bool SkinnedWindow::takesHoverLook(const SkinControl& control) const {
+    switch (scheme_.hoverLook) {
+    case HoverLook::AllEntries:
+        return true;
+    case HoverLook::IdsBelow100:
+        return control.id < 100;
+    case HoverLook::None:
+        break;
+    }
+    return false;
+}
+
+void SkinnedWindow::paintCaptions(QPainter& painter, CaptionPass pass) const {
+    const std::string& language = context_.store.language;
+    const FontTable& fonts = context_.resources.fonts();
+    for (const SkinControl& control : controls_) {
+        if (!takesPart(control) || !control.visible || !drawsCaption(control))
+            continue;
+        const std::string& caption = control.caption(language);
+        if (caption.empty())
+            continue;
+        painter.setFont(fonts.font(control.fontIndex));
+        painter.setPen(colourOf(control.selected ? control.selectedTextColour : control.textColour));
+        const QRect area = pass == CaptionPass::BeforeStretch ? designRectOf(control) : windowRectOf(control);
+        const bool centre = control.isLabel && scheme_.labelsAlwaysCentred;
+        painter.drawText(area, textFlagsOf(control.textFormat, centre), QString::fromStdString(caption));
+    }
+}
+
+bool SkinnedWindow::drawsCaption(const SkinControl& control) const {
+    if (control.isLabel)
+        return true;
+    if (scheme_.buttonCaptions == ButtonCaptions::WhenShowsText)
+        return control.showsText;
+    return control.id < 100 && windowRectOf(control).contains(lastMouse_);
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "ui/SkinContext.h"
+#include "ui/SkinControl.h"
+#include "ui/SkinScheme.h"
+#include "ui/WindowDrag.h"
+#include "ui/WindowTimers.h"
+
+#include <QDialog>
+#include <QImage>
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+class QPainter;
+
+// The frame every window of the program is built on: a frameless window drawn entirely from its
+// pictures, shaped by the colour key of its background, sized from the background times the scale
+// factor and centred. Its buttons, keys and labels are the entries of a control table; the window
+// highlights them from the hover and pressed pictures, draws their captions in the store's language,
+// and runs a command when the left button is released over one. A press anywhere else drags the
+// window. Windows differ only in their scheme, their table and their commands.
+class SkinnedWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // Modal results.
+    static constexpr int kResultOk = 1;
+    static constexpr int kResultCancel = 2;
+    // The timer id the deferred click runs on; windows use ids 1 and up.
+    static constexpr int kDeferredClickTimer = 0;
+
+    // A window whose table has tableSize entries, the first filled from rows and the rest at their
+    // defaults; rectangles and label fonts are scaled as the scheme says.
+    SkinnedWindow(const SkinContext& context, const SkinScheme& scheme, std::span<const ControlSpec> rows,
+                  std::size_t tableSize, QWidget* parent = nullptr);
+    ~SkinnedWindow() override;
+
+    // Runs the window's initialisation, then the modal loop unless the initialisation ended it.
+    int exec() override;
+
+    // The control table, rectangles in window pixels (labels in design units where the scheme keeps
+    // them there).
+    const std::vector<SkinControl>& controls() const { return controls_; }
+    // Index of the first entry with id, 0 when none has it.
+    std::size_t findById(int id) const;
+    // Sets or clears selected on the entry findById gives.
+    void setSelectedById(int id, bool selected);
+
+    const SkinScheme& scheme() const { return scheme_; }
+    float scale() const { return scale_; }
+    QSize designSize() const { return background_.size(); }
+    // Where the mouse was last seen over the window, in window pixels.
+    QPoint lastMousePosition() const { return lastMouse_; }
+    bool isDraggingWindow() const { return drag_.active(); }
+    // A click is waiting out the double-click interval.
+    bool hasPendingClick() const { return timers_.isActive(kDeferredClickTimer); }
+    // The window's timers by id; owners and tests may drive them.
+    WindowTimers& timers() { return timers_; }
+
+protected:
+    // Runs once, when the window is first run or shown.
+    virtual void onInit() {}
+    // The command of the entry with id.
+    virtual void onClick(int id) = 0;
+    // A double-click on the clickable entry with id (after the pending click was dropped).
+    virtual void onDoubleClick(int id);
+    virtual void onTimer(int id);
+    // Escape or the window being closed; ends the window with Cancel unless a window says otherwise.
+    virtual void onCancelRequest();
+    // Called at the start of every paint, for looks computed from the store.
+    virtual void prepareLooks() {}
+    // Window-specific drawing into the design-size picture, before the captions and the stretch.
+    virtual void paintInDesignUnits(QPainter& painter);
+    // Window-specific drawing onto the window after the stretch, before captions drawn there.
+    virtual void paintInWindowPixels(QPainter& painter);
+    // Entries that are drawn, hovered and clicked at all.
+    virtual bool takesPart(const SkinControl& control) const;
+    // Entries a release runs a command for, and a press on which does not drag the window.
+    virtual bool isClickable(const SkinControl& control) const;
+
+    // Ends the window with result; during the initialisation the window then never shows.
+    void endDialog(int result);
+    // The table for windows to change (selection, captions).
+    std::vector<SkinControl>& table() { return controls_; }
+    // Index of the first clickable entry containing point (window pixels), -1 when none.
+    int clickableAt(QPoint point) const;
+    // Picks other pictures; the window keeps its size and outline.
+    void setPictures(const SkinPictures& pictures);
+    // The rectangle an entry covers on the window, and the design-unit region it was scaled from.
+    QRect windowRectOf(const SkinControl& control) const;
+    QRect designRectOf(const SkinControl& control) const;
+
+    CConfigStore& store() const { return context_.store; }
+    const SharedResources& resources() const { return context_.resources; }
+    QImage pictureInSlot(int slot) const;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    void fillTable(std::span<const ControlSpec> rows, std::size_t tableSize);
+    void scaleTable();
+    void setUpFrame();
+    void initialiseOnce();
+    void trackHover(QPoint point);
+    void handleTimer(int id);
+    void dispatchClick(int id);
+    void runPendingClick();
+
+    void paintLooks(QPainter& design) const;
+    const QImage* lookFor(const SkinControl& control) const;
+    bool takesHoverLook(const SkinControl& control) const;
+    void paintCaptions(QPainter& painter, CaptionPass pass) const;
+    bool drawsCaption(const SkinControl& control) const;
+
+    SkinContext context_;
+    SkinScheme scheme_;
+    float scale_;
+    QImage background_;
+    QImage hover_;
+    QImage pressed_;
+    std::vector<SkinControl> controls_;
+    QPoint lastMouse_{-1, -1};
+    WindowDrag drag_;
+    WindowTimers timers_;
+    int pendingClick_ = 0;
+    bool initialised_ = false;
+    bool initialising_ = false;
+    bool endedDuringInit_ = false;
+};
