@@ -381,14 +381,7 @@ constexpr std::array<KeyCell, 85> kKeyCells{{
     {.key = 85, .name = "Right", .rect = {875, 407, 918, 449}},
 }};
 
-constexpr bool cellsInKeyOrder() {
-    for (std::size_t i = 0; i < kKeyCells.size(); ++i) {
-        if (kKeyCells[i].key != static_cast<int>(i) + 1)
-            return false;
-    }
-    return true;
-}
-static_assert(cellsInKeyOrder(), "key cells are listed by key index, from 1");
+static_assert(listedByKeyIndex(kKeyCells), "key cells are listed by key index, from 1");
 
 constexpr std::array<ControlSpec, kMainWindowControlCount> buildTable(MainWindowLayout layout) {
     std::array<ControlSpec, kMainWindowControlCount> table{};

@@ -171,14 +171,7 @@ constexpr std::array<KeyCell, kRapidTriggerKeyCount> kKeyCells{{
     {.key = 85, .left = 731, .right = 771},
 }};
 
-constexpr bool cellsInKeyOrder() {
-    for (std::size_t i = 0; i < kKeyCells.size(); ++i) {
-        if (kKeyCells[i].key != static_cast<int>(i) + 1)
-            return false;
-    }
-    return true;
-}
-static_assert(cellsInKeyOrder(), "key cells are listed by key index, from 1");
+static_assert(listedByKeyIndex(kKeyCells), "key cells are listed by key index, from 1");
 
 constexpr SkinRect rectOf(int keyIndex) {
     if (keyIndex < 1 || keyIndex > kRapidTriggerKeyCount)

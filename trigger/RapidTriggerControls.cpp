@@ -227,14 +227,7 @@ constexpr std::array<TooltipException, 4> kTooltipExceptions{{
     {.key = 82, .tooltipZh = "RCtrl"},
 }};
 
-constexpr bool cellsInKeyOrder() {
-    for (std::size_t i = 0; i < kKeyCells.size(); ++i) {
-        if (kKeyCells[i].key != static_cast<int>(i) + 1)
-            return false;
-    }
-    return true;
-}
-static_assert(cellsInKeyOrder(), "key cells are listed by key index, from 1");
+static_assert(listedByKeyIndex(kKeyCells), "key cells are listed by key index, from 1");
 
 constexpr bool isKey(int keyIndex) {
     return keyIndex >= 1 && keyIndex <= kRapidTriggerKeyCount;

@@ -101,5 +101,16 @@ struct ControlSpec {
     ControlRole role = ControlRole::None;
 };
 
+// True when every cell's key is its position plus one: for tables of keys listed by key index.
+template <typename Cells>
+constexpr bool listedByKeyIndex(const Cells& cells) {
+    int expected = 1;
+    for (const auto& cell : cells) {
+        if (cell.key != expected++)
+            return false;
+    }
+    return true;
+}
+
 // The control entry a table row describes, with captions and tooltips under "zh-CN" and "en-US".
 SkinControl makeControl(const ControlSpec& tableRow);
