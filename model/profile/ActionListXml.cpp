@@ -4,6 +4,8 @@
 #include "model/profile/XmlDocument.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -28,11 +30,13 @@ void readItems(XmlDocument& doc, ActionList& list, ActionListReadState& state, i
             continue;
         }
         state.gapItemsLeft -= gap;
+        // Read before the child, whose attributes would otherwise displace this tag's from the cache.
+        std::string text = doc.getAttrib("t1");
         ActionList child;
         doc.intoElem();
         readActionList(doc, child, state, depth + 1);
         doc.outOfElem();
-        list.setAt(index, doc.getAttrib("t1"), std::move(child));
+        list.setAt(index, std::move(text), std::move(child));
     }
 }
 
@@ -44,21 +48,18 @@ void ActionListReadState::skip(std::string what) {
 }
 
 void writeActionList(XmlDocument& doc, const ActionList& list) {
-    doc.addElem("List");
-    doc.setAttrib("SizeOfView", list.SizeOfView);
-    doc.setAttrib("ViewStartAt", list.ViewStartAt);
-    doc.setAttrib("CursorPos", list.CursorPos);
-    doc.setAttrib("Cycles", list.Cycles);
-    doc.setAttrib("IsAutoInterval", list.IsAutoInterval ? 1 : 0);
-    doc.setAttrib("Delay", list.Delay);
-    doc.setAttrib("PlayMode", list.PlayMode);
+    doc.addElemWithAttribs("List", {{"SizeOfView", list.SizeOfView},
+                                    {"ViewStartAt", list.ViewStartAt},
+                                    {"CursorPos", list.CursorPos},
+                                    {"Cycles", list.Cycles},
+                                    {"IsAutoInterval", list.IsAutoInterval ? 1 : 0},
+                                    {"Delay", list.Delay},
+                                    {"PlayMode", list.PlayMode}});
     doc.intoElem();
     const auto& items = list.items();
     const auto& children = list.children();
     for (std::size_t i = 0; i < items.size(); ++i) {
-        doc.addElem("x");
-        doc.setAttrib("ID", static_cast<int>(i));
-        doc.setAttrib("t1", items[i]);
+        doc.addElemWithAttribs("x", {{"ID", static_cast<int>(i)}, {"t1", items[i]}});
         doc.intoElem();
         writeActionList(doc, children[i]);
         doc.outOfElem();

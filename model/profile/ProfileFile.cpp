@@ -49,11 +49,10 @@ void writeLights(XmlDocument& doc, const CConfigStore& store) {
     doc.addElem("BackgroundLightSettings");
     doc.intoElem();
     for (int id = kFirstKey; id <= kLastKey; ++id) {
-        doc.addElem("AREA");
-        doc.setAttrib("ID", id);
-        doc.setAttrib("Red", store.lightArea[id][0]);
-        doc.setAttrib("Green", store.lightArea[id][1]);
-        doc.setAttrib("Blue", store.lightArea[id][2]);
+        doc.addElemWithAttribs("AREA", {{"ID", id},
+                                        {"Red", store.lightArea[id][0]},
+                                        {"Green", store.lightArea[id][1]},
+                                        {"Blue", store.lightArea[id][2]}});
     }
     doc.outOfElem();
 }
@@ -63,11 +62,10 @@ void writeKeys(XmlDocument& doc, const CConfigStore& store) {
     doc.intoElem();
     for (int id = kFirstKey; id <= kLastKey; ++id) {
         for (int level = 0; level < kTables; ++level) {
-            doc.addElem("KEY");
-            doc.setAttrib("ID", id);
-            doc.setAttrib("Level", level);
-            doc.setAttrib("Mode", store.keyKind[id][level]);
-            doc.setAttrib("HWCode", store.keyCode[id][level]);
+            doc.addElemWithAttribs("KEY", {{"ID", id},
+                                           {"Level", level},
+                                           {"Mode", store.keyKind[id][level]},
+                                           {"HWCode", store.keyCode[id][level]}});
             doc.intoElem();
             doc.addElem("ComboKey");
             doc.intoElem();
@@ -129,15 +127,18 @@ void readKeys(XmlDocument& doc, ProfileContent& content, ActionListReadState& st
     while (doc.findElem("KEY")) {
         const int id = doc.getAttribInt("ID");
         const int level = doc.getAttribInt("Level");
-        const std::string where = "KEY with ID " + std::to_string(id) + " and Level " + std::to_string(level);
+        // Only a skipped key needs its description; most keys are read without one.
+        const auto where = [id, level] {
+            return "KEY with ID " + std::to_string(id) + " and Level " + std::to_string(level);
+        };
         if (!isKeySlot(id) || level < 0 || level >= kTables) {
-            state.skip(where + " (keys run 1..85, levels 0..8)");
+            state.skip(where() + " (keys run 1..85, levels 0..8)");
             continue;
         }
         const int mode = doc.getAttribInt("Mode");
         const int code = doc.getAttribInt("HWCode");
         if (!isValidAssignment(mode, code)) {
-            state.skip(where + ": Mode " + std::to_string(mode) + " with HWCode " + std::to_string(code) +
+            state.skip(where() + ": Mode " + std::to_string(mode) + " with HWCode " + std::to_string(code) +
                        " (left not set)");
         } else {
             content.keyKind[id][level] = mode;
@@ -197,8 +198,35 @@ std::string temporaryPathBeside(const std::string& path) {
     return path + ".saving-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
 }
 
+// Rough size of the text of a list (a little more than its usual length), to reserve for the text.
+std::size_t listTextEstimate(const ActionList& list) {
+    constexpr std::size_t kListTag = 128;
+    constexpr std::size_t kItemTags = 32;
+    std::size_t size = kListTag;
+    const auto& items = list.items();
+    const auto& children = list.children();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        size += kItemTags + items[i].size() + listTextEstimate(children[i]);
+    return size;
+}
+
+std::size_t documentTextEstimate(const CConfigStore& store) {
+    constexpr std::size_t kFixedText = 1024;
+    constexpr std::size_t kAreaTag = 64;
+    constexpr std::size_t kKeyTags = 96;
+    std::size_t size = kFixedText + kKeySlots * kAreaTag;
+    for (const LibrarySection& section : kLibrarySections)
+        size += listTextEstimate(store.*section.library);
+    for (const auto& tables : store.keyActions) {
+        for (const ActionList& actions : tables)
+            size += kKeyTags + listTextEstimate(actions);
+    }
+    return size + size / 8;
+}
+
 void buildDocument(XmlDocument& doc, const CConfigStore& store) {
     doc.setDoc(kDeclaration);
+    doc.reserve(documentTextEstimate(store));
     doc.addElem(std::string(KeyboardVariant::name(store.deviceVariant)));
     doc.intoElem();
     writeLibraries(doc, store);

@@ -174,6 +174,14 @@ std::string_view XmlDocument::rawAttrib(std::string_view name) const {
     if (main_ == 0)
         return {};
     const std::string_view tag = startTag(main_);
+    // Attributes read in the order of the tag: the next cached one is the one asked for.
+    if (attribCache_.pos == main_ && attribCache_.nextLookup < attribCache_.spans.size()) {
+        const xml::AttribSpan& next = attribCache_.spans[attribCache_.nextLookup];
+        if (xml::isAttribNamed(tag, next, name)) {
+            ++attribCache_.nextLookup;
+            return tag.substr(next.valueBegin, next.valueEnd - next.valueBegin);
+        }
+    }
     const xml::AttribSpan span = lookupAttrib(tag, name);
     if (!span.found)
         return {};
@@ -211,9 +219,16 @@ void XmlDocument::fillAttribCache(std::string_view tag) const {
     attribCache_.complete = true;
     std::size_t i = xml::attribsBegin(tag);
     xml::AttribSpan span;
+    // A bit for each name cached, chosen by its length and end letters: a name whose bit is clear is
+    // cached for certain not yet, and needs no comparison with the others.
+    std::uint64_t seen = 0;
     while (xml::nextAttrib(tag, i, span)) {
-        if (isCached(tag, span))
+        const auto first = static_cast<unsigned char>(tag[span.begin]);
+        const auto last = static_cast<unsigned char>(tag[span.begin + span.nameLength - 1]);
+        const std::uint64_t bit = std::uint64_t{1} << ((span.nameLength * 7 + first + last * 3) & 63);
+        if ((seen & bit) != 0 && isCached(tag, span))
             continue;
+        seen |= bit;
         if (attribCache_.spans.size() == kCachedAttribs) {
             attribCache_.complete = false;
             break;
@@ -249,21 +264,86 @@ int XmlDocument::getAttribInt(std::string_view name) const {
     }
 }
 
+XmlAttrib::XmlAttrib(std::string_view name, int value) : name_(name) {
+    const auto converted = std::to_chars(digits_, digits_ + sizeof digits_, value);
+    digitCount_ = static_cast<std::uint8_t>(converted.ptr - digits_);
+}
+
 bool XmlDocument::addElem(std::string_view name) {
     if (!xml::isValidName(name))
         return false;
     try {
-        if (parentPos() != 0 && index_.at(parentPos()).isEmpty())
-            return insertFirstChildOfEmpty(name);
-        return insertElement(name);
+        std::string& tag = tagScratch_;
+        tag.clear();
+        tag += '<';
+        tag += name;
+        tag += "/>";
+        return addElemTag(tag);
     } catch (const std::exception&) {
         return false;
     }
 }
 
+bool XmlDocument::addElemWithAttribs(std::string_view name, std::initializer_list<XmlAttrib> attribs) {
+    if (!xml::isValidName(name))
+        return false;
+    // Invalid or repeated names take the way of single edits, which refuses or replaces them.
+    bool plain = true;
+    for (auto it = attribs.begin(); it != attribs.end() && plain; ++it) {
+        plain = xml::isValidName(it->name());
+        for (auto before = attribs.begin(); before != it && plain; ++before)
+            plain = before->name() != it->name();
+    }
+    if (!plain) {
+        if (!addElem(name))
+            return false;
+        bool all = true;
+        for (const XmlAttrib& attrib : attribs)
+            all = setAttrib(attrib.name(), attrib.value()) && all;
+        return all;
+    }
+    try {
+        std::string& tag = tagScratch_;
+        tag.clear();
+        tag += '<';
+        tag += name;
+        for (const XmlAttrib& attrib : attribs) {
+            tag += ' ';
+            tag += attrib.name();
+            tag += "=\"";
+            const std::string_view value = attrib.value();
+            if (attrib.isNumber() || !xml::needsEscape(value, xml::EscapeMode::Attribute))
+                tag += value;
+            else
+                xml::appendEscaped(tag, value, xml::EscapeMode::Attribute);
+            tag += '"';
+        }
+        tag += "/>";
+        return addElemTag(tag);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void XmlDocument::reserve(std::size_t textBytes) {
+    try {
+        if (textBytes > doc_.capacity() && textBytes <= kMaxTextSize)
+            doc_.reserve(textBytes);
+    } catch (const std::exception&) {
+        // The edits reserve for themselves.
+    }
+}
+
+// Adds the empty-element tag "<name .../>" as addElem places a new element.
+bool XmlDocument::addElemTag(std::string_view tag) {
+    if (parentPos() != 0 && index_.at(parentPos()).isEmpty())
+        return insertFirstChildOfEmpty(tag);
+    return insertElement(tag);
+}
+
 // Puts the new element on a line of its own: a line break goes before it unless it starts a line,
 // and after it unless a line break already follows.
-bool XmlDocument::insertElement(std::string_view name) {
+bool XmlDocument::insertElement(std::string_view tag) {
     const std::uint32_t parentAt = parentPos();
     const XmlElement& parent = index_.at(parentAt);
     std::uint32_t at = 0;
@@ -281,16 +361,14 @@ bool XmlDocument::insertElement(std::string_view name) {
     text.clear();
     if (breakBefore)
         text += kLineBreak;
-    text += '<';
-    text += name;
-    text += "/>";
+    text += tag;
     if (breakAfter)
         text += kLineBreak;
     prepareEdit(text.size());
     splice(at, 0, text, false);
     XmlElement element{};
     element.start = at + (breakBefore ? static_cast<std::uint32_t>(kLineBreak.size()) : 0);
-    element.tagLength = element.length = static_cast<std::uint32_t>(name.size() + 3);
+    element.tagLength = element.length = static_cast<std::uint32_t>(tag.size());
     element.state = XmlElement::kEmpty;
     const std::uint32_t pos = index_.append(element);
     if (main_ != 0)
@@ -302,7 +380,7 @@ bool XmlDocument::insertElement(std::string_view name) {
 }
 
 // "<P a="1"/>" becomes "<P a="1">", line break, the child, line break, "</P>".
-bool XmlDocument::insertFirstChildOfEmpty(std::string_view name) {
+bool XmlDocument::insertFirstChildOfEmpty(std::string_view tag) {
     const std::uint32_t parentAt = parentPos();
     const std::string_view parentTag = startTag(parentAt);
     const std::string_view parentName = parentTag.substr(1, xml::nameLength(parentTag, 1));
@@ -311,9 +389,7 @@ bool XmlDocument::insertFirstChildOfEmpty(std::string_view name) {
     text.clear();
     text += '>';
     text += kLineBreak;
-    text += '<';
-    text += name;
-    text += "/>";
+    text += tag;
     text += kLineBreak;
     text += "</";
     text += parentName;
@@ -327,7 +403,7 @@ bool XmlDocument::insertFirstChildOfEmpty(std::string_view name) {
     parent.endTagLength = endTagLength;
     XmlElement element{};
     element.start = slash + 1 + static_cast<std::uint32_t>(kLineBreak.size());
-    element.tagLength = element.length = static_cast<std::uint32_t>(name.size() + 3);
+    element.tagLength = element.length = static_cast<std::uint32_t>(tag.size());
     element.state = XmlElement::kEmpty;
     const std::uint32_t pos = index_.append(element);
     index_.linkLastChild(parentAt, pos);

@@ -5,9 +5,31 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// An attribute to write with XmlDocument::addElemWithAttribs: a name and a value, given as text or
+// as an int written in decimal. A text value is not copied: it must outlive the call.
+class XmlAttrib {
+public:
+    XmlAttrib(std::string_view name, std::string_view value) : name_(name), text_(value) {}
+    XmlAttrib(std::string_view name, int value);
+
+    std::string_view name() const { return name_; }
+    // Whether the value is the decimal form of an int, which never needs escaping.
+    bool isNumber() const { return digitCount_ != 0; }
+    std::string_view value() const {
+        return digitCount_ != 0 ? std::string_view(digits_, digitCount_) : text_;
+    }
+
+private:
+    std::string_view name_;
+    std::string_view text_;
+    char digits_[12] = {};
+    std::uint8_t digitCount_ = 0;
+};
 
 // An XML document held as UTF-8 text together with an index of its elements, read and edited through
 // a cursor: a parent element and a current element among its children (position 0 is the document
@@ -57,6 +79,12 @@ public:
     // Adds an empty element after the current one, or as the last child of the parent when there is
     // no current element, on a line of its own; it becomes current. False for an invalid name.
     bool addElem(std::string_view name);
+    // Same as addElem followed by setAttrib for each attribute in order, but the start tag is written
+    // in one edit. False when the element is not added, or when any attribute is refused (the others
+    // are still set).
+    bool addElemWithAttribs(std::string_view name, std::initializer_list<XmlAttrib> attribs);
+    // Makes room for a document text of that many bytes, so that building it does not reallocate.
+    void reserve(std::size_t textBytes);
     // Makes the current element the parent, with no current element; false when there is none.
     bool intoElem();
     // Makes the parent the current element and its parent the parent; false at the top level.
@@ -104,8 +132,9 @@ private:
     void fillAttribCache(std::string_view tag) const;
     bool isCached(std::string_view tag, const xml::AttribSpan& span) const;
     bool nameIs(std::uint32_t pos, std::string_view name) const;
-    bool insertElement(std::string_view name);
-    bool insertFirstChildOfEmpty(std::string_view name);
+    bool addElemTag(std::string_view tag);
+    bool insertElement(std::string_view tag);
+    bool insertFirstChildOfEmpty(std::string_view tag);
     bool replaceAttrib(std::string_view name, std::string_view escapedValue);
     void prepareEdit(std::size_t growth);
     std::uint32_t parentPos() const { return path_.empty() ? 0 : path_.back().pos; }
@@ -118,7 +147,8 @@ private:
 
     std::string doc_;
     std::string result_;
-    std::string scratch_; // reused for the text of an attribute edit
+    std::string scratch_;    // reused for the text of an edit
+    std::string tagScratch_; // reused for the start tag of a new element
     XmlIndex index_;
     // One level of the cursor's path: an element that holds the cursor. Edits inside it change its
     // length; rather than walk every level for every edit, each level keeps the change still owed to

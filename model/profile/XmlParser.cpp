@@ -33,6 +33,11 @@ bool isTagStop(char c) {
     return kTagStops[static_cast<unsigned char>(c)];
 }
 
+// Whether two names are equal, without a library call: names are short.
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && sameBytes(a.data(), b.data(), a.size());
+}
+
 bool startsWith(std::string_view text, std::size_t at, std::string_view prefix) {
     return text.size() - at >= prefix.size() && text.compare(at, prefix.size(), prefix) == 0;
 }
@@ -275,11 +280,11 @@ private:
     // still open are closed with it, ending where the end tag starts, and are reported as unended.
     // An end tag whose name is not open at all is reported as lone and otherwise ignored.
     void closeByName(std::string_view name, std::size_t at, std::size_t end) {
-        if (stack_.empty() || (openName(stack_.back()) != name && !isOpen(name))) {
+        if (stack_.empty() || (!sameName(openName(stack_.back()), name) && !isOpen(name))) {
             fail("lone_end_tag", {{"tagname", name}, {"offset", number(at)}});
             return;
         }
-        while (openName(stack_.back()) != name)
+        while (!sameName(openName(stack_.back()), name))
             closeUnended(at);
         XmlElement& element = index_.at(stack_.back().pos);
         element.length = static_cast<std::uint32_t>(end - element.start);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace xml {
@@ -46,14 +47,30 @@ std::size_t skipSpace(std::string_view text, std::size_t i) {
     return i;
 }
 
-// tag.find(c, from), without a library call for the short values that attributes mostly hold.
+// tag.find(c, from), eight bytes at a time and without a library call for the short values that
+// attributes mostly hold.
 std::size_t findChar(std::string_view tag, char c, std::size_t from) {
-    const std::size_t near = std::min(tag.size(), from + 16);
-    for (std::size_t i = from; i < near; ++i) {
+    const std::size_t size = tag.size();
+    std::size_t i = from;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101u;
+        constexpr std::uint64_t kHighs = 0x8080808080808080u;
+        const std::uint64_t pattern = kOnes * static_cast<unsigned char>(c);
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t chunk = 0;
+            std::memcpy(&chunk, tag.data() + i, 8);
+            const std::uint64_t x = chunk ^ pattern;
+            // The lowest byte flagged is the first byte equal to c; later flags may be false.
+            const std::uint64_t found = (x - kOnes) & ~x & kHighs;
+            if (found != 0)
+                return i + static_cast<std::size_t>(std::countr_zero(found) >> 3);
+        }
+    }
+    for (; i < size; ++i) {
         if (tag[i] == c)
             return i;
     }
-    return tag.find(c, near);
+    return std::string_view::npos;
 }
 
 // Reads the value after '=' at tag[i]; fills the value fields of span and returns the index after
@@ -132,25 +149,42 @@ std::size_t attribsBegin(std::string_view tag) {
 }
 
 bool nextAttrib(std::string_view tag, std::size_t& i, AttribSpan& span) {
+    // Works on copies, so that the scanning loops need not store through the references: the text is
+    // of char, which may alias them.
+    const char* const text = tag.data();
+    const std::size_t size = tag.size();
+    std::size_t at = i;
     while (true) {
-        i = skipSpace(tag, i);
-        if (i >= tag.size() || tag[i] == '>')
+        while (at < size && hasClass(text[at], kSpaceClass))
+            ++at;
+        if (at >= size || text[at] == '>') {
+            i = at;
             return false;
-        span = AttribSpan{};
-        span.begin = static_cast<std::uint32_t>(i);
-        while (i < tag.size() && !endsName(tag[i]))
-            ++i;
-        if (i == span.begin) {
-            i = skipStray(tag, i);
+        }
+        const std::size_t begin = at;
+        if (text[size - 1] == '>') {
+            // The closing '>' ends every name: no bound to check on the way.
+            while (!endsName(text[at]))
+                ++at;
+        } else {
+            while (at < size && !endsName(text[at]))
+                ++at;
+        }
+        if (at == begin) {
+            at = skipStray(tag, at);
             continue;
         }
-        span.nameLength = static_cast<std::uint32_t>(i - span.begin);
-        span.end = static_cast<std::uint32_t>(i);
-        const std::size_t afterName = skipSpace(tag, i);
-        if (afterName < tag.size() && tag[afterName] == '=') {
-            i = readValue(tag, skipSpace(tag, afterName + 1), span);
-            span.end = static_cast<std::uint32_t>(i);
+        AttribSpan found{};
+        found.begin = static_cast<std::uint32_t>(begin);
+        found.nameLength = static_cast<std::uint32_t>(at - begin);
+        found.end = static_cast<std::uint32_t>(at);
+        const std::size_t afterName = skipSpace(tag, at);
+        if (afterName < size && text[afterName] == '=') {
+            at = readValue(tag, skipSpace(tag, afterName + 1), found);
+            found.end = static_cast<std::uint32_t>(at);
         }
+        span = found;
+        i = at;
         return true;
     }
 }

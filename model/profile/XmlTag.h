@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 // Scanning of names and attributes inside one tag of the document text.
@@ -12,8 +13,34 @@ inline bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// Whether the n bytes at a and b are equal; a plain loop, faster than a library call for names.
+// Whether the n bytes at a and b are equal; compares eight or four bytes at a time, faster than a
+// library call for names, which are short.
 inline bool sameBytes(const char* a, const char* b, std::size_t n) {
+    if (n >= 8) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            std::memcpy(&x, a + i, 8);
+            std::memcpy(&y, b + i, 8);
+            if (x != y)
+                return false;
+        }
+        // The last eight bytes, overlapping those compared already.
+        std::memcpy(&x, a + n - 8, 8);
+        std::memcpy(&y, b + n - 8, 8);
+        return x == y;
+    }
+    if (n >= 4) {
+        std::uint32_t x = 0;
+        std::uint32_t y = 0;
+        std::uint32_t u = 0;
+        std::uint32_t v = 0;
+        std::memcpy(&x, a, 4);
+        std::memcpy(&y, b, 4);
+        std::memcpy(&u, a + n - 4, 4);
+        std::memcpy(&v, b + n - 4, 4);
+        return x == y && u == v;
+    }
     for (std::size_t i = 0; i < n; ++i) {
         if (a[i] != b[i])
             return false;
