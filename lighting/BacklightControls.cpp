@@ -1,6 +1,7 @@
 #include "lighting/BacklightControls.h"
 
 #include "trigger/RapidTriggerControls.h"
+#include "ui/KeyGrid.h"
 
 #include <array>
 
@@ -109,13 +110,6 @@ struct KeyCell {
     int right = -1;
 };
 
-// One row of keys: the first key index on it and the row's vertical extent.
-struct KeyRow {
-    int firstKey = 0;
-    int top = -1;
-    int bottom = -1;
-};
-
 constexpr std::array<KeyRow, 6> kKeyRows{{
     {.firstKey = 1, .top = 133, .bottom = 174},
     {.firstKey = 17, .top = 177, .bottom = 217},
@@ -174,15 +168,7 @@ constexpr std::array<KeyCell, kRapidTriggerKeyCount> kKeyCells{{
 static_assert(listedByKeyIndex(kKeyCells), "key cells are listed by key index, from 1");
 
 constexpr SkinRect rectOf(int keyIndex) {
-    if (keyIndex < 1 || keyIndex > kRapidTriggerKeyCount)
-        return {};
-    const KeyCell& cell = kKeyCells[static_cast<std::size_t>(keyIndex - 1)];
-    const KeyRow* row = &kKeyRows.front();
-    for (const KeyRow& candidate : kKeyRows) {
-        if (candidate.firstKey <= keyIndex)
-            row = &candidate;
-    }
-    return {cell.left, row->top, cell.right, row->bottom};
+    return keyRectInGrid(kKeyRows, kKeyCells, keyIndex);
 }
 
 std::array<ControlSpec, kBacklightControlCount> buildTable() {

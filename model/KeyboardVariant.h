@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/VirtualKeyboardState.h"
+
 #include <string_view>
 
 // The keyboard variants as DetectDeviceType reports them. 0 is "no keyboard"; any value other than
@@ -12,17 +14,8 @@ inline constexpr int kS = 3;
 inline constexpr int kRgb = 4;
 
 // The variant's name, which is also the root element of its profiles.
-constexpr std::string_view name(int variant) {
-    switch (variant) {
-    case kSBle:
-        return "QelEC(S)Ble";
-    case kS:
-        return "QelEC(S)";
-    case kRgb:
-        return "QelEC(RGB)";
-    default:
-        return "QelEC(RGB)Ble";
-    }
+inline std::string_view name(int variant) {
+    return VirtualKeyboard::variantName(VirtualKeyboard::isValidVariant(variant) ? variant : kRgbBle);
 }
 
 // Wireless variants carry the Bluetooth and battery functions; their indicators flash.

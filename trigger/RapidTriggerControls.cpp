@@ -1,5 +1,7 @@
 #include "trigger/RapidTriggerControls.h"
 
+#include "ui/KeyGrid.h"
+
 #include <array>
 
 namespace {
@@ -108,13 +110,6 @@ struct KeyCell {
     const char* caption = nullptr;
     int left = -1;
     int right = -1;
-};
-
-// One row of keys: the first key index on it and the row's vertical extent.
-struct KeyRow {
-    int firstKey = 0;
-    int top = -1;
-    int bottom = -1;
 };
 
 constexpr std::array<KeyRow, 6> kKeyRows{{
@@ -245,15 +240,7 @@ constexpr KeyLegend legendOf(int keyIndex) {
 }
 
 constexpr SkinRect rectOf(int keyIndex) {
-    if (!isKey(keyIndex))
-        return {};
-    const KeyCell& cell = kKeyCells[static_cast<std::size_t>(keyIndex - 1)];
-    const KeyRow* row = &kKeyRows.front();
-    for (const KeyRow& candidate : kKeyRows) {
-        if (candidate.firstKey <= keyIndex)
-            row = &candidate;
-    }
-    return {cell.left, row->top, cell.right, row->bottom};
+    return keyRectInGrid(kKeyRows, kKeyCells, keyIndex);
 }
 
 constexpr std::array<ControlSpec, kRapidTriggerControlCount> buildTable() {
