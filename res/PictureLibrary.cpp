@@ -7,6 +7,15 @@ PictureDrawers everyFamily() {
     PictureDrawers drawers;
     addProgressPictures(drawers);
     addScrollBarPictures(drawers);
+    addMainWindowPictures(drawers);
+    addVirtualKeyPictures(drawers);
+    addKeyAssignmentPictures(drawers);
+    addFirmwarePictures(drawers);
+    addBacklightPictures(drawers);
+    addMultiKeyColourPictures(drawers);
+    addRapidTriggerPictures(drawers);
+    addFineAdjustPictures(drawers);
+    addTrackPictures(drawers);
     return drawers;
 }
 } // namespace

@@ -1,5 +1,8 @@
 #include "res/PictureStyle.h"
 
+#include "res/FunctionGlyphs.h"
+
+#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygon>
@@ -94,6 +97,194 @@ void drawProgressFill(QPainter& painter, const QRect& area) {
     painter.setPen(kAccentDark);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
+}
+
+void drawKeycap(QPainter& painter, const QRect& area, const char* legend, ButtonLook look) {
+    const QColor edge = look == ButtonLook::Normal ? kKeyEdge : look == ButtonLook::Hovered ? kAccent : kAccentLight;
+    const QColor face = look == ButtonLook::Normal ? kKeyFace : look == ButtonLook::Hovered ? kHoverFill : kKeySelectedFace;
+    const QColor top = look == ButtonLook::Normal    ? kKeyTop
+                       : look == ButtonLook::Hovered ? kHoverFill.lighter(125)
+                                                     : kAccentDark;
+    const QColor text = look == ButtonLook::Normal ? kGlyph : look == ButtonLook::Hovered ? kAccentLight : QColor(255, 255, 255);
+    // A cap with cut corners: the outer pixel row and column stay the window's, so neighbouring keys
+    // read as separate caps.
+    const QRect cap = area.adjusted(1, 1, -1, -1);
+    if (cap.width() < 3 || cap.height() < 3)
+        return;
+    painter.fillRect(cap.adjusted(1, 0, -1, 0), edge);
+    painter.fillRect(cap.adjusted(0, 1, 0, -1), edge);
+    painter.fillRect(cap.adjusted(1, 1, -1, -1), face);
+    // The top face sits a little higher than the cap's foot.
+    const QRect topFace = cap.adjusted(2, 2, -2, -std::max(3, cap.height() / 6));
+    if (topFace.width() > 0 && topFace.height() > 0)
+        painter.fillRect(topFace, top);
+    if (legend != nullptr && *legend != '\0') {
+        const int height = std::clamp(topFace.height() / 3, 7, 12);
+        drawLegend(painter, topFace.adjusted(1, 0, -1, 0), legend, text, height);
+    }
+}
+
+void drawTab(QPainter& painter, const QRect& area, ButtonLook look) {
+    switch (look) {
+    case ButtonLook::Normal:
+        drawFrame(painter, area, kButtonEdge, kButtonFill);
+        break;
+    case ButtonLook::Hovered:
+        drawFrame(painter, area, kAccentDark, kHoverFill);
+        break;
+    case ButtonLook::Pressed:
+        drawFrame(painter, area, kAccent, kTitleFill);
+        painter.fillRect(QRect(area.left() + 1, area.bottom() - 2, area.width() - 2, 2), kAccent);
+        break;
+    }
+}
+
+namespace {
+// The square mark at the left of a radio or check entry, as high as the entry allows.
+QRect markOf(const QRect& area) {
+    const int side = std::min(area.height() - 2, 14);
+    return {area.left() + 1, area.top() + (area.height() - side) / 2, side, side};
+}
+
+QColor markEdge(ButtonLook look) {
+    return look == ButtonLook::Normal ? kButtonEdge : kAccent;
+}
+} // namespace
+
+void drawRadio(QPainter& painter, const QRect& area, ButtonLook look) {
+    const QRect mark = markOf(area);
+    if (mark.width() < 4)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(markEdge(look), 1.2));
+    painter.setBrush(kWellFill);
+    painter.drawEllipse(QRectF(mark).adjusted(0.5, 0.5, -0.5, -0.5));
+    if (look == ButtonLook::Pressed) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kAccent);
+        painter.drawEllipse(QRectF(mark).adjusted(3.5, 3.5, -3.5, -3.5));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void drawCheck(QPainter& painter, const QRect& area, ButtonLook look) {
+    const QRect mark = markOf(area);
+    if (mark.width() < 4)
+        return;
+    drawFrame(painter, mark, markEdge(look), kWellFill);
+    if (look == ButtonLook::Pressed) {
+        painter.setPen(QPen(kAccent, 2, Qt::SolidLine, Qt::SquareCap));
+        const QRect inner = mark.adjusted(3, 3, -4, -4);
+        painter.drawLine(inner.left(), inner.center().y(), inner.center().x() - 1, inner.bottom());
+        painter.drawLine(inner.center().x() - 1, inner.bottom(), inner.right(), inner.top());
+    }
+}
+
+void drawStepper(QPainter& painter, const QRect& area, bool increase, ButtonLook look) {
+    drawButton(painter, area, look);
+    const QColor glyph = look == ButtonLook::Hovered ? kAccent : kGlyph;
+    const int half = std::max(2, std::min(area.width(), area.height()) / 4);
+    const QPoint centre = area.center();
+    const int tipY = increase ? centre.y() - half / 2 : centre.y() + half / 2;
+    const int baseY = increase ? centre.y() + half / 2 : centre.y() - half / 2;
+    painter.setPen(glyph);
+    painter.setBrush(glyph);
+    painter.drawPolygon(QPolygon({{centre.x(), tipY}, {centre.x() - half, baseY}, {centre.x() + half, baseY}}));
+}
+
+namespace {
+void drawTitleButtonBack(QPainter& painter, const QRect& area, ButtonLook look) {
+    if (look != ButtonLook::Normal)
+        drawFrame(painter, area, kAccentDark, look == ButtonLook::Pressed ? kAccentDark : kHoverFill);
+}
+
+QColor titleGlyph(ButtonLook look) {
+    return look == ButtonLook::Normal ? kGlyph : look == ButtonLook::Hovered ? kAccent : QColor(255, 255, 255);
+}
+} // namespace
+
+void drawMinimiseButton(QPainter& painter, const QRect& area, ButtonLook look) {
+    drawTitleButtonBack(painter, area, look);
+    const int half = std::min(area.width(), area.height()) / 5;
+    const QPoint centre = area.center();
+    painter.fillRect(QRect(centre.x() - half, centre.y() + half / 2, 2 * half + 1, 2), titleGlyph(look));
+}
+
+void drawHelpButton(QPainter& painter, const QRect& area, ButtonLook look) {
+    drawTitleButtonBack(painter, area, look);
+    drawLegend(painter, area, "?", titleGlyph(look), std::clamp(area.height() / 2, 8, 18));
+}
+
+void drawIcon(QPainter& painter, const QRect& area, int code, ButtonLook look) {
+    const QColor edge = look == ButtonLook::Normal ? kButtonEdge : look == ButtonLook::Hovered ? kAccent : kAccentLight;
+    const QColor fill = look == ButtonLook::Normal ? kButtonFill : look == ButtonLook::Hovered ? kHoverFill : kAccentDark;
+    drawFrame(painter, area, edge, fill);
+    const QColor glyph = look == ButtonLook::Normal ? kGlyph : look == ButtonLook::Hovered ? kAccentLight : QColor(255, 255, 255);
+    drawFunctionGlyph(painter, area.adjusted(2, 2, -2, -2), code, glyph);
+}
+
+void drawSwatch(QPainter& painter, const QRect& area, ButtonLook look) {
+    drawFrame(painter, area, look == ButtonLook::Normal ? kWellEdge : kAccent, kWellFill);
+}
+
+void drawLegend(QPainter& painter, const QRect& area, const char* text, const QColor& colour, int pixelHeight) {
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, pixelHeight));
+    font.setStyleStrategy(QFont::PreferAntialias);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextDontClip, QString::fromUtf8(text));
+}
+
+namespace {
+const char* legendOf(const ControlSpec& control) {
+    return control.captionEn != nullptr ? control.captionEn : control.captionZh;
+}
+
+void drawControl(QPainter& painter, const ControlSpec& control, ButtonLook look) {
+    const QRect area = areaOf(control.rect);
+    switch (control.role) {
+    case ControlRole::None:
+    case ControlRole::Label:
+        return;
+    case ControlRole::Button:
+        return drawButton(painter, area, look);
+    case ControlRole::Close:
+        return drawCloseButton(painter, area, look);
+    case ControlRole::Minimise:
+        return drawMinimiseButton(painter, area, look);
+    case ControlRole::Help:
+        return drawHelpButton(painter, area, look);
+    case ControlRole::Key:
+        return drawKeycap(painter, area, legendOf(control), look);
+    case ControlRole::Tab:
+        return drawTab(painter, area, look);
+    case ControlRole::Radio:
+        return drawRadio(painter, area, look);
+    case ControlRole::Check:
+        return drawCheck(painter, area, look);
+    case ControlRole::Icon:
+        return drawIcon(painter, area, control.controlCode, look);
+    case ControlRole::Increase:
+    case ControlRole::Decrease:
+        return drawStepper(painter, area, control.role == ControlRole::Increase, look);
+    case ControlRole::Swatch:
+        return drawSwatch(painter, area, look);
+    case ControlRole::Area:
+        return drawWell(painter, area);
+    }
+}
+} // namespace
+
+void drawControls(QPainter& painter, std::span<const ControlSpec> controls, const LookOf& lookOf) {
+    for (const ControlSpec& control : controls) {
+        if (control.id >= 1)
+            drawControl(painter, control, lookOf(control));
+    }
+}
+
+void drawControls(QPainter& painter, std::span<const ControlSpec> controls, ButtonLook look) {
+    drawControls(painter, controls, [look](const ControlSpec&) { return look; });
 }
 
 QRect areaOf(const SkinRect& rect) {

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QRect>
 
+#include <functional>
+#include <span>
+
 class QPainter;
 
 // The look every picture of the program shares: a dark charcoal window with light legends and one
@@ -27,8 +30,17 @@ inline const QColor kGlyph{200, 200, 200};
 inline const QColor kWellFill{18, 18, 20};
 inline const QColor kWellEdge{62, 62, 68};
 
-// How a button is drawn.
+inline const QColor kKeyEdge{70, 70, 78};
+inline const QColor kKeyFace{46, 46, 52};
+inline const QColor kKeyTop{54, 54, 61};
+inline const QColor kKeySelectedFace{150, 64, 0};
+
+// How a control is drawn: at rest, under the mouse, or pressed / selected.
 enum class ButtonLook { Normal, Hovered, Pressed };
+
+// The look each control of a picture gets; pictures that serve several purposes (one picture for
+// hovered buttons and selected keys) answer per control.
+using LookOf = std::function<ButtonLook(const ControlSpec&)>;
 
 // A picture of size filled with the colour key, to paint a window's outline into.
 QImage keyedCanvas(QSize size, Rgb colourKey);
@@ -45,6 +57,31 @@ void drawCloseButton(QPainter& painter, const QRect& area, ButtonLook look);
 void drawWell(QPainter& painter, const QRect& area);
 // The filled part of a progress bar over area.
 void drawProgressFill(QPainter& painter, const QRect& area);
+// A keycap over area with its legend (UTF-8) centred on the top face.
+void drawKeycap(QPainter& painter, const QRect& area, const char* legend, ButtonLook look);
+// A page tab; Pressed is the tab of the page shown.
+void drawTab(QPainter& painter, const QRect& area, ButtonLook look);
+// A radio mark or check box at the left of area (the window draws the text beside it); Pressed is the
+// chosen look.
+void drawRadio(QPainter& painter, const QRect& area, ButtonLook look);
+void drawCheck(QPainter& painter, const QRect& area, ButtonLook look);
+// A value stepper with an arrow pointing up (increase) or down.
+void drawStepper(QPainter& painter, const QRect& area, bool increase, ButtonLook look);
+// The title-bar buttons: a bar (minimise) or a question mark (help).
+void drawMinimiseButton(QPainter& painter, const QRect& area, ButtonLook look);
+void drawHelpButton(QPainter& painter, const QRect& area, ButtonLook look);
+// A function icon tile with the glyph of device key code.
+void drawIcon(QPainter& painter, const QRect& area, int code, ButtonLook look);
+// A colour field frame; the window fills its inside.
+void drawSwatch(QPainter& painter, const QRect& area, ButtonLook look);
+// Text in the picture itself, centred in area, pixelHeight pixels high.
+void drawLegend(QPainter& painter, const QRect& area, const char* text, const QColor& colour, int pixelHeight);
+// Every entry of controls with an id of at least 1 drawn by its role in the look lookOf gives it.
+// Labels and unused entries draw nothing.
+void drawControls(QPainter& painter, std::span<const ControlSpec> controls, const LookOf& lookOf);
+// The same with one look for every entry.
+void drawControls(QPainter& painter, std::span<const ControlSpec> controls, ButtonLook look);
+
 // The area of a control as drawn: its rectangle, right and bottom outside.
 QRect areaOf(const SkinRect& rect);
 } // namespace PictureStyle
