@@ -108,6 +108,10 @@ int SkinnedWindow::exec() {
     initialiseOnce();
     if (endedDuringInit_)
         return result();
+    return runModalLoop();
+}
+
+int SkinnedWindow::runModalLoop() {
     return QDialog::exec();
 }
 

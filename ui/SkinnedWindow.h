@@ -81,6 +81,9 @@ protected:
     // Entries a release runs a command for, and a press on which does not drag the window.
     virtual bool isClickable(const SkinControl& control) const;
 
+    // The modal loop after a successful initialisation; QDialog's own unless a window needs one that
+    // survives being hidden.
+    virtual int runModalLoop();
     // Ends the window with result; during the initialisation the window then never shows.
     void endDialog(int result);
     // The table for windows to change (selection, captions).

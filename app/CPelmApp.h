@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/CPelmDlg.h"
+
+#include <functional>
+
+class CConfigStore;
+class PlatformServices;
+
+// The program's run: finds the keyboard variant, prepares the pictures and fonts every window
+// shares, builds the key function catalogue (which starts the interface in Chinese) and runs the main
+// window until it ends. The pictures are drawn only when a window first shows them.
+class CPelmApp {
+public:
+    CPelmApp(CConfigStore& store, PlatformServices& platform);
+
+    // Replaces the one-second waits between detection attempts; for tests.
+    void setDetectionWait(std::function<void(int milliseconds)> wait) { detectionWait_ = std::move(wait); }
+    // The windows the main window opens.
+    void setDialogs(MainWindowDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // Runs with the main window before its modal run starts; for tests and probes.
+    void setMainWindowHook(std::function<void(CPelmDlg&)> hook) { mainWindowHook_ = std::move(hook); }
+
+    // The whole run; returns the main window's result once it has ended.
+    int run();
+
+private:
+    CConfigStore& store_;
+    PlatformServices& platform_;
+    std::function<void(int)> detectionWait_;
+    MainWindowDialogs dialogs_;
+    std::function<void(CPelmDlg&)> mainWindowHook_;
+};

@@ -1,0 +1,488 @@
+#include "app/CPelmDlg.h"
+
+#include "app/MainWindowControls.h"
+#include "app/MainWindowTexts.h"
+#include "model/ConfigStore.h"
+#include "model/StartupChecks.h"
+#include "model/profile/ProfileFile.h"
+#include "platform/DeviceWatcher.h"
+#include "platform/PlatformServices.h"
+#include "res/ProgramIcon.h"
+#include "res/SharedResources.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+#include <array>
+
+namespace {
+
+// The information box's place in design units; its top and bottom move one pixel down once scaled.
+constexpr SkinRect kInformationBox{47, 506, 1000, 653};
+constexpr int kInformationFont = 13;
+// The marker bar under a key: 14 design units wide, 4 high.
+constexpr int kMarkerWidth = 14;
+constexpr int kMarkerHeight = 4;
+
+struct LayerButton {
+    int buttonId;
+    int offset;
+    int labelId;
+};
+constexpr std::array<LayerButton, 3> kLayerButtons{{
+    {CPelmDlg::kTopLayer, 0, 77},
+    {CPelmDlg::kFnLayer, 1, 79},
+    {CPelmDlg::kFn2Layer, 2, 78},
+}};
+constexpr std::array<int, 3> kProgramLabels{80, 81, 82};
+
+SkinScheme mainWindowScheme() {
+    SkinScheme scheme;
+    scheme.pictures = {0, 1, 2};
+    scheme.colourKey = rgb(0, 0, 255);
+    scheme.precedence = LookPrecedence::HoverOverSelected;
+    scheme.hoverLook = HoverLook::AllEntries;
+    scheme.captionPass = CaptionPass::AfterStretch;
+    scheme.buttonCaptions = ButtonCaptions::WhileHoveredBelow100;
+    scheme.labelFonts = FontScaling::ScaledPlusOne;
+    return scheme;
+}
+
+int cut(float value) {
+    return static_cast<int>(value);
+}
+
+QString withNativeLineEnds(const std::string& text) {
+    QString converted = QString::fromStdString(text);
+    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return converted;
+}
+
+QString defaultHelpPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/QelEC.html");
+}
+
+} // namespace
+
+CPelmDlg::CPelmDlg(const SkinContext& context, PlatformServices& platform, MainWindowDialogs dialogs,
+                   QWidget* parent)
+    : SkinnedWindow(context, mainWindowScheme(),
+                    mainWindowControls(mainWindowLayoutFor(context.store.deviceVariant)),
+                    kMainWindowControlCount, parent),
+      context_(context), platform_(platform), dialogs_(std::move(dialogs)), helpPath_(defaultHelpPath()) {
+    setWindowTitle(QStringLiteral("QelEC"));
+    informationBox_ = new QPlainTextEdit(this);
+    informationBox_->setReadOnly(true);
+    informationBox_->setFrameShape(QFrame::NoFrame);
+    informationBox_->setFocusPolicy(Qt::NoFocus);
+    informationBox_->setContextMenuPolicy(Qt::NoContextMenu);
+    informationBox_->setTextInteractionFlags(Qt::NoTextInteraction);
+    QPalette colours = informationBox_->palette();
+    colours.setColor(QPalette::Base, QColor(SharedResources::kDarkGrey, SharedResources::kDarkGrey,
+                                            SharedResources::kDarkGrey));
+    colours.setBrush(QPalette::Base, context.resources.darkBrush());
+    colours.setColor(QPalette::Text, QColor(255, 111, 0));
+    informationBox_->setPalette(colours);
+    informationBox_->hide();
+}
+
+CPelmDlg::~CPelmDlg() = default;
+
+// ---- initialisation ----
+
+void CPelmDlg::onInit() {
+    if (!checkKeyboard()) {
+        endDialog(kResultCancel);
+        return;
+    }
+    const QIcon icon = programIcon();
+    setWindowIcon(icon);
+    setUpTable();
+    placeInformationBox();
+    CConfigStore& shared = store();
+    shared.currentTable = 0;
+    shared.currentProgram = 0;
+    shared.resetToDefaults();
+    shared.configDirty = 0;
+    shared.clickGuard = 0;
+    shared.firmwareUpdating = 0;
+    startWatchingDevice();
+}
+
+bool CPelmDlg::checkKeyboard() {
+    const StartupFailure failure = openKeyboard(store().device, store().deviceVariant);
+    if (failure == StartupFailure::None)
+        return true;
+    showText(startupFailureMessage(failure, store().language));
+    return false;
+}
+
+void CPelmDlg::setUpTable() {
+    setSelectedById(kTopLayer, true);
+    setSelectedById(77, true);
+    setSelectedById(kProgramLabels[0], true);
+    setSelectedById(kProgram, false);
+}
+
+void CPelmDlg::placeInformationBox() {
+    const float s = scale();
+    const QRect area(QPoint(cut(static_cast<float>(kInformationBox.left) * s),
+                            cut(static_cast<float>(kInformationBox.top) * s) + 1),
+                     QPoint(cut(static_cast<float>(kInformationBox.right) * s) - 1,
+                            cut(static_cast<float>(kInformationBox.bottom) * s)));
+    informationBox_->setGeometry(area);
+    informationBox_->setFont(resources().fonts().font(cut(static_cast<float>(kInformationFont) * s)));
+    informationBox_->show();
+}
+
+void CPelmDlg::startWatchingDevice() {
+    watcher_ = std::make_unique<DeviceWatcher>(QString::fromStdString(store().device.statePath()));
+    connect(watcher_.get(), &DeviceWatcher::deviceChanged, this, &CPelmDlg::checkDeviceAfterChange);
+}
+
+// ---- the modal run, which survives the window being hidden in the tray ----
+
+int CPelmDlg::runModalLoop() {
+    show();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
+    return result();
+}
+
+void CPelmDlg::done(int result) {
+    SkinnedWindow::done(result);
+    if (modalLoop_ != nullptr)
+        modalLoop_->exit(result);
+}
+
+void CPelmDlg::keyPressEvent(QKeyEvent* event) {
+    // The window has no keyboard commands; Escape does not close it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    SkinnedWindow::keyPressEvent(event);
+}
+
+// Closing the window from the desktop runs the exit command with its questions.
+void CPelmDlg::onCancelRequest() {
+    exitSequence();
+}
+
+// ---- drawing ----
+
+void CPelmDlg::prepareLooks() {
+    const auto table = static_cast<std::size_t>(store().currentTable);
+    for (SkinControl& control : this->table()) {
+        if (control.id >= kFirstKey && control.keyIndex >= 1 && control.keyIndex <= ::kLastKey)
+            control.selected =
+                store().keyKind[static_cast<std::size_t>(control.keyIndex)][table] == kKindNotSet;
+    }
+}
+
+void CPelmDlg::paintInDesignUnits(QPainter& painter) {
+    const float s = scale();
+    const auto unscaled = [s](int value) { return cut(static_cast<float>(value) / s); };
+    const std::span<const Rgb> palette = mainWindowKindPalette();
+    const auto table = static_cast<std::size_t>(store().currentTable);
+    for (const SkinControl& control : controls()) {
+        if (!takesPart(control) || control.keyIndex < 1 || control.keyIndex > ::kLastKey)
+            continue;
+        const int kind = store().keyKind[static_cast<std::size_t>(control.keyIndex)][table];
+        if (kind <= kKindSingle || kind >= static_cast<int>(palette.size()))
+            continue;
+        const int width = unscaled(control.rect.right - control.rect.left);
+        const int margin = (width - kMarkerWidth) / 2;
+        const int left = unscaled(control.rect.left) + margin;
+        const int right = unscaled(control.rect.right) - margin;
+        const int bottom = unscaled(control.rect.bottom);
+        const Rgb colour = palette[static_cast<std::size_t>(kind)];
+        painter.fillRect(QRect(left, bottom - kMarkerHeight, right - left, kMarkerHeight),
+                         QColor(redOf(colour), greenOf(colour), blueOf(colour)));
+    }
+}
+
+void CPelmDlg::paintInWindowPixels(QPainter& /*painter*/) {
+    updateInformation();
+}
+
+int CPelmDlg::hoveredKey() const {
+    const QPoint mouse = lastMousePosition();
+    for (const SkinControl& control : controls()) {
+        if (takesPart(control) && !control.isLabel && control.id >= kFirstKey &&
+            windowRectOf(control).contains(mouse))
+            return control.keyIndex;
+    }
+    return 0;
+}
+
+// The box is given a new text only when its text changes, so moving within a key costs nothing.
+void CPelmDlg::updateInformation() {
+    std::string text = MainWindowTexts::information(store(), hoveredKey());
+    if (text == informationText_)
+        return;
+    informationText_ = std::move(text);
+    informationBox_->setPlainText(withNativeLineEnds(informationText_));
+    ++informationWrites_;
+}
+
+// ---- commands ----
+
+void CPelmDlg::onClick(int id) {
+    if (store().clickGuard != 0)
+        return;
+    if (id >= kFirstKey && id <= kLastKey) {
+        editKey(controls()[findById(id)].keyIndex);
+        return;
+    }
+    switch (id) {
+    case kRapidTrigger:
+        runDialog(dialogs_.rapidTrigger);
+        update();
+        break;
+    case kProgram:
+        nextProgram();
+        break;
+    case kLanguage:
+        switchLanguage();
+        break;
+    case kReadCounters:
+        readCounters();
+        break;
+    case kHelp:
+        openHelp();
+        break;
+    case kMinimise:
+        minimiseToTray();
+        break;
+    case kExit:
+        exitSequence();
+        break;
+    case kSaveProfile:
+        saveProfile();
+        break;
+    case kOpenProfile:
+        openProfile();
+        break;
+    case kDefaults:
+        store().resetToDefaults();
+        update();
+        break;
+    case kWriteKeys:
+        writeKeys();
+        break;
+    case kBacklight:
+        runDialog(dialogs_.backlight);
+        break;
+    case kReadAll:
+        readAll();
+        break;
+    case kFirmwareUpdate:
+        store().firmwareUpdating = 1;
+        runDialog(dialogs_.firmwareUpdate);
+        store().firmwareUpdating = 0;
+        break;
+    case kFn2Layer:
+    case kTopLayer:
+    case kFnLayer:
+        selectLayer(id);
+        break;
+    default:
+        break;
+    }
+}
+
+void CPelmDlg::onTimer(int id) {
+    if (id != kClickGuardTimer)
+        return;
+    store().clickGuard = 0;
+    timers().stop(kClickGuardTimer);
+}
+
+void CPelmDlg::selectLayer(int buttonId) {
+    if (controls()[findById(buttonId)].selected)
+        return;
+    for (const LayerButton& layer : kLayerButtons) {
+        const bool chosen = layer.buttonId == buttonId;
+        if (chosen)
+            store().currentTable = store().currentProgram * 3 + layer.offset;
+        setSelectedById(layer.buttonId, chosen);
+        setSelectedById(layer.labelId, chosen);
+    }
+    update();
+}
+
+void CPelmDlg::nextProgram() {
+    const int program = (store().currentProgram + 1) % 3;
+    for (int k = 0; k < 3; ++k)
+        setSelectedById(kProgramLabels[static_cast<std::size_t>(k)], k == program);
+    store().currentProgram = program;
+    for (int buttonId : {kFn2Layer, kTopLayer, kFnLayer}) {
+        if (!controls()[findById(buttonId)].selected)
+            continue;
+        const auto layer =
+            std::find_if(kLayerButtons.begin(), kLayerButtons.end(),
+                         [buttonId](const LayerButton& button) { return button.buttonId == buttonId; });
+        store().currentTable = program * 3 + layer->offset;
+        break;
+    }
+    update();
+}
+
+void CPelmDlg::switchLanguage() {
+    store().language = store().language == "en-US" ? "zh-CN" : "en-US";
+    update();
+}
+
+void CPelmDlg::editKey(int keyIndex) {
+    store().currentKey = keyIndex;
+    if (!dialogs_.keyAssignment)
+        return;
+    if (dialogs_.keyAssignment(context_, this) == kResultOk)
+        store().configDirty = 1;
+    update();
+}
+
+void CPelmDlg::readCounters() {
+    const int result = runTransfer(CPelmDialogProgress::kReadCounters);
+    reportTransfer(result, "QelEC");
+    update();
+}
+
+void CPelmDlg::writeKeys() {
+    // A write that did not reach its end leaves the changes unwritten, so the exit question still
+    // warns about them.
+    if (reportTransfer(runTransfer(CPelmDialogProgress::kWriteKeys), "Qel"))
+        store().configDirty = 0;
+}
+
+void CPelmDlg::readAll() {
+    reportTransfer(runTransfer(CPelmDialogProgress::kReadAll), "Qel");
+    update();
+}
+
+int CPelmDlg::runTransfer(int mode) {
+    CPelmDialogProgress dialog(context_, this);
+    dialog.setTransferMode(mode);
+    if (transferWaiter_)
+        dialog.setWaiter(transferWaiter_);
+    transferRunning_ = true;
+    const int result = dialog.exec();
+    transferRunning_ = false;
+    return result;
+}
+
+bool CPelmDlg::reportTransfer(int result, const char* title) {
+    if (result == kResultOk) {
+        showText(MainWindowTexts::kDone, QString::fromUtf8(title), MessageButtons::Ok, MessageIcon::Warning);
+        return true;
+    }
+    showText(MainWindowTexts::kFailed);
+    return false;
+}
+
+void CPelmDlg::saveProfile() {
+    const std::optional<QString> path = platform_.chooseSaveFile(this, QString::fromUtf8(kProfileFilter),
+                                                                 QString::fromUtf8(kProfileExtension));
+    if (path && !::saveProfile(store(), path->toStdString()))
+        showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString()), {},
+                 MessageButtons::Ok, MessageIcon::Warning);
+    update();
+}
+
+void CPelmDlg::openProfile() {
+    const std::optional<QString> path = platform_.chooseOpenFile(this, QString::fromUtf8(kProfileFilter),
+                                                                 QString::fromUtf8(kProfileExtension));
+    if (path) {
+        const ProfileLoadReport report = loadProfile(store(), path->toStdString());
+        if (!report.loaded())
+            showText(MainWindowTexts::profileNotOpened(store().language, path->toStdString(), report), {},
+                     MessageButtons::Ok, MessageIcon::Warning);
+    }
+    update();
+    // The file dialog's own closing click must not reach the keyboard below it.
+    store().clickGuard = 1;
+    timers().start(kClickGuardTimer, kClickGuardMs);
+}
+
+void CPelmDlg::openHelp() {
+    platform_.openWithDesktop(helpPath_);
+}
+
+void CPelmDlg::minimiseToTray() {
+    if (!platform_.trayAvailable()) {
+        // Without a tray the window could never be found again once hidden: minimise it instead.
+        showMinimized();
+        return;
+    }
+    platform_.setTrayMenu(
+        {{kTrayExitEntry, QString::fromStdString(MainWindowTexts::trayExitItem(store().language))}},
+        [this](int entry) {
+            if (entry == kTrayExitEntry) {
+                platform_.hideTrayIcon();
+                quitProgram();
+            }
+        });
+    platform_.setTrayDoubleClickHandler([this] { restoreFromTray(); });
+    platform_.showTrayIcon(windowIcon(), QStringLiteral("QelEC"));
+    hide();
+}
+
+void CPelmDlg::restoreFromTray() {
+    showNormal();
+    raise();
+    activateWindow();
+    platform_.hideTrayIcon();
+}
+
+void CPelmDlg::exitSequence() {
+    if (store().configDirty != 0 && !askYesNo(MainWindowTexts::unwrittenChangesQuestion(store().language)))
+        return;
+    if (askYesNo(MainWindowTexts::saveProfileQuestion(store().language))) {
+        saveProfile();
+    }
+    platform_.hideTrayIcon();
+    endDialog(kResultOk);
+}
+
+void CPelmDlg::runDialog(const std::function<void(const SkinContext&, QWidget*)>& dialog) {
+    if (dialog)
+        dialog(context_, this);
+}
+
+void CPelmDlg::showText(const std::string& text, const QString& title, MessageButtons buttons,
+                        MessageIcon icon) {
+    platform_.showMessage(this, QString::fromStdString(text), title, buttons, icon);
+}
+
+bool CPelmDlg::askYesNo(const std::string& question) {
+    return platform_.showMessage(this, QString::fromStdString(question), QStringLiteral("QelEC"),
+                                 MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+}
+
+// ---- the keyboard going away ----
+
+void CPelmDlg::checkDeviceAfterChange() {
+    if (transferRunning_ || store().firmwareUpdating != 0)
+        return;
+    if (store().device.DetectDevice())
+        return;
+    showText(disconnectedMessage(store().language));
+    quitProgram();
+}
+
+// Ends the main window's run, and with it the program, from inside any dialog it opened.
+void CPelmDlg::quitProgram() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (dialog != nullptr && dialog != this && dialog->isVisible())
+            dialog->reject();
+    }
+    endDialog(kResultCancel);
+}

@@ -1,0 +1,74 @@
+// qelec: the keyboard configuration program.
+#include "app/CPelmApp.h"
+#include "model/ConfigStore.h"
+#include "platform/QtPlatformServices.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+bool hasDisplay() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+long residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return -1;
+}
+
+// --first-paint-probe: reports when the main window has painted completely and how much memory the
+// program holds then, and ends the program.
+void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart) {
+    QTimer::singleShot(0, &window, [&window, &sinceStart] {
+        window.repaint();
+        std::fprintf(stderr, "first-paint-ms: %lld\npeak-rss-kb: %ld\n",
+                     static_cast<long long>(sinceStart.elapsed()), residentKilobytes());
+        window.done(0);
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const bool probe = argc > 1 && std::strcmp(argv[1], "--first-paint-probe") == 0;
+    if (argc > 1 && !probe) {
+        std::fprintf(stderr, "usage: qelec [--first-paint-probe]\n");
+        return 2;
+    }
+    if (!hasDisplay()) {
+        std::fprintf(stderr,
+                     "qelec needs a graphical display, and none is set (DISPLAY and WAYLAND_DISPLAY are "
+                     "empty).\nRun it on a desktop, or under a virtual X server:\n"
+                     "  xvfb-run -a -s '-screen 0 1920x1080x24' qelec\n");
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QelEC"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtPlatformServices platform;
+    CConfigStore store;
+    CPelmApp program(store, platform);
+    if (probe)
+        program.setMainWindowHook([&sinceStart](CPelmDlg& window) { probeFirstPaint(window, sinceStart); });
+    program.run();
+    return 0;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon: an orange keycap on the dark theme, drawn at the sizes desktops ask for.
+QIcon programIcon();
