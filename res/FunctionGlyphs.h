@@ -5,7 +5,19 @@
 
 class QPainter;
 
-// The glyph of the function with device key code inside area (a square icon tile): a recognisable
-// mark for every multimedia, mouse, keyboard-function and power code the key assignment dialog
-// offers, and a neutral mark for any other code.
+// The glyph of the function with device key code inside area (an icon tile less its frame): a
+// recognisable mark for every multimedia, mouse, keyboard-function and power code the key assignment
+// dialog offers, and a neutral mark for any other code. A square tile gets the glyph in its middle; a
+// wide tile, which carries its word in the middle, gets it at its left end.
 void drawFunctionGlyph(QPainter& painter, const QRect& area, int code, const QColor& colour);
+
+// Whether code has a glyph of its own rather than the neutral mark.
+bool hasFunctionGlyph(int code);
+
+// The families of keyboard functions that not every keyboard variant has.
+enum class FunctionFamily {
+    Common,         // every variant
+    ColourLighting, // the colour backlight's effects and colours
+    Wireless,       // Bluetooth, the receiver, the radio and battery settings
+};
+FunctionFamily functionFamilyOf(int code);

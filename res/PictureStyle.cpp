@@ -3,6 +3,7 @@
 #include "res/FunctionGlyphs.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygon>
@@ -99,13 +100,33 @@ void drawProgressFill(QPainter& painter, const QRect& area) {
     painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
+namespace {
+// The largest legend height from height down to 6 pixels at which text fits in width, so that long
+// legends ("PgDown" on a narrow key) stay on their cap.
+int fittedLegendHeight(const QPainter& painter, const QString& text, int height, int width) {
+    QFont font = painter.font();
+    for (; height > 6; --height) {
+        font.setPixelSize(height);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return height;
+}
+} // namespace
+
 void drawKeycap(QPainter& painter, const QRect& area, const char* legend, ButtonLook look) {
-    const QColor edge = look == ButtonLook::Normal ? kKeyEdge : look == ButtonLook::Hovered ? kAccent : kAccentLight;
-    const QColor face = look == ButtonLook::Normal ? kKeyFace : look == ButtonLook::Hovered ? kHoverFill : kKeySelectedFace;
+    const QColor edge = look == ButtonLook::Normal    ? kKeyEdge
+                        : look == ButtonLook::Hovered ? kAccent
+                                                      : kAccentLight;
+    const QColor face = look == ButtonLook::Normal    ? kKeyFace
+                        : look == ButtonLook::Hovered ? kHoverFill
+                                                      : kKeySelectedFace;
     const QColor top = look == ButtonLook::Normal    ? kKeyTop
                        : look == ButtonLook::Hovered ? kHoverFill.lighter(125)
                                                      : kAccentDark;
-    const QColor text = look == ButtonLook::Normal ? kGlyph : look == ButtonLook::Hovered ? kAccentLight : QColor(255, 255, 255);
+    const QColor text = look == ButtonLook::Normal    ? kGlyph
+                        : look == ButtonLook::Hovered ? kAccentLight
+                                                      : QColor(255, 255, 255);
     // A cap with cut corners: the outer pixel row and column stay the window's, so neighbouring keys
     // read as separate caps.
     const QRect cap = area.adjusted(1, 1, -1, -1);
@@ -119,7 +140,8 @@ void drawKeycap(QPainter& painter, const QRect& area, const char* legend, Button
     if (topFace.width() > 0 && topFace.height() > 0)
         painter.fillRect(topFace, top);
     if (legend != nullptr && *legend != '\0') {
-        const int height = std::clamp(topFace.height() / 3, 7, 12);
+        const int height = fittedLegendHeight(painter, QString::fromUtf8(legend),
+                                              std::clamp(topFace.height() / 3, 7, 12), topFace.width());
         drawLegend(painter, topFace.adjusted(1, 0, -1, 0), legend, text, height);
     }
 }
@@ -189,7 +211,8 @@ void drawStepper(QPainter& painter, const QRect& area, bool increase, ButtonLook
     const int baseY = increase ? centre.y() + half / 2 : centre.y() - half / 2;
     painter.setPen(glyph);
     painter.setBrush(glyph);
-    painter.drawPolygon(QPolygon({{centre.x(), tipY}, {centre.x() - half, baseY}, {centre.x() + half, baseY}}));
+    painter.drawPolygon(
+        QPolygon({{centre.x(), tipY}, {centre.x() - half, baseY}, {centre.x() + half, baseY}}));
 }
 
 namespace {
@@ -199,7 +222,9 @@ void drawTitleButtonBack(QPainter& painter, const QRect& area, ButtonLook look) 
 }
 
 QColor titleGlyph(ButtonLook look) {
-    return look == ButtonLook::Normal ? kGlyph : look == ButtonLook::Hovered ? kAccent : QColor(255, 255, 255);
+    return look == ButtonLook::Normal    ? kGlyph
+           : look == ButtonLook::Hovered ? kAccent
+                                         : QColor(255, 255, 255);
 }
 } // namespace
 
@@ -216,10 +241,16 @@ void drawHelpButton(QPainter& painter, const QRect& area, ButtonLook look) {
 }
 
 void drawIcon(QPainter& painter, const QRect& area, int code, ButtonLook look) {
-    const QColor edge = look == ButtonLook::Normal ? kButtonEdge : look == ButtonLook::Hovered ? kAccent : kAccentLight;
-    const QColor fill = look == ButtonLook::Normal ? kButtonFill : look == ButtonLook::Hovered ? kHoverFill : kAccentDark;
+    const QColor edge = look == ButtonLook::Normal    ? kButtonEdge
+                        : look == ButtonLook::Hovered ? kAccent
+                                                      : kAccentLight;
+    const QColor fill = look == ButtonLook::Normal    ? kButtonFill
+                        : look == ButtonLook::Hovered ? kHoverFill
+                                                      : kAccentDark;
     drawFrame(painter, area, edge, fill);
-    const QColor glyph = look == ButtonLook::Normal ? kGlyph : look == ButtonLook::Hovered ? kAccentLight : QColor(255, 255, 255);
+    const QColor glyph = look == ButtonLook::Normal    ? kGlyph
+                         : look == ButtonLook::Hovered ? kAccentLight
+                                                       : QColor(255, 255, 255);
     drawFunctionGlyph(painter, area.adjusted(2, 2, -2, -2), code, glyph);
 }
 
@@ -227,7 +258,8 @@ void drawSwatch(QPainter& painter, const QRect& area, ButtonLook look) {
     drawFrame(painter, area, look == ButtonLook::Normal ? kWellEdge : kAccent, kWellFill);
 }
 
-void drawLegend(QPainter& painter, const QRect& area, const char* text, const QColor& colour, int pixelHeight) {
+void drawLegend(QPainter& painter, const QRect& area, const char* text, const QColor& colour,
+                int pixelHeight) {
     QFont font = painter.font();
     font.setPixelSize(std::max(1, pixelHeight));
     font.setStyleStrategy(QFont::PreferAntialias);
