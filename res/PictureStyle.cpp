@@ -6,9 +6,12 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
+#include <QPolygonF>
 
 #include <algorithm>
+#include <array>
 
 namespace PictureStyle {
 
@@ -100,50 +103,124 @@ void drawProgressFill(QPainter& painter, const QRect& area) {
     painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
+QPainterPath roundedPath(const QRectF& area, qreal radius) {
+    QPainterPath path;
+    path.addRoundedRect(area, radius, radius);
+    return path;
+}
+
+QLinearGradient verticalShade(const QRectF& area, const QColor& top, const QColor& bottom) {
+    QLinearGradient shade(area.topLeft(), area.bottomLeft());
+    shade.setColorAt(0.0, top);
+    shade.setColorAt(1.0, bottom);
+    return shade;
+}
+
+QRectF keycapOf(const QRect& area) {
+    return QRectF(area).adjusted(1.5, 1.5, -1.5, -1.5);
+}
+
+QRectF keycapFaceOf(const QRect& area) {
+    return keycapOf(area).adjusted(2.5, 1.5, -2.5, -6.5);
+}
+
 namespace {
-// The largest legend height from height down to 6 pixels at which text fits in width, so that long
-// legends ("PgDown" on a narrow key) stay on their cap.
-int fittedLegendHeight(const QPainter& painter, const QString& text, int height, int width) {
-    QFont font = painter.font();
-    for (; height > 6; --height) {
-        font.setPixelSize(height);
-        if (QFontMetrics(font).horizontalAdvance(text) <= width)
-            break;
+// The arrow keys carry arrows instead of words.
+bool drawArrowLegend(QPainter& painter, const QRectF& face, const QString& text, const QColor& colour) {
+    static const std::array<QString, 4> kArrows{QStringLiteral("Up"), QStringLiteral("Down"),
+                                                QStringLiteral("Left"), QStringLiteral("Right")};
+    const auto found = std::find(kArrows.begin(), kArrows.end(), text);
+    if (found == kArrows.end())
+        return false;
+    const QPointF c = face.center();
+    const qreal s = std::min(4.5, std::min(face.width(), face.height()) / 3.0);
+    QPolygonF arrow;
+    switch (found - kArrows.begin()) {
+    case 0:
+        arrow << QPointF(c.x(), c.y() - s) << QPointF(c.x() - s, c.y() + s * 0.6)
+              << QPointF(c.x() + s, c.y() + s * 0.6);
+        break;
+    case 1:
+        arrow << QPointF(c.x(), c.y() + s) << QPointF(c.x() - s, c.y() - s * 0.6)
+              << QPointF(c.x() + s, c.y() - s * 0.6);
+        break;
+    case 2:
+        arrow << QPointF(c.x() - s, c.y()) << QPointF(c.x() + s * 0.6, c.y() - s)
+              << QPointF(c.x() + s * 0.6, c.y() + s);
+        break;
+    default:
+        arrow << QPointF(c.x() + s, c.y()) << QPointF(c.x() - s * 0.6, c.y() - s)
+              << QPointF(c.x() - s * 0.6, c.y() + s);
+        break;
     }
-    return height;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(arrow);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    return true;
 }
 } // namespace
 
-void drawKeycap(QPainter& painter, const QRect& area, const char* legend, ButtonLook look) {
-    const QColor edge = look == ButtonLook::Normal    ? kKeyEdge
-                        : look == ButtonLook::Hovered ? kAccent
-                                                      : kAccentLight;
-    const QColor face = look == ButtonLook::Normal    ? kKeyFace
-                        : look == ButtonLook::Hovered ? kHoverFill
-                                                      : kKeySelectedFace;
-    const QColor top = look == ButtonLook::Normal    ? kKeyTop
-                       : look == ButtonLook::Hovered ? kHoverFill.lighter(125)
-                                                     : kAccentDark;
-    const QColor text = look == ButtonLook::Normal    ? kGlyph
-                        : look == ButtonLook::Hovered ? kAccentLight
-                                                      : QColor(255, 255, 255);
-    // A cap with cut corners: the outer pixel row and column stay the window's, so neighbouring keys
-    // read as separate caps.
-    const QRect cap = area.adjusted(1, 1, -1, -1);
-    if (cap.width() < 3 || cap.height() < 3)
+void drawKeyLegend(QPainter& painter, const QRectF& face, const char* legend, const QColor& colour) {
+    if (legend == nullptr || *legend == '\0')
         return;
-    painter.fillRect(cap.adjusted(1, 0, -1, 0), edge);
-    painter.fillRect(cap.adjusted(0, 1, 0, -1), edge);
-    painter.fillRect(cap.adjusted(1, 1, -1, -1), face);
-    // The top face sits a little higher than the cap's foot.
-    const QRect topFace = cap.adjusted(2, 2, -2, -std::max(3, cap.height() / 6));
-    if (topFace.width() > 0 && topFace.height() > 0)
-        painter.fillRect(topFace, top);
-    if (legend != nullptr && *legend != '\0') {
-        const int height = fittedLegendHeight(painter, QString::fromUtf8(legend),
-                                              std::clamp(topFace.height() / 3, 7, 12), topFace.width());
-        drawLegend(painter, topFace.adjusted(1, 0, -1, 0), legend, text, height);
+    const QString text = QString::fromUtf8(legend);
+    if (drawArrowLegend(painter, face, text, colour))
+        return;
+    // One or two characters, and the function keys, read best large and bold; long legends ("PgDown"
+    // on a narrow key) shrink until they fit their cap.
+    const bool isShort = text.size() <= 2 || (text.size() == 3 && text.startsWith(u'F') && text[1].isDigit());
+    QFont font = painter.font();
+    font.setWeight(isShort ? QFont::DemiBold : QFont::Normal);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    int height = std::min(isShort ? 13 : 11, std::max(7, static_cast<int>(face.height() * 0.6)));
+    font.setPixelSize(height);
+    while (height > 6 && QFontMetrics(font).horizontalAdvance(text) > face.width() - 2)
+        font.setPixelSize(--height);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.drawText(face, Qt::AlignCenter, text);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void drawKeycap(QPainter& painter, const QRect& area, const char* legend, ButtonLook look) {
+    const QRectF cap = keycapOf(area);
+    const QRectF face = keycapFaceOf(area);
+    if (face.width() < 2 || face.height() < 2)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QColor legendColour;
+    switch (look) {
+    case ButtonLook::Normal:
+        painter.setPen(QPen(QColor(10, 10, 12), 1));
+        painter.setBrush(verticalShade(cap, QColor(40, 40, 46), QColor(30, 30, 34)));
+        painter.drawPath(roundedPath(cap, 3.5));
+        painter.setPen(QPen(QColor(84, 84, 94), 1));
+        painter.setBrush(verticalShade(face, QColor(66, 66, 75), QColor(52, 52, 60)));
+        legendColour = QColor(214, 214, 222);
+        break;
+    case ButtonLook::Hovered:
+        painter.setPen(QPen(kAccent, 1));
+        painter.setBrush(verticalShade(cap, QColor(92, 48, 16), QColor(60, 32, 14)));
+        painter.drawPath(roundedPath(cap, 3.5));
+        painter.setPen(QPen(kAccentLight, 1));
+        painter.setBrush(verticalShade(face, QColor(100, 66, 40), QColor(76, 50, 32)));
+        legendColour = kAccentLight;
+        break;
+    case ButtonLook::Pressed:
+        painter.setPen(QPen(kAccentLight, 1));
+        painter.setBrush(verticalShade(cap, kAccentDark, QColor(130, 52, 0)));
+        painter.drawPath(roundedPath(cap, 3.5));
+        painter.setPen(QPen(QColor(255, 190, 130), 1));
+        painter.setBrush(verticalShade(face, QColor(255, 134, 40), QColor(226, 100, 10)));
+        legendColour = QColor(255, 255, 255);
+        break;
     }
+    painter.drawPath(roundedPath(face, 3));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawKeyLegend(painter, face, legend, legendColour);
 }
 
 void drawTab(QPainter& painter, const QRect& area, ButtonLook look) {

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLinearGradient>
+#include <QPainterPath>
 #include <QRect>
 
 #include <functional>
@@ -57,8 +59,17 @@ void drawCloseButton(QPainter& painter, const QRect& area, ButtonLook look);
 void drawWell(QPainter& painter, const QRect& area);
 // The filled part of a progress bar over area.
 void drawProgressFill(QPainter& painter, const QRect& area);
-// A keycap over area with its legend (UTF-8) centred on the top face.
+// A keycap over area: a rounded cap with a lighter top face carrying its legend (UTF-8). Hovered is
+// the warm outline, Pressed a key lit in the accent.
 void drawKeycap(QPainter& painter, const QRect& area, const char* legend, ButtonLook look);
+// The cap and its top face as drawKeycap lays them out in area.
+QRectF keycapOf(const QRect& area);
+QRectF keycapFaceOf(const QRect& area);
+// A key's legend centred on face, fitted to it; the arrow keys' names are drawn as arrows.
+void drawKeyLegend(QPainter& painter, const QRectF& face, const char* legend, const QColor& colour);
+// Shapes the pictures share: a rounded rectangle, and a shade from top to bottom.
+QPainterPath roundedPath(const QRectF& area, qreal radius);
+QLinearGradient verticalShade(const QRectF& area, const QColor& top, const QColor& bottom);
 // A page tab; Pressed is the tab of the page shown.
 void drawTab(QPainter& painter, const QRect& area, ButtonLook look);
 // A radio mark or check box at the left of area (the window draws the text beside it); Pressed is the
@@ -75,7 +86,8 @@ void drawIcon(QPainter& painter, const QRect& area, int code, ButtonLook look);
 // A colour field frame; the window fills its inside.
 void drawSwatch(QPainter& painter, const QRect& area, ButtonLook look);
 // Text in the picture itself, centred in area, pixelHeight pixels high.
-void drawLegend(QPainter& painter, const QRect& area, const char* text, const QColor& colour, int pixelHeight);
+void drawLegend(QPainter& painter, const QRect& area, const char* text, const QColor& colour,
+                int pixelHeight);
 // Every entry of controls with an id of at least 1 drawn by its role in the look lookOf gives it.
 // Labels and unused entries draw nothing.
 void drawControls(QPainter& painter, std::span<const ControlSpec> controls, const LookOf& lookOf);
