@@ -20,22 +20,23 @@ bool isDelayItem(std::string_view item) {
     return item.size() > 4 && item.find('<') == 0 && item.find('>') == item.size() - 1;
 }
 
+// Lists are read by absolute index: their item(i) counts from the first row in view.
 std::string joined(const ActionList& list, std::string_view separator) {
     std::string text;
-    for (int i = 0; i < list.count(); ++i) {
+    for (std::size_t i = 0; i < list.items().size(); ++i) {
         if (i > 0)
             text += separator;
-        text += list.item(i);
+        text += list.items()[i];
     }
     return text;
 }
 
 std::string macroSummary(const ActionList& list) {
     std::string text;
-    for (int i = 0; i < list.count(); ++i) {
+    for (std::size_t i = 0; i < list.items().size(); ++i) {
         if (i > 0)
             text += ',';
-        text += shortenedMacroItem(list.item(i));
+        text += shortenedMacroItem(list.items()[i]);
         if (text.size() > kMacroSummaryLimit) {
             text += kMacroCut;
             break;

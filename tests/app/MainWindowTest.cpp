@@ -1,0 +1,446 @@
+// The main window driven as a user drives it: mouse moves and clicks, answers from the scripted
+// platform, transfers through the progress dialog against a virtual keyboard.
+#include "app/CPelmDlg.h"
+
+#include "app/MainWindowControls.h"
+#include "device/VirtualKeyboardFile.h"
+#include "model/ConfigStore.h"
+#include "platform/ScriptedPlatformServices.h"
+#include "res/SharedResources.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using Answer = MessageAnswer;
+
+constexpr QSize kDesign{1040, 680};
+const QColor kBackground{50, 50, 50};
+const QColor kHover{0, 200, 0};
+const QColor kPressed{200, 0, 0};
+
+PictureDrawer flat(const QColor& colour) {
+    return [colour] {
+        QImage image(kDesign, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    };
+}
+
+// Plain one-colour pictures, so that every look can be read back from the painted window.
+PictureLibrary flatPictures() {
+    PictureDrawers drawers;
+    for (int variant : {1, 2, 3, 4}) {
+        drawers[PictureSet::pictureNumber(0, variant)] = flat(kBackground);
+        drawers[PictureSet::pictureNumber(1, variant)] = flat(kHover);
+        drawers[PictureSet::pictureNumber(2, variant)] = flat(kPressed);
+    }
+    return PictureLibrary(std::move(drawers));
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VirtualKeyboardState state = factoryState(4);
+        state.transferMs = 0;
+        for (int key = 1; key <= kLastKey; ++key)
+            state.counts[static_cast<std::size_t>(key - 1)] = key * 10;
+        ASSERT_TRUE(keyboard.create(state, true).ok());
+        store.device.setSleeper([](std::chrono::milliseconds) {});
+        store.deviceVariant = store.device.DetectDeviceType();
+        store.buildCatalogue();
+        store.scaleFactor = 1.5F;
+    }
+
+    // The main window after its initialisation, shown.
+    CPelmDlg& open(MainWindowDialogs dialogs = {}) {
+        window = std::make_unique<CPelmDlg>(SkinContext{store, resources, QSize(1920, 1080)}, platform,
+                                            std::move(dialogs));
+        window->setTransferWaiter([](std::chrono::milliseconds) {});
+        window->setHelpPath(QStringLiteral("/opt/qelec/QelEC.html"));
+        window->show();
+        QApplication::processEvents();
+        return *window;
+    }
+
+    QRect rectOf(int id) const {
+        const SkinControl& control = window->controls()[window->findById(id)];
+        return {control.rect.left, control.rect.top, control.rect.width(), control.rect.height()};
+    }
+    QPoint centreOf(int id) const { return rectOf(id).center(); }
+    const SkinControl& control(int id) const { return window->controls()[window->findById(id)]; }
+
+    void moveTo(QPoint point) {
+        QMouseEvent move(QEvent::MouseMove, point, window->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &move);
+        QApplication::processEvents();
+    }
+    void click(int id) {
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centreOf(id));
+        QApplication::processEvents();
+    }
+    QImage painted() { return window->grab().toImage(); }
+
+    void failOnKeyboard(Failure failure) {
+        ASSERT_TRUE(keyboard
+                        .update([failure](VirtualKeyboardState& state) {
+                            state.setFailure(failure, true);
+                            return true;
+                        })
+                        .ok());
+    }
+    const ScriptedPlatformServices::MessageBoxRecord& lastMessage() const {
+        return platform.messageBoxes().back();
+    }
+
+    TempDir folder;
+    VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
+    CConfigStore store{folder.file("keyboard.txt")};
+    SharedResources resources{flatPictures(), 4};
+    ScriptedPlatformServices platform;
+    std::unique_ptr<CPelmDlg> window;
+};
+
+TEST_F(MainWindowTest, OpensOnTheTopLayerOfTheFirstProgramWithFactoryKeys) {
+    open();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->size(), QSize(1560, 1020));
+    EXPECT_TRUE(control(CPelmDlg::kTopLayer).selected);
+    EXPECT_TRUE(control(77).selected);
+    EXPECT_TRUE(control(80).selected);
+    EXPECT_FALSE(control(CPelmDlg::kFnLayer).selected);
+    EXPECT_EQ(store.currentTable, 0);
+    EXPECT_EQ(store.keyKind[1][0], kKindSingle);
+    EXPECT_EQ(store.configDirty, 0);
+    EXPECT_TRUE(window->watchesDevice());
+    // The information box: 47, 506 to 1000, 653 design units, one pixel lower once scaled.
+    EXPECT_EQ(window->informationBox().geometry(), QRect(QPoint(70, 760), QPoint(1499, 979)));
+    EXPECT_EQ(window->informationBox().font().pixelSize(), 19);
+    EXPECT_TRUE(platform.messageBoxes().empty());
+}
+
+TEST_F(MainWindowTest, LayerAndProgramButtonsKeepTheirOffsets) {
+    open();
+    click(CPelmDlg::kFnLayer);
+    EXPECT_EQ(store.currentTable, 1);
+    EXPECT_TRUE(control(79).selected);
+    EXPECT_FALSE(control(77).selected);
+    click(CPelmDlg::kProgram);
+    EXPECT_EQ(store.currentProgram, 1);
+    EXPECT_EQ(store.currentTable, 4);
+    EXPECT_TRUE(control(81).selected);
+    click(CPelmDlg::kProgram);
+    EXPECT_EQ(store.currentTable, 7);
+    click(CPelmDlg::kFn2Layer);
+    EXPECT_EQ(store.currentTable, 8);
+    EXPECT_TRUE(control(78).selected);
+    click(CPelmDlg::kProgram);
+    EXPECT_EQ(store.currentProgram, 0);
+    EXPECT_EQ(store.currentTable, 2);
+    EXPECT_TRUE(control(80).selected);
+    EXPECT_FALSE(control(82).selected);
+    // The selected layer again: nothing changes.
+    click(CPelmDlg::kFn2Layer);
+    EXPECT_EQ(store.currentTable, 2);
+    EXPECT_TRUE(control(CPelmDlg::kFn2Layer).selected);
+}
+
+TEST_F(MainWindowTest, HoveringAKeyDescribesItAndRewritesTheBoxOnlyWhenTheTextChanges) {
+    open();
+    painted();
+    EXPECT_EQ(window->informationText(),
+              "QelEC(RGB) 编程软件 [版本 1.0.10]\r\n\r\n高频键：      低频键：     \r\n敲击次数：");
+    const int writes = window->informationWrites();
+    moveTo(centreOf(100));
+    painted();
+    // Counters not read yet: nothing after the counter caption but the program line.
+    EXPECT_NE(window->informationText().find("敲击次数：\r\n编程键盘1：\r\n顶层键：单键 ESC"),
+              std::string::npos)
+        << window->informationText();
+    EXPECT_EQ(window->informationWrites(), writes + 1);
+    moveTo(centreOf(100) + QPoint(3, 2));
+    painted();
+    EXPECT_EQ(window->informationWrites(), writes + 1);
+    moveTo(centreOf(101));
+    painted();
+    EXPECT_EQ(window->informationWrites(), writes + 2);
+    EXPECT_EQ(window->informationBox().toPlainText().count(QLatin1Char('\r')), 0);
+}
+
+TEST_F(MainWindowTest, LanguageButtonSwitchesEveryTextAndBack) {
+    open();
+    click(CPelmDlg::kLanguage);
+    EXPECT_EQ(store.language, "en-US");
+    moveTo(centreOf(100));
+    painted();
+    EXPECT_EQ(window->informationText().rfind("QelEC(RGB) Programming Software", 0), 0U);
+    EXPECT_NE(window->informationText().find("Counter: \r\nProgram1:\r\nTopLayer Key:Single ESC"),
+              std::string::npos);
+    click(CPelmDlg::kLanguage);
+    EXPECT_EQ(store.language, "zh-CN");
+}
+
+TEST_F(MainWindowTest, KeysShowTheirKindAsPressedLookOrColouredBar) {
+    open();
+    store.keyKind[35][0] = kKindNotSet; // R
+    store.keyKind[36][0] = kKindCombo;  // T
+    store.keyKind[37][0] = kKindPower;  // Y
+    store.keyKind[38][1] = kKindMacro;  // U, on the Fn layer only
+    moveTo(QPoint(2, 2));
+    const QImage image = painted();
+    const auto barPixel = [this](int id) {
+        const QRect key = rectOf(id);
+        return QPoint(key.center().x(), key.bottom() - 2);
+    };
+    EXPECT_EQ(image.pixelColor(centreOf(134)), kPressed);
+    EXPECT_EQ(image.pixelColor(barPixel(135)), QColor(255, 255, 0));
+    EXPECT_EQ(image.pixelColor(centreOf(135)), kBackground);
+    EXPECT_EQ(image.pixelColor(barPixel(136)), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(barPixel(137)), kBackground);
+    // The bar is about 14 design units wide: its ends stay inside the key.
+    EXPECT_EQ(image.pixelColor(rectOf(135).left() + 3, rectOf(135).bottom() - 2), kBackground);
+    click(CPelmDlg::kFnLayer);
+    moveTo(QPoint(2, 2));
+    EXPECT_EQ(painted().pixelColor(barPixel(137)), QColor(0, 255, 0));
+    // The mouse over a key gives it the hover look, over its pressed look too.
+    moveTo(centreOf(134));
+    store.keyKind[35][1] = kKindNotSet;
+    EXPECT_EQ(painted().pixelColor(centreOf(134)), kHover);
+}
+
+TEST_F(MainWindowTest, WrittenKeysReadBackThroughTheProgressDialog) {
+    open();
+    const std::string a = store.keyNames.at(0x41);
+    const std::string c = store.keyNames.at(0x43);
+    store.keyKind[5][0] = kKindCombo;
+    store.keyActions[5][0].setOrAppend(ActionList::kAppend, a);
+    store.keyActions[5][0].setOrAppend(ActionList::kAppend, c);
+    store.configDirty = 1;
+    click(CPelmDlg::kWriteKeys);
+    ASSERT_FALSE(platform.messageBoxes().empty());
+    EXPECT_EQ(lastMessage().text, "OK!!");
+    EXPECT_EQ(lastMessage().title, "Qel");
+    EXPECT_EQ(lastMessage().icon, MessageIcon::Warning);
+    EXPECT_EQ(store.configDirty, 0);
+    click(CPelmDlg::kDefaults);
+    EXPECT_EQ(store.keyKind[5][0], kKindSingle);
+    click(CPelmDlg::kReadAll);
+    EXPECT_EQ(lastMessage().text, "OK!!");
+    EXPECT_EQ(store.keyKind[5][0], kKindCombo);
+    EXPECT_EQ(store.keyActions[5][0].items(), (std::vector<std::string>{a, c}));
+    moveTo(centreOf(104));
+    painted();
+    EXPECT_NE(window->informationText().find("顶层键：组合键 " + a + " | " + c), std::string::npos)
+        << window->informationText();
+}
+
+TEST_F(MainWindowTest, CountersAreReadAndShown) {
+    open();
+    click(CPelmDlg::kReadCounters);
+    EXPECT_EQ(lastMessage().text, "OK!!");
+    EXPECT_EQ(lastMessage().title, "QelEC");
+    moveTo(centreOf(102));
+    painted();
+    EXPECT_NE(window->informationText().find("高频键：Right  低频键：Esc \r\n敲击次数：30\r\n"),
+              std::string::npos)
+        << window->informationText();
+}
+
+TEST_F(MainWindowTest, FailedTransfersSayFailedAndKeepTheChangesUnwritten) {
+    open();
+    store.configDirty = 1;
+    failOnKeyboard(Failure::WriteKeys);
+    click(CPelmDlg::kWriteKeys);
+    EXPECT_EQ(lastMessage().text, "Failed!");
+    EXPECT_EQ(lastMessage().title, "");
+    EXPECT_EQ(store.configDirty, 1);
+    failOnKeyboard(Failure::Counters);
+    click(CPelmDlg::kReadCounters);
+    EXPECT_EQ(lastMessage().text, "Failed!");
+    failOnKeyboard(Failure::ReadKeys);
+    click(CPelmDlg::kReadAll);
+    EXPECT_EQ(lastMessage().text, "Failed!");
+    EXPECT_EQ(platform.messageBoxes().size(), 3U);
+}
+
+TEST_F(MainWindowTest, ProfilesSaveAndOpenThroughTheFileDialogs) {
+    open();
+    const std::string path = folder.file("mine.pro");
+    store.keyKind[9][3] = kKindMacro;
+    store.keyActions[9][3].setOrAppend(ActionList::kAppend, "A Down");
+    platform.queueFileName(QString::fromStdString(path));
+    click(CPelmDlg::kSaveProfile);
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(platform.fileDialogs().back().filter, CPelmDlg::kProfileFilter);
+    EXPECT_EQ(platform.fileDialogs().back().defaultExtension, "pro");
+    click(CPelmDlg::kDefaults);
+    EXPECT_EQ(store.keyKind[9][3], kKindSingle);
+    platform.queueFileName(QString::fromStdString(path));
+    click(CPelmDlg::kOpenProfile);
+    EXPECT_EQ(store.keyKind[9][3], kKindMacro);
+    EXPECT_TRUE(platform.messageBoxes().empty());
+}
+
+TEST_F(MainWindowTest, ClicksRightAfterOpeningAProfileAreIgnored) {
+    open();
+    platform.queueFileCancel();
+    click(CPelmDlg::kOpenProfile);
+    EXPECT_EQ(store.clickGuard, 1);
+    EXPECT_EQ(window->timers().interval(CPelmDlg::kClickGuardTimer), 500);
+    click(CPelmDlg::kFnLayer);
+    EXPECT_EQ(store.currentTable, 0);
+    ASSERT_TRUE(window->timers().fire(CPelmDlg::kClickGuardTimer));
+    EXPECT_EQ(store.clickGuard, 0);
+    EXPECT_FALSE(window->timers().isActive(CPelmDlg::kClickGuardTimer));
+    click(CPelmDlg::kFnLayer);
+    EXPECT_EQ(store.currentTable, 1);
+}
+
+TEST_F(MainWindowTest, ProfilesThatCannotBeOpenedOrSavedAreReportedAndChangeNothing) {
+    open();
+    const std::string broken = folder.file("broken.pro");
+    std::ofstream(broken) << "<QelEC(RGB)><KEY ID=\"1\"";
+    store.keyKind[9][0] = kKindPower;
+    platform.queueFileName(QString::fromStdString(broken));
+    click(CPelmDlg::kOpenProfile);
+    EXPECT_EQ(store.keyKind[9][0], kKindPower);
+    ASSERT_EQ(platform.messageBoxes().size(), 1U);
+    EXPECT_TRUE(lastMessage().text.startsWith("无法打开配置文件"));
+    EXPECT_TRUE(lastMessage().text.contains(QString::fromStdString(broken)));
+    window->timers().fire(CPelmDlg::kClickGuardTimer);
+
+    click(CPelmDlg::kLanguage);
+    const std::string nowhere = folder.file("missing-folder/mine.pro");
+    platform.queueFileName(QString::fromStdString(nowhere));
+    click(CPelmDlg::kSaveProfile);
+    ASSERT_EQ(platform.messageBoxes().size(), 2U);
+    EXPECT_TRUE(lastMessage().text.startsWith("The profile could not be saved"));
+    EXPECT_FALSE(std::filesystem::exists(nowhere));
+}
+
+TEST_F(MainWindowTest, ExitAsksAboutUnwrittenChangesFirst) {
+    open();
+    store.configDirty = 1;
+    platform.queueMessageAnswer(Answer::No);
+    click(CPelmDlg::kExit);
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(platform.messageBoxes().size(), 1U);
+    EXPECT_EQ(lastMessage().text, "配置未写入，是否继续退出??");
+    EXPECT_EQ(lastMessage().buttons, MessageButtons::YesNo);
+    EXPECT_EQ(lastMessage().icon, MessageIcon::Question);
+
+    platform.queueMessageAnswer(Answer::Yes);
+    platform.queueMessageAnswer(Answer::Yes);
+    const std::string path = folder.file("on-exit.pro");
+    platform.queueFileName(QString::fromStdString(path));
+    click(CPelmDlg::kExit);
+    EXPECT_EQ(platform.messageBoxes().size(), 3U);
+    EXPECT_EQ(lastMessage().text, "是否保存按键配置文件??");
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), SkinnedWindow::kResultOk);
+}
+
+TEST_F(MainWindowTest, ExitWithoutChangesAsksOnlyAboutSaving) {
+    open();
+    platform.queueMessageAnswer(Answer::No);
+    click(CPelmDlg::kExit);
+    ASSERT_EQ(platform.messageBoxes().size(), 1U);
+    EXPECT_EQ(lastMessage().text, "是否保存按键配置文件??");
+    EXPECT_TRUE(platform.fileDialogs().empty());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, TrayHoldsTheWindowAndItsMenuEndsTheProgramWithoutQuestions) {
+    open();
+    click(CPelmDlg::kLanguage);
+    click(CPelmDlg::kLanguage);
+    click(CPelmDlg::kMinimise);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(platform.trayVisible());
+    EXPECT_EQ(platform.trayToolTip(), "QelEC");
+    ASSERT_EQ(platform.trayMenu().size(), 1U);
+    EXPECT_EQ(platform.trayMenu()[0], (TrayMenuEntry{2, QStringLiteral("关闭")}));
+    ASSERT_TRUE(platform.doubleClickTray());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(platform.trayVisible());
+
+    store.configDirty = 1;
+    click(CPelmDlg::kMinimise);
+    ASSERT_TRUE(platform.chooseTrayMenuEntry(CPelmDlg::kTrayExitEntry));
+    EXPECT_TRUE(platform.messageBoxes().empty());
+    EXPECT_FALSE(platform.trayVisible());
+    EXPECT_EQ(window->result(), SkinnedWindow::kResultCancel);
+}
+
+TEST_F(MainWindowTest, WithoutATrayTheWindowIsMinimisedInstead) {
+    platform.setTrayAvailable(false);
+    open();
+    click(CPelmDlg::kMinimise);
+    EXPECT_FALSE(platform.trayVisible());
+    EXPECT_TRUE(window->isMinimized() || window->isVisible());
+}
+
+TEST_F(MainWindowTest, HelpOpensTheHelpDocument) {
+    open();
+    click(CPelmDlg::kHelp);
+    EXPECT_EQ(platform.openedFiles(), QStringList{QStringLiteral("/opt/qelec/QelEC.html")});
+    platform.setOpenSucceeds(false);
+    click(CPelmDlg::kHelp);
+    EXPECT_TRUE(platform.messageBoxes().empty());
+}
+
+TEST_F(MainWindowTest, AcceptedKeyEditsMarkTheChangesUnwritten) {
+    int answer = SkinnedWindow::kResultCancel;
+    std::vector<std::pair<int, int>> edited;
+    MainWindowDialogs dialogs;
+    dialogs.keyAssignment = [&](const SkinContext& context, QWidget*) {
+        edited.emplace_back(context.store.currentKey, context.store.currentTable);
+        return answer;
+    };
+    open(std::move(dialogs));
+    click(CPelmDlg::kFnLayer);
+    click(100 + 33);
+    EXPECT_EQ(edited, (std::vector<std::pair<int, int>>{{34, 1}}));
+    EXPECT_EQ(store.configDirty, 0);
+    answer = SkinnedWindow::kResultOk;
+    click(100 + 33);
+    EXPECT_EQ(store.configDirty, 1);
+}
+
+TEST_F(MainWindowTest, UnpluggingTheKeyboardEndsTheProgram) {
+    open();
+    // Another device changed: the keyboard is still there.
+    window->checkDeviceAfterChange();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(platform.messageBoxes().empty());
+
+    ASSERT_TRUE(keyboard
+                    .update([](VirtualKeyboardState& state) {
+                        state.plugged = false;
+                        return true;
+                    })
+                    .ok());
+    // The watcher notices the state file change by itself.
+    QElapsedTimer waited;
+    waited.start();
+    while (window->isVisible() && waited.elapsed() < 10000)
+        QTest::qWait(20);
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(platform.messageBoxes().size(), 1U);
+    EXPECT_EQ(lastMessage().text, "键盘已断开");
+    EXPECT_EQ(window->result(), SkinnedWindow::kResultCancel);
+}
+
+} // namespace
