@@ -16,13 +16,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <array>
 
 namespace {
 
-// The information box's place in design units; its top and bottom move one pixel down once scaled.
-constexpr SkinRect kInformationBox{47, 506, 1000, 653};
+constexpr SkinRect kInformationBox = kMainWindowInformationBox;
 constexpr int kInformationFont = 13;
 // The marker bar under a key: 14 design units wide, 4 high.
 constexpr int kMarkerWidth = 14;
@@ -87,6 +87,13 @@ CPelmDlg::CPelmDlg(const SkinContext& context, PlatformServices& platform, MainW
     colours.setBrush(QPalette::Base, context.resources.darkBrush());
     colours.setColor(QPalette::Text, QColor(255, 111, 0));
     informationBox_->setPalette(colours);
+    // A scroll bar in the window's own colours for the rare text longer than the box.
+    informationBox_->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: rgb(20, 20, 20); width: 10px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgb(74, 74, 80); min-height: 24px; border-radius: 4px; }"
+        "QScrollBar::handle:vertical:hover { background: rgb(255, 111, 0); }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     informationBox_->hide();
 }
 

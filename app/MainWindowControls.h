@@ -24,6 +24,9 @@ inline constexpr std::size_t kMainWindowControlsInUseRgb = 125;
 inline constexpr std::size_t kMainWindowControlsInUseS = 123;
 inline constexpr int kMainWindowKeyEntryOffset = 39;
 
+// Where the information box sits, in design units; once scaled its top and bottom move one pixel
+// down.
+inline constexpr SkinRect kMainWindowInformationBox{47, 506, 1000, 653};
 // The whole table of one layout in table order.
 std::span<const ControlSpec> mainWindowControls(MainWindowLayout layout);
 

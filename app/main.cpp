@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPalette>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -44,6 +46,32 @@ void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart) {
     });
 }
 
+// Message boxes and file dialogs in the colours of the program's own windows.
+void useDarkTheme() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark;
+    const QColor window(34, 34, 38);
+    const QColor base(20, 20, 20);
+    const QColor text(214, 214, 222);
+    const QColor accent(255, 111, 0);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::ToolTipBase, window);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, QColor(46, 46, 52));
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::BrightText, Qt::white);
+    dark.setColor(QPalette::Highlight, accent);
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Link, accent);
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(110, 110, 118));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(110, 110, 118));
+    QApplication::setPalette(dark);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +91,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QelEC"));
+    useDarkTheme();
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatformServices platform;
     CConfigStore store;

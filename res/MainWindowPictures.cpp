@@ -34,8 +34,8 @@ constexpr QRect kStage{138, 144, 872, 331};   // the stage the keyboard stands o
 constexpr QRect kCase{223, 176, 712, 289};    // the keyboard's case around the keys
 constexpr QRect kKeyWell{237, 192, 684, 259}; // the plate the keycaps stand in
 constexpr int kLegendChipTop = 478;           // the legend's bars, just above the legend labels
-// The text box covers 47..1000 x 506..653; its frame lies around it.
-constexpr QRect kInfoFrame{43, 502, 962, 156};
+// The information box's frame lies just around it.
+const QRect kInfoFrame = PictureStyle::areaOf(kMainWindowInformationBox).adjusted(-4, -4, 5, 5);
 
 // Colours of the main window beyond the shared style.
 const QColor kStageFill{24, 24, 27};
