@@ -93,9 +93,10 @@ bool isValidAssignment(int kind, int code) {
 void readLibraries(XmlDocument& doc, const CConfigStore& store, ProfileContent& content,
                    ActionListReadState& state) {
     for (std::size_t i = 0; i < std::size(kLibrarySections); ++i) {
+        // The library as clear() leaves it: no items, view and play fields at their defaults, the
+        // store's SizeOfView kept. Built afresh rather than copied, items and all, to be emptied.
         ActionList& library = content.libraries[i];
-        library = store.*kLibrarySections[i].library;
-        library.clear();
+        library = ActionList((store.*kLibrarySections[i].library).SizeOfView);
         if (!doc.findElem(kLibrarySections[i].name))
             continue;
         doc.intoElem();

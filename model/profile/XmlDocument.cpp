@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
 
@@ -23,6 +24,16 @@ bool isCSpace(char c) {
 
 // Reads a decimal integer the way the profile stores numbers; saturates instead of overflowing.
 int parseDecimal(std::string_view text) {
+    // Most values are a few digits: no sign, and too few digits to overflow.
+    if (!text.empty() && text.size() <= 9 && text[0] >= '0' && text[0] <= '9') {
+        int value = 0;
+        for (const char c : text) {
+            if (c < '0' || c > '9')
+                break;
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    }
     std::size_t i = 0;
     while (i < text.size() && isCSpace(text[i]))
         ++i;
@@ -175,73 +186,101 @@ std::string_view XmlDocument::rawAttrib(std::string_view name) const {
         return {};
     const std::string_view tag = startTag(main_);
     // Attributes read in the order of the tag: the next cached one is the one asked for.
-    if (attribCache_.pos == main_ && attribCache_.nextLookup < attribCache_.spans.size()) {
+    if (attribCache_.pos == main_ && attribCache_.nextLookup < attribCache_.count) {
         const xml::AttribSpan& next = attribCache_.spans[attribCache_.nextLookup];
         if (xml::isAttribNamed(tag, next, name)) {
             ++attribCache_.nextLookup;
             return tag.substr(next.valueBegin, next.valueEnd - next.valueBegin);
         }
     }
-    const xml::AttribSpan span = lookupAttrib(tag, name);
-    if (!span.found)
+    const xml::AttribSpan* const span = cachedAttrib(tag, name);
+    if (span != nullptr)
+        return tag.substr(span->valueBegin, span->valueEnd - span->valueBegin);
+    if (attribCache_.pos == main_ && attribCache_.complete)
         return {};
-    return tag.substr(span.valueBegin, span.valueEnd - span.valueBegin);
+    const xml::AttribSpan found = xml::findAttrib(tag, name);
+    if (!found.found)
+        return {};
+    return tag.substr(found.valueBegin, found.valueEnd - found.valueBegin);
 }
 
 xml::AttribSpan XmlDocument::lookupAttrib(std::string_view tag, std::string_view name) const {
-    try {
-        if (attribCache_.pos != main_)
-            fillAttribCache(tag);
-    } catch (const std::exception&) {
-        attribCache_.pos = 0;
-        return xml::findAttrib(tag, name);
+    const xml::AttribSpan* const span = cachedAttrib(tag, name);
+    if (span != nullptr) {
+        xml::AttribSpan found = *span;
+        found.found = true;
+        return found;
     }
-    const std::size_t count = attribCache_.spans.size();
+    if (attribCache_.pos == main_ && attribCache_.complete)
+        return {};
+    return xml::findAttrib(tag, name);
+}
+
+// The cached span of the current element's attribute of that name, filling the cache first if it
+// holds another element; null when the cache does not hold the name, or could not be filled.
+// Attributes are mostly read in the order of the tag, so the search starts after the last one found.
+const xml::AttribSpan* XmlDocument::cachedAttrib(std::string_view tag, std::string_view name) const {
+    if (attribCache_.pos != main_) {
+        try {
+            fillAttribCache(tag);
+        } catch (const std::exception&) {
+            attribCache_.pos = 0;
+            return nullptr;
+        }
+    }
+    const std::size_t count = attribCache_.count;
+    const xml::AttribSpan* const spans = attribCache_.spans.data();
     std::size_t i = attribCache_.nextLookup < count ? attribCache_.nextLookup : 0;
     for (std::size_t tried = 0; tried < count; ++tried) {
-        const xml::AttribSpan& span = attribCache_.spans[i];
+        const xml::AttribSpan& span = spans[i];
         i = i + 1 == count ? 0 : i + 1;
         if (xml::isAttribNamed(tag, span, name)) {
             attribCache_.nextLookup = i;
-            xml::AttribSpan found = span;
-            found.found = true;
-            return found;
+            return &span;
         }
     }
-    return attribCache_.complete ? xml::AttribSpan{} : xml::findAttrib(tag, name);
+    return nullptr;
 }
 
 void XmlDocument::fillAttribCache(std::string_view tag) const {
     attribCache_.pos = 0;
     attribCache_.nextLookup = 0;
-    attribCache_.spans.clear();
-    attribCache_.spans.reserve(kCachedAttribs);
+    attribCache_.count = 0;
     attribCache_.complete = true;
+    if (attribCache_.spans.size() != kCachedAttribs + 1)
+        attribCache_.spans.resize(kCachedAttribs + 1);
+    // Each attribute is read straight into the first free slot, and kept there when its name is new:
+    // there is one slot more than the cache holds, for the attribute that finds it full.
+    xml::AttribSpan* const spans = attribCache_.spans.data();
+    std::size_t count = 0;
     std::size_t i = xml::attribsBegin(tag);
-    xml::AttribSpan span;
     // A bit for each name cached, chosen by its length and end letters: a name whose bit is clear is
     // cached for certain not yet, and needs no comparison with the others.
     std::uint64_t seen = 0;
-    while (xml::nextAttrib(tag, i, span)) {
+    while (xml::readAttrib(tag, i, spans[count])) {
+        const xml::AttribSpan& span = spans[count];
         const auto first = static_cast<unsigned char>(tag[span.begin]);
         const auto last = static_cast<unsigned char>(tag[span.begin + span.nameLength - 1]);
         const std::uint64_t bit = std::uint64_t{1} << ((span.nameLength * 7 + first + last * 3) & 63);
-        if ((seen & bit) != 0 && isCached(tag, span))
+        if ((seen & bit) != 0 && isCached(tag, span, count))
             continue;
         seen |= bit;
-        if (attribCache_.spans.size() == kCachedAttribs) {
+        if (count == kCachedAttribs) {
             attribCache_.complete = false;
             break;
         }
-        attribCache_.spans.push_back(span);
+        ++count;
     }
+    attribCache_.count = count;
     attribCache_.pos = main_;
 }
 
-// Whether an attribute of that name is cached already; a later one of the same name is never read.
-bool XmlDocument::isCached(std::string_view tag, const xml::AttribSpan& span) const {
+// Whether an attribute of that name is among the first count cached; a later one of the same name is
+// never read.
+bool XmlDocument::isCached(std::string_view tag, const xml::AttribSpan& span, std::size_t count) const {
     const std::string_view name = tag.substr(span.begin, span.nameLength);
-    return std::any_of(attribCache_.spans.begin(), attribCache_.spans.end(),
+    const xml::AttribSpan* const spans = attribCache_.spans.data();
+    return std::any_of(spans, spans + count,
                        [&](const xml::AttribSpan& cached) { return xml::isAttribNamed(tag, cached, name); });
 }
 
@@ -289,10 +328,20 @@ bool XmlDocument::addElemWithAttribs(std::string_view name, std::initializer_lis
         return false;
     // Invalid or repeated names take the way of single edits, which refuses or replaces them.
     bool plain = true;
+    // The length of the tag when no value needs escaping: "<name", ' ' name="value" for each, "/>".
+    std::size_t plainLength = 1 + name.size() + 2;
+    bool escapes = false;
     for (auto it = attribs.begin(); it != attribs.end() && plain; ++it) {
-        plain = xml::isValidName(it->name());
-        for (auto before = attribs.begin(); before != it && plain; ++before)
-            plain = before->name() != it->name();
+        const std::string_view attribName = it->name();
+        plain = xml::isValidName(attribName);
+        for (auto before = attribs.begin(); before != it && plain; ++before) {
+            const std::string_view beforeName = before->name();
+            plain = beforeName.size() != attribName.size() ||
+                    !xml::sameBytes(beforeName.data(), attribName.data(), attribName.size());
+        }
+        const std::string_view value = it->value();
+        plainLength += attribName.size() + value.size() + 4;
+        escapes = escapes || (!it->isNumber() && xml::needsEscape(value, xml::EscapeMode::Attribute));
     }
     if (!plain) {
         if (!addElem(name))
@@ -304,6 +353,28 @@ bool XmlDocument::addElemWithAttribs(std::string_view name, std::initializer_lis
     }
     try {
         std::string& tag = tagScratch_;
+        if (!escapes) {
+            // Written in place, in a text sized once.
+            tag.resize(plainLength);
+            char* out = tag.data();
+            const auto put = [&out](std::string_view piece) {
+                std::memcpy(out, piece.data(), piece.size());
+                out += piece.size();
+            };
+            *out++ = '<';
+            put(name);
+            for (const XmlAttrib& attrib : attribs) {
+                *out++ = ' ';
+                put(attrib.name());
+                *out++ = '=';
+                *out++ = '"';
+                put(attrib.value());
+                *out++ = '"';
+            }
+            *out++ = '/';
+            *out = '>';
+            return addElemTag(tag);
+        }
         tag.clear();
         tag += '<';
         tag += name;
@@ -462,10 +533,9 @@ bool XmlDocument::replaceAttrib(std::string_view name, std::string_view escapedV
     }
     prepareEdit(text.size() > oldLength ? text.size() - oldLength : 0);
     // An appended attribute moves none of the others, so the cache of the tag stays right once the
-    // new attribute is added to it; the capacity for it was taken when the cache was filled.
+    // new attribute is added to it; the slot for it was made when the cache was filled.
     const bool cacheStaysValid = !span.found && text[0] == ' ' && attribCache_.pos == main_ &&
-                                 attribCache_.complete &&
-                                 attribCache_.spans.size() < attribCache_.spans.capacity();
+                                 attribCache_.complete && attribCache_.count < kCachedAttribs;
     splice(at, oldLength, text, true);
     XmlElement& element = index_.at(main_);
     element.tagLength = static_cast<std::uint32_t>(element.tagLength + text.size() - oldLength);
@@ -477,7 +547,7 @@ bool XmlDocument::replaceAttrib(std::string_view name, std::string_view escapedV
         appended.valueBegin = appended.begin + name.size() + 2;
         appended.valueEnd = appended.valueBegin + escapedValue.size();
         appended.end = appended.valueEnd + 1;
-        attribCache_.spans.push_back(appended);
+        attribCache_.spans[attribCache_.count++] = appended;
         attribCache_.pos = main_;
     }
     return true;

@@ -129,8 +129,9 @@ private:
     std::string_view startTag(std::uint32_t pos) const;
     std::string_view rawAttrib(std::string_view name) const;
     xml::AttribSpan lookupAttrib(std::string_view tag, std::string_view name) const;
+    const xml::AttribSpan* cachedAttrib(std::string_view tag, std::string_view name) const;
     void fillAttribCache(std::string_view tag) const;
-    bool isCached(std::string_view tag, const xml::AttribSpan& span) const;
+    bool isCached(std::string_view tag, const xml::AttribSpan& span, std::size_t count) const;
     bool nameIs(std::uint32_t pos, std::string_view name) const;
     bool addElemTag(std::string_view tag);
     bool insertElement(std::string_view tag);
@@ -173,7 +174,8 @@ private:
         std::uint32_t pos = 0;
         bool complete = false;
         std::size_t nextLookup = 0;
-        std::vector<xml::AttribSpan> spans;
+        std::size_t count = 0;              // spans held, at the front of spans
+        std::vector<xml::AttribSpan> spans; // slots, made once when the cache is first filled
     };
     mutable AttribCache attribCache_;
 };

@@ -216,6 +216,25 @@ bool appendUtf8(std::string& out, std::uint32_t codePoint) {
 }
 
 std::uint32_t namedEntity(std::string_view name) {
+    // The five that XML predefines, which nearly every reference in a document is, without a search.
+    switch (name.size()) {
+    case 2:
+        if (name[1] == 't' && (name[0] == 'l' || name[0] == 'g'))
+            return name[0] == 'l' ? '<' : '>';
+        break;
+    case 3:
+        if (name == "amp")
+            return '&';
+        break;
+    case 4:
+        if (name == "quot")
+            return '"';
+        if (name == "apos")
+            return '\'';
+        break;
+    default:
+        break;
+    }
     if (name.empty() || name.size() > kLongestEntityName)
         return 0;
     const auto found =

@@ -52,6 +52,13 @@ public:
         at(pos) = element;
         return pos;
     }
+    // Takes the slot of a new element and returns its position; the caller sets every field of it
+    // through at(), and then links it. Writing the fields in place spares the copy of a whole element
+    // just written, which the processor is slow to read back.
+    std::uint32_t appendUnset() {
+        reserveOne();
+        return count_++;
+    }
     // The element at a position; position 0 is the document.
     XmlElement& at(std::uint32_t pos) { return pos == 0 ? document_ : blocks_[pos >> 16][pos & 0xFFFF]; }
     const XmlElement& at(std::uint32_t pos) const {

@@ -4,10 +4,15 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace xml {
 namespace {
@@ -32,6 +37,22 @@ constexpr std::array<bool, 256> kTagStops = makeTagStops();
 bool isTagStop(char c) {
     return kTagStops[static_cast<unsigned char>(c)];
 }
+
+#if defined(__SSE2__)
+// The bits of the bytes of chunk equal to c, the first byte lowest.
+unsigned bytesEqual(__m128i chunk, char c) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c))));
+}
+
+// For each bit, the parity of the bits up to and including it.
+unsigned runningParity(unsigned bits) {
+    bits ^= bits << 1;
+    bits ^= bits << 2;
+    bits ^= bits << 4;
+    bits ^= bits << 8;
+    return bits & 0xFFFF;
+}
+#endif
 
 // Whether two names are equal, without a library call: names are short.
 bool sameName(std::string_view a, std::string_view b) {
@@ -100,6 +121,9 @@ private:
     // Returns the index just past the '>' of the tag starting at text_[at], or the index of a '<'
     // (or the end of the text) that cuts the tag short. Quoted values may hold '>' but never '<'.
     std::size_t scanTagEnd(std::size_t at, bool& closed) const {
+        std::size_t end = 0;
+        if (scanTagEndInBlocks(at, end, closed))
+            return end;
         std::size_t i = at + 1;
         closed = false;
         while (i < text_.size()) {
@@ -126,6 +150,47 @@ private:
         return i;
     }
 
+    // scanTagEnd sixteen bytes at a time, with a bit for each byte instead of a branch: a running
+    // parity of the quotes tells which bytes are quoted, and the tag ends at the first '>' outside
+    // them or at the first '<'. That holds while a block shows one kind of quote only; a block with
+    // both, or a tag that reaches the last bytes of the text, is left to the byte-wise scan (false).
+    bool scanTagEndInBlocks(std::size_t at, std::size_t& end, bool& closed) const {
+#if defined(__SSE2__)
+        const char* const text = text_.data();
+        const std::size_t size = text_.size();
+        char openQuote = 0; // the quote of a quoted stretch that runs on into the next block
+        for (std::size_t i = at + 1; i + 16 <= size; i += 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+            const unsigned doubleQuotes = bytesEqual(chunk, '"');
+            const unsigned singleQuotes = bytesEqual(chunk, '\'');
+            if (doubleQuotes != 0 && singleQuotes != 0)
+                return false;
+            const unsigned quotes = doubleQuotes | singleQuotes;
+            const char quote = doubleQuotes != 0 ? '"' : '\'';
+            if (quotes != 0 && openQuote != 0 && quote != openQuote)
+                return false;
+            const unsigned quoted = runningParity(quotes) ^ (openQuote != 0 ? 0xFFFFu : 0u);
+            const unsigned less = bytesEqual(chunk, '<');
+            const unsigned stops = (bytesEqual(chunk, '>') & ~quoted) | less;
+            if (stops != 0) {
+                const unsigned first = stops & (0u - stops);
+                closed = (less & first) == 0;
+                end = i + static_cast<std::size_t>(std::countr_zero(stops)) + (closed ? 1 : 0);
+                return true;
+            }
+            if ((quoted & 0x8000) == 0)
+                openQuote = 0;
+            else if (quotes != 0)
+                openQuote = quote;
+        }
+#else
+        (void)at;
+        (void)end;
+        (void)closed;
+#endif
+        return false;
+    }
+
     std::size_t unterminatedTag(std::size_t at, std::size_t brokenAt) {
         fail("unterminated_tag_syntax", {{"offset", number(at)}, {"offset2", number(brokenAt)}});
         return brokenAt;
@@ -138,16 +203,17 @@ private:
         if (!closed)
             return unterminatedTag(at, end);
         const std::uint32_t parent = stack_.empty() ? 0 : stack_.back().pos;
-        XmlElement element{};
+        const bool empty = text_[end - 2] == '/' && end - 2 > at + nameLength;
+        const std::uint32_t pos = index_.appendUnset();
+        XmlElement& element = index_.at(pos);
         element.start = static_cast<std::uint32_t>(at);
         element.tagLength = static_cast<std::uint32_t>(end - at);
-        const bool empty = text_[end - 2] == '/' && end - 2 > at + nameLength;
-        if (empty) {
-            element.length = element.tagLength;
-            element.state = XmlElement::kEmpty;
-        }
-        const std::uint32_t pos = index_.append(element);
-        index_.linkLastChild(parent, pos);
+        element.length = empty ? element.tagLength : 0;
+        element.endTagLength = 0;
+        element.firstChild = 0;
+        element.lastChild = 0;
+        element.state = empty ? XmlElement::kEmpty : 0;
+        index_.linkLastChild(parent, pos); // sets parent, next and prev
         if (parent == 0 && ++topLevelCount_ == 2)
             fail("root_has_sibling", {{"tagname", text_.substr(at + 1, nameLength)}, {"offset", number(at)}});
         if (!empty)

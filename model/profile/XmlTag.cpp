@@ -10,37 +10,6 @@ namespace {
 
 constexpr std::size_t kDeclarationSearchLimit = 1024;
 
-// Character classes, looked up by byte: scanning tags is the hot path of reading and editing.
-constexpr unsigned char kSpaceClass = 0x01;   // XML white space
-constexpr unsigned char kNameEndClass = 0x02; // ends a name: white space / > < = " '
-constexpr unsigned char kInvalidClass = 0x04; // not allowed in a name given to add or set
-
-constexpr std::array<unsigned char, 256> makeCharClasses() {
-    std::array<unsigned char, 256> classes{};
-    for (const char c : {' ', '\t', '\n', '\r'})
-        classes[static_cast<unsigned char>(c)] |= kSpaceClass | kNameEndClass;
-    for (const char c : {'/', '>', '<', '=', '"', '\''})
-        classes[static_cast<unsigned char>(c)] |= kNameEndClass;
-    for (std::size_t c = 0; c < 0x20; ++c)
-        classes[c] |= kInvalidClass;
-    classes[0x7F] |= kInvalidClass;
-    for (const char c : {'&', ' ', '/', '>', '<', '=', '"', '\''})
-        classes[static_cast<unsigned char>(c)] |= kInvalidClass;
-    return classes;
-}
-
-constexpr std::array<unsigned char, 256> kCharClasses = makeCharClasses();
-
-bool hasClass(char c, unsigned char charClass) {
-    return (kCharClasses[static_cast<unsigned char>(c)] & charClass) != 0;
-}
-
-// Element and attribute names end alike, and at every quote: the parser takes any quote in a tag to
-// open a quoted stretch, and the attribute scan must agree with it.
-bool endsName(char c) {
-    return hasClass(c, kNameEndClass);
-}
-
 std::size_t skipSpace(std::string_view text, std::size_t i) {
     while (i < text.size() && hasClass(text[i], kSpaceClass))
         ++i;
@@ -127,25 +96,49 @@ bool isNameStart(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || byte >= 0x80;
 }
 
+namespace {
+
+// Whether the bytes of word all lie in 0x41..0x7E: letters and other characters allowed in a name.
+template <typename Word>
+bool allLetterLike(Word word) {
+    constexpr Word kOnes = static_cast<Word>(~Word{0}) / 0xFF;
+    constexpr Word kHighs = kOnes * 0x80;
+    // Bytes below 0x80 only, so that no sum below carries into the next byte.
+    return (word & kHighs) == 0 && ((word + kOnes * 0x3F) & kHighs) == kHighs &&
+           ((word + kOnes) & kHighs) == 0;
+}
+
+template <typename Word>
+bool allLetterLikeAt(const char* bytes) {
+    Word word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return allLetterLike(word);
+}
+
+} // namespace
+
 bool isValidName(std::string_view name) {
     if (name.empty() || !isNameStart(name[0]))
         return false;
-    for (const char c : name) {
-        if (hasClass(c, kInvalidClass))
+    const char* const bytes = name.data();
+    const std::size_t size = name.size();
+    // Names are mostly letters: those need no look-up, eight or four at a time (the last word
+    // overlapping the one before).
+    std::size_t i = 0;
+    if (size >= 8) {
+        while (i + 8 <= size && allLetterLikeAt<std::uint64_t>(bytes + i))
+            i += 8;
+        if (i + 8 > size && allLetterLikeAt<std::uint64_t>(bytes + size - 8))
+            return true;
+    } else if (size >= 4 && allLetterLikeAt<std::uint32_t>(bytes) &&
+               allLetterLikeAt<std::uint32_t>(bytes + size - 4)) {
+        return true;
+    }
+    for (; i < size; ++i) {
+        if (hasClass(bytes[i], kInvalidClass))
             return false;
     }
     return true;
-}
-
-std::size_t nameLength(std::string_view text, std::size_t from) {
-    std::size_t i = from;
-    while (i < text.size() && !endsName(text[i]))
-        ++i;
-    return i - from;
-}
-
-std::size_t attribsBegin(std::string_view tag) {
-    return 1 + nameLength(tag, 1);
 }
 
 bool nextAttrib(std::string_view tag, std::size_t& i, AttribSpan& span) {
@@ -192,7 +185,7 @@ bool nextAttrib(std::string_view tag, std::size_t& i, AttribSpan& span) {
 AttribSpan findAttrib(std::string_view tag, std::string_view name) {
     std::size_t i = attribsBegin(tag);
     AttribSpan span;
-    while (nextAttrib(tag, i, span)) {
+    while (readAttrib(tag, i, span)) {
         if (isAttribNamed(tag, span, name)) {
             span.found = true;
             return span;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,37 @@ namespace xml {
 // XML white space.
 inline bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Character classes, looked up by byte: scanning tags is the hot path of reading and editing.
+inline constexpr unsigned char kSpaceClass = 0x01;   // XML white space
+inline constexpr unsigned char kNameEndClass = 0x02; // ends a name: white space / > < = " '
+inline constexpr unsigned char kInvalidClass = 0x04; // not allowed in a name given to add or set
+
+constexpr std::array<unsigned char, 256> makeCharClasses() {
+    std::array<unsigned char, 256> classes{};
+    for (const char c : {' ', '\t', '\n', '\r'})
+        classes[static_cast<unsigned char>(c)] |= kSpaceClass | kNameEndClass;
+    for (const char c : {'/', '>', '<', '=', '"', '\''})
+        classes[static_cast<unsigned char>(c)] |= kNameEndClass;
+    for (std::size_t c = 0; c < 0x20; ++c)
+        classes[c] |= kInvalidClass;
+    classes[0x7F] |= kInvalidClass;
+    for (const char c : {'&', ' ', '/', '>', '<', '=', '"', '\''})
+        classes[static_cast<unsigned char>(c)] |= kInvalidClass;
+    return classes;
+}
+
+inline constexpr std::array<unsigned char, 256> kCharClasses = makeCharClasses();
+
+inline bool hasClass(char c, unsigned char charClass) {
+    return (kCharClasses[static_cast<unsigned char>(c)] & charClass) != 0;
+}
+
+// Element and attribute names end alike, and at every quote: the parser takes any quote in a tag to
+// open a quoted stretch, and the attribute scan must agree with it.
+inline bool endsName(char c) {
+    return hasClass(c, kNameEndClass);
 }
 
 // Whether the n bytes at a and b are equal; compares eight or four bytes at a time, faster than a
@@ -56,7 +88,12 @@ bool isNameStart(char c);
 bool isValidName(std::string_view name);
 // Length of the name that starts at text[from]: up to white space, '/', '>', '<', '=', a quote or
 // the end.
-std::size_t nameLength(std::string_view text, std::size_t from);
+inline std::size_t nameLength(std::string_view text, std::size_t from) {
+    std::size_t i = from;
+    while (i < text.size() && !endsName(text[i]))
+        ++i;
+    return i - from;
+}
 
 // Where an attribute lies in a tag; offsets are relative to the start of the tag.
 struct AttribSpan {
@@ -70,9 +107,60 @@ struct AttribSpan {
 };
 
 // Index in a tag where its attributes begin, just after the tag name.
-std::size_t attribsBegin(std::string_view tag);
+inline std::size_t attribsBegin(std::string_view tag) {
+    return 1 + nameLength(tag, 1);
+}
 // Reads the attribute at or after tag[i] into span and moves i past it; false at the end of the tag.
 bool nextAttrib(std::string_view tag, std::size_t& i, AttribSpan& span);
+// Fills span with the attribute of name at text[begin..nameEnd) and the quoted value whose quotes are
+// at text[nameEnd + 1] and text[close], and moves i past it.
+inline void setQuotedSpan(AttribSpan& span, std::size_t& i, std::size_t begin, std::size_t nameEnd,
+                          std::size_t close) {
+    span.found = false;
+    span.quoted = true;
+    span.begin = static_cast<std::uint32_t>(begin);
+    span.nameLength = static_cast<std::uint32_t>(nameEnd - begin);
+    span.valueBegin = static_cast<std::uint32_t>(nameEnd + 2);
+    span.valueEnd = static_cast<std::uint32_t>(close);
+    span.end = static_cast<std::uint32_t>(close + 1);
+    i = close + 1;
+}
+
+// Same as nextAttrib, but quicker for the attribute that tags mostly hold: white space, a name, '=' and
+// a quoted value, in a tag closed by '>'. Anything else takes the way of nextAttrib.
+inline bool readAttrib(std::string_view tag, std::size_t& i, AttribSpan& span) {
+    const char* const text = tag.data();
+    const std::size_t size = tag.size();
+    std::size_t at = i;
+    // The closing '>' ends every run of white space and every name: no bound to check on the way.
+    if (at < size && text[size - 1] == '>') {
+        while (hasClass(text[at], kSpaceClass))
+            ++at;
+        // The end of the tag, as nextAttrib finds it: at the '>', or past the '/' before it.
+        if (text[at] == '>' || (text[at] == '/' && at + 2 == size)) {
+            i = size - 1;
+            return false;
+        }
+        const std::size_t begin = at;
+        while (!endsName(text[at]))
+            ++at;
+        // Past a name, '=' is never the closing '>', so a character follows it.
+        if (at != begin && text[at] == '=' && (text[at + 1] == '"' || text[at + 1] == '\'')) {
+            const char quote = text[at + 1];
+            // A value stops short of the "/>" or ">" that closes the tag, as nextAttrib's does; a
+            // closing quote found before the '>' is never the '/' before it.
+            const std::size_t limit = size - 1;
+            std::size_t close = at + 2;
+            while (close < limit && text[close] != quote)
+                ++close;
+            if (close < limit) {
+                setQuotedSpan(span, i, begin, at, close);
+                return true;
+            }
+        }
+    }
+    return nextAttrib(tag, i, span);
+}
 // Whether the attribute in span is called name.
 inline bool isAttribNamed(std::string_view tag, const AttribSpan& span, std::string_view name) {
     return span.nameLength == name.size() && sameBytes(tag.data() + span.begin, name.data(), name.size());

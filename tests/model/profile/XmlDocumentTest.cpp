@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string_view>
 
 using xmltest::kDeclaration;
 
@@ -140,6 +141,37 @@ TEST(XmlLayout, InvalidNamesAreRefused) {
     EXPECT_EQ(doc.getDoc(), "<a/>\r\n");
 }
 
+// Names of every length with a character no name may hold at every place in them.
+TEST(XmlLayout, EveryCharacterOfANameIsChecked) {
+    const char invalid[] = {' ', '\t', '\n', '\r', '<',    '>',    '/',
+                            '=', '"',  '\'', '&',  '\x01', '\x1F', '\x7F'};
+    const char valid[] = {'a', 'Z', '_', ':', '-', '.', '0', '9', '~', '{', '@', '[', '`', '\xC3', '\xA9'};
+    for (std::size_t length = 1; length <= 40; ++length) {
+        // Letters only in half of them, the other half with every other character allowed.
+        std::string name(length, 'n');
+        for (std::size_t i = 1; i < length; ++i)
+            name[i] = length % 2 == 0 ? static_cast<char>('A' + i % 58)
+                                      : valid[(i * 7 + length) % std::size(valid)];
+        XmlDocument doc;
+        EXPECT_TRUE(doc.addElem(name)) << name;
+        EXPECT_TRUE(doc.setAttrib(name, 1)) << name;
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const char c : invalid) {
+                std::string bad = name;
+                bad[at] = c;
+                EXPECT_FALSE(doc.addElem(bad)) << length << " " << at << " " << static_cast<int>(c);
+                EXPECT_FALSE(doc.setAttrib(bad, 1)) << length << " " << at << " " << static_cast<int>(c);
+                EXPECT_FALSE(doc.addElemWithAttribs("x", {{"ok", 1}, {bad, 2}})) << length << " " << at;
+            }
+        }
+        for (const char first : {'0', '-', '.', '~', '@'}) {
+            std::string bad = name;
+            bad[0] = first;
+            EXPECT_FALSE(doc.addElem(bad)) << bad;
+        }
+    }
+}
+
 TEST(XmlCursor, FindGoesForwardOnlyAndNeverWraps) {
     XmlDocument doc = parsed("<r><a i=\"1\"/><b/><a i=\"2\"/></r>");
     ASSERT_TRUE(doc.findElem("r"));
@@ -263,6 +295,61 @@ TEST(XmlAttributes, EditingMalformedAttributesKeepsTheTagIntact) {
     }
 }
 
+// Attributes read in one pass over the tag: values of every length, in either quote, up to the very
+// end of the text, next to markup characters and references.
+TEST(XmlAttributes, ValuesOfEveryLengthUpToTheEndOfTheText) {
+    for (const char quote : {'"', '\''}) {
+        for (std::size_t length = 0; length < 24; ++length) {
+            std::string value;
+            for (std::size_t i = 0; i < length; ++i)
+                value += static_cast<char>(i % 3 == 2 ? '0' + i % 10 : 'a' + i % 26);
+            const std::string q(1, quote);
+            for (const char* close : {"/>", ">", " />", "\t>"}) {
+                const std::string text = "<a first=" + q + "1" + q + " v=" + q + value + q + " last=" + q +
+                                         "9" + q + close +
+                                         (std::string_view(close).ends_with("/>") ? "" : "</a>");
+                for (const std::string& whole : {text, text + std::string(20, ' ')}) {
+                    XmlDocument doc = parsed(whole);
+                    ASSERT_TRUE(doc.isWellFormed()) << whole;
+                    doc.findElem();
+                    EXPECT_EQ(doc.getAttrib("v"), value) << whole;
+                    EXPECT_EQ(doc.getAttribInt("last"), 9) << whole;
+                    EXPECT_EQ(doc.getAttribInt("first"), 1) << whole;
+                    EXPECT_EQ(doc.getAttrib("v"), value) << "read again, out of order: " << whole;
+                }
+            }
+            XmlDocument doc = parsed("<a v=" + q + value + q + "/>");
+            doc.findElem();
+            EXPECT_EQ(doc.getAttrib("v"), value) << "the tag ends the text";
+        }
+    }
+    XmlDocument doc = parsed("<a e=\"&lt;5 ms&gt;\" q='say \"hi\"' s=\"it's\" m=\"a/b>c\" n=\"&amp;lt;\"/>");
+    doc.findElem();
+    EXPECT_EQ(doc.getAttrib("e"), "<5 ms>");
+    EXPECT_EQ(doc.getAttrib("q"), "say \"hi\"");
+    EXPECT_EQ(doc.getAttrib("s"), "it's");
+    EXPECT_EQ(doc.getAttrib("m"), "a/b>c");
+    EXPECT_EQ(doc.getAttrib("n"), "&lt;");
+}
+
+TEST(XmlAttributes, NamesAreReadWhole) {
+    XmlDocument doc = parsed("<a t1=\"1\"\tdata-x=\"2\"\nxml:lang=\"3\"  a.b=\"4\" \xC3\xA9t\xC3\xA9=\"5\" "
+                             "averyveryverylongattributename=\"6\" ab = \"7\" c=\"8\"d=\"9\"/>");
+    doc.findElem();
+    EXPECT_EQ(doc.getAttribInt("t1"), 1);
+    EXPECT_EQ(doc.getAttribInt("data-x"), 2);
+    EXPECT_EQ(doc.getAttribInt("xml:lang"), 3);
+    EXPECT_EQ(doc.getAttribInt("a.b"), 4);
+    EXPECT_EQ(doc.getAttribInt("\xC3\xA9t\xC3\xA9"), 5);
+    EXPECT_EQ(doc.getAttribInt("averyveryverylongattributename"), 6);
+    EXPECT_EQ(doc.getAttribInt("ab"), 7);
+    EXPECT_EQ(doc.getAttribInt("c"), 8);
+    EXPECT_EQ(doc.getAttribInt("d"), 9);
+    for (const char* part :
+         {"t", "data", "x", "xml", "lang", "a", "b", "averyveryverylongattributenam", "\xC3\xA9t"})
+        EXPECT_EQ(doc.getAttrib(part), "") << part;
+}
+
 TEST(XmlAttributes, NothingWithoutACurrentElement) {
     XmlDocument doc = parsed("<a x=\"1\"/>");
     EXPECT_EQ(doc.getAttrib("x"), "");
@@ -292,6 +379,14 @@ TEST(XmlAttributes, IntegerReading) {
         {"99999999999999999999999999999999999999999999", INT_MAX},
         {"&#52;&#50;", 42},
         {"0x10", 0},
+        {"7", 7},
+        {"0012", 12},
+        {"9 ", 9},
+        {"123456789", 123456789},
+        {"999999999", 999999999},
+        {"1234567890", 1234567890},
+        {"000000000000000000042", 42},
+        {"21474836470", INT_MAX},
     };
     for (const Case& c : cases) {
         XmlDocument doc = parsed(std::string("<a v=\"") + c.text + "\"/>");

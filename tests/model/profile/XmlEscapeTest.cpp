@@ -60,3 +60,26 @@ TEST(XmlUnescape, OutputIsValidUtf8ForAnyReference) {
         text += "&#" + std::to_string(value) + ";&#x" + std::to_string(value * 16 + 13) + ";";
     EXPECT_TRUE(xml::isValidUtf8(XmlDocument::unescape(text)));
 }
+
+TEST(XmlUnescape, PredefinedNamesMatchWholeAndInTheirCase) {
+    EXPECT_EQ(XmlDocument::unescape("&lt;&gt;&amp;&quot;&apos;&lt;"), "<>&\"'<");
+    for (const char* text :
+         {"&l;", "&t;", "&gl;", "&lg;", "&tt;", "&ltt;", "&LT;", "&Lt;", "&lT;", "&am;", "&ampp;", "&amP;",
+          "&AMP;", "&quo;", "&quott;", "&QUOT;", "&apo;", "&apoS;", "&aposs;"})
+        EXPECT_EQ(XmlDocument::unescape(text), text) << text;
+}
+
+// ASCII is checked in long runs; a byte that is not ASCII must be seen wherever it stands.
+TEST(XmlEncodingCheck, NonAsciiIsFoundAtEveryOffset) {
+    for (std::size_t size = 1; size < 80; ++size) {
+        for (std::size_t at = 0; at < size; ++at) {
+            std::string text(size, 'a');
+            text[at] = '\xFF';
+            EXPECT_FALSE(xml::isValidUtf8(text)) << size << " " << at;
+            text[at] = '\xC3';
+            EXPECT_FALSE(xml::isValidUtf8(text)) << "cut short: " << size << " " << at;
+            text.insert(at + 1, 1, '\xA9');
+            EXPECT_TRUE(xml::isValidUtf8(text)) << size << " " << at;
+        }
+    }
+}

@@ -109,6 +109,103 @@ INSTANTIATE_TEST_SUITE_P(
                   "<root_has_sibling tagname=\"b\" offset=\"4\"/>"}),
     [](const testing::TestParamInfo<ParseCase>& param) { return std::string(param.param.name); });
 
+namespace {
+
+// Offsets in a result moved by shift, for those at or past from.
+std::string shiftedOffsets(const std::string& result, std::size_t from, std::size_t shift) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < result.size()) {
+        const std::size_t quote = result.find("offset", i);
+        if (quote == std::string::npos)
+            break;
+        const std::size_t digits = result.find('"', quote) + 1;
+        const std::size_t end = result.find('"', digits);
+        const std::size_t value = std::stoul(result.substr(digits, end - digits));
+        out += result.substr(i, digits - i);
+        out += std::to_string(value >= from ? value + shift : value);
+        i = end;
+    }
+    return out + result.substr(i);
+}
+
+} // namespace
+
+// Long tags are scanned a block at a time where the text allows it and byte by byte near its end; both
+// find the same end, with any quotes, '>' inside values and '<' cutting a value short, wherever the
+// tag starts relative to the blocks.
+TEST(XmlParse, LongTagsEndAtTheSamePlaceWhereverTheyStand) {
+    struct Case {
+        const char* tag;
+        bool wellFormed;
+        const char* result; // for the tag right after "<r>"
+    };
+    const Case cases[] = {
+        {"<e a=\"x>y\" b='q\"w>' c=\"0123456789abcdef>ghij\" d='>'/>", true, ""},
+        {"<e a=\"0123456789<abcdef\"/>", false,
+         "<unterminated_tag_syntax offset=\"3\" offset2=\"19\"/>"
+         "<unterminated_tag_syntax offset=\"19\" offset2=\"29\"/>"},
+        {"<e a='0123456789abcdef' b=\"it's\" c='say \"hi\"' d=\"0123456789abcdefghij\">x</e>", true, ""},
+        {"<e a=\"0123456789abcdef0123456789\" b=\"1\" c='2' \n\t/>", true, ""},
+        {"<e a=\"unclosed value that runs on and on/>", false,
+         "<unterminated_tag_syntax offset=\"3\" offset2=\"45\"/>"},
+        {"<e 'stray quote with > inside' b=\"1\" c=\"a'b\" d='a\"b'/>", true, ""},
+    };
+    for (const Case& c : cases) {
+        for (std::size_t shift = 0; shift < 34; ++shift) {
+            for (const std::size_t tail : {0, 5, 40}) {
+                const std::string text =
+                    "<r>" + std::string(shift, ' ') + c.tag + "</r>" + std::string(tail, '\n');
+                XmlDocument doc;
+                EXPECT_EQ(doc.setDoc(text), c.wellFormed) << text;
+                EXPECT_EQ(doc.getResult(), shiftedOffsets(c.result, 3, shift)) << text;
+            }
+        }
+    }
+    XmlDocument doc;
+    ASSERT_TRUE(doc.setDoc(std::string("<r>") + cases[0].tag + "</r>" + std::string(40, ' ')));
+    doc.findElem("r");
+    doc.intoElem();
+    ASSERT_TRUE(doc.findElem("e"));
+    EXPECT_EQ(doc.getAttrib("a"), "x>y");
+    EXPECT_EQ(doc.getAttrib("b"), "q\"w>");
+    EXPECT_EQ(doc.getAttrib("c"), "0123456789abcdef>ghij");
+    EXPECT_EQ(doc.getAttrib("d"), ">");
+}
+
+// A quote of either kind inside a value of the other kind, a value that crosses a block and every
+// length of tag up to the end of the text.
+TEST(XmlParse, TagsOfEveryLengthWithEitherQuote) {
+    for (const char quote : {'"', '\''}) {
+        const char other = quote == '"' ? '\'' : '"';
+        for (std::size_t length = 0; length < 40; ++length) {
+            std::string value;
+            for (std::size_t i = 0; i < length; ++i)
+                value += i % 7 == 3 ? other : i % 5 == 4 ? '>' : static_cast<char>('a' + i % 26);
+            const std::string tag = std::string("<e v=") + quote + value + quote + "/>";
+            for (const std::string& text :
+                 {"<r>" + tag + "</r>", "<r>" + tag + "</r>" + std::string(20, ' ')}) {
+                XmlDocument doc;
+                ASSERT_TRUE(doc.setDoc(text)) << text << doc.getResult();
+                doc.findElem("r");
+                doc.intoElem();
+                ASSERT_TRUE(doc.findElem("e")) << text;
+                EXPECT_EQ(doc.getAttrib("v"), value) << text;
+            }
+            // The same tag cut short at every byte is unterminated there.
+            for (std::size_t cut = 2; cut < tag.size(); ++cut) {
+                const std::string text = "<r>" + tag.substr(0, cut);
+                XmlDocument doc;
+                EXPECT_FALSE(doc.setDoc(text));
+                EXPECT_NE(doc.getResult().find("<unterminated_tag_syntax offset=\"3\" offset2=\"" +
+                                               std::to_string(text.size()) + "\"/>"),
+                          std::string::npos)
+                    << text << " " << doc.getResult();
+            }
+        }
+    }
+}
+
 TEST(XmlParse, MarkupInsideCommentsAndCdataHoldsNoElements) {
     XmlDocument doc;
     ASSERT_TRUE(doc.setDoc("<r><!-- <a/> --><![CDATA[<b/>]]><?pi <c/>?><d/></r>"));
