@@ -84,7 +84,12 @@ public:
     // and ends the program. Nothing is asked while a transfer holds the keyboard.
     void checkDeviceAfterChange();
 
+signals:
+    // A paint of the window has been completed.
+    void painted();
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void onInit() override;
     void onClick(int id) override;
     void onTimer(int id) override;

@@ -6,3 +6,16 @@ scripts/install-deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQELEC_CORE_ONLY=ON -DQELEC_BENCH=ON >/dev/null
 cmake --build build-bench -j "$(nproc)" --target profile_benchmark
 build-bench/bench/profile_benchmark "$@"
+
+# The program itself: start to first complete paint, peak memory, one full repaint at scale 1.5
+# (a 1920 x 1080 screen), on a virtual keyboard of its own.
+cmake -S . -B build-bench-app -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-bench-app -j "$(nproc)" --target qelec qelec-vkbd
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QELEC_VKBD_STATE=$work/keyboard.txt XDG_RUNTIME_DIR=$work
+build-bench-app/tools/vkbd/qelec-vkbd create --variant 4 --version 'QelEC(RGB);V2.10' --force >/dev/null
+for run in 1 2 3 4 5; do
+    echo "run $run:"
+    xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/app/qelec --first-paint-probe 2>&1 | grep -E '^(first|peak|full)'
+done

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -176,6 +177,31 @@ TEST_F(MainWindowTest, HoveringAKeyDescribesItAndRewritesTheBoxOnlyWhenTheTextCh
     painted();
     EXPECT_EQ(window->informationWrites(), writes + 2);
     EXPECT_EQ(window->informationBox().toPlainText().count(QLatin1Char('\r')), 0);
+}
+
+// Collects the regions the window is asked to repaint.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST_F(MainWindowTest, MovingFromKeyToKeyRepaintsOnlyTheTwoKeys) {
+    open();
+    moveTo(centreOf(100));
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    window->installEventFilter(&recorder);
+    moveTo(centreOf(101));
+    QApplication::processEvents();
+    window->removeEventFilter(&recorder);
+    EXPECT_EQ(recorder.painted, QRegion(rectOf(100)) + QRegion(rectOf(101)));
 }
 
 TEST_F(MainWindowTest, LanguageButtonSwitchesEveryTextAndBack) {
