@@ -60,7 +60,8 @@ void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart) {
             }
             std::sort(nanoseconds.begin(), nanoseconds.end());
             std::fprintf(stderr,
-                         "first-paint-ms: %lld\npeak-rss-kb: %ld\nfull-repaint-ms: %.2f (median of %d at scale %.1f)\n",
+                         "first-paint-ms: %lld\npeak-rss-kb: %ld\nfull-repaint-ms: %.2f (median of %d at "
+                         "scale %.1f)\n",
                          static_cast<long long>(firstPaint), peakKilobytes,
                          static_cast<double>(nanoseconds[kRepaints / 2]) / 1e6, kRepaints,
                          static_cast<double>(window.scale()));
