@@ -6,6 +6,7 @@
 #include "ui/SkinGeometry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -19,7 +20,8 @@
 
 namespace {
 
-constexpr const char* kUsage = R"(usage: qelec-res [--out DIR] [--window NAME] [--scale FACTOR] [--list]
+constexpr const char* kUsage =
+    R"(usage: qelec-res [--out DIR] [--window NAME] [--scale FACTOR] [--list] [--timings]
 
 Writes the program's pictures as PNG files: every window's pictures as
 DIR/<window>-<number>-<background|hover|selected|strip>.png, and the pictures no window lists
@@ -31,6 +33,7 @@ options:
   --scale FACTOR   stretch every picture by FACTOR (greater than 0, default 1), pixel for pixel
                    as the windows stretch theirs
   --list           print the window names with their picture numbers, write nothing
+  --timings        print how long each picture took to draw (the first time it is asked for)
   -h, --help       show this text
 exit codes: 0 done, 1 a picture could not be written, 2 the command line is wrong
 )";
@@ -43,6 +46,7 @@ struct Options {
     std::optional<std::string> window;
     float scale = 1.0F;
     bool list = false;
+    bool timings = false;
     bool help = false;
 };
 
@@ -98,6 +102,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& words, std::
             options.scale = *scale;
         } else if (word == "--list") {
             options.list = true;
+        } else if (word == "--timings") {
+            options.timings = true;
         } else if (word == "-h" || word == "--help") {
             options.help = true;
         } else {
@@ -142,14 +148,19 @@ void list(const std::vector<WindowPictures>& windows, const std::vector<int>& un
 
 class Writer {
 public:
-    Writer(const PictureLibrary& library, QDir folder, float scale)
-        : library_(library), folder_(std::move(folder)), scale_(scale) {}
+    Writer(const PictureLibrary& library, QDir folder, float scale, bool timings)
+        : library_(library), folder_(std::move(folder)), scale_(scale), timings_(timings) {}
 
     // Writes picture number as file; a number of -1 (no such picture) writes nothing.
     void write(int number, const QString& file) {
         if (number < 0)
             return;
+        QElapsedTimer drawing;
+        drawing.start();
         QImage picture = library_.picture(number);
+        if (timings_ && !picture.isNull())
+            std::printf("%-48s %6.2f ms to draw\n", qPrintable(file),
+                        static_cast<double>(drawing.nsecsElapsed()) / 1e6);
         if (picture.isNull()) {
             missing_.insert(number);
             return;
@@ -191,6 +202,7 @@ private:
     const PictureLibrary& library_;
     QDir folder_;
     float scale_;
+    bool timings_;
     bool failed_ = false;
     int written_ = 0;
     std::set<int> missing_;
@@ -232,7 +244,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "qelec-res: cannot make the folder %s\n", qPrintable(options->out));
         return kExitFailed;
     }
-    Writer writer(library, folder, options->scale);
+    Writer writer(library, folder, options->scale, options->timings);
     for (const WindowPictures& window : windows)
         writer.writeWindow(window);
     if (!options->window) {
