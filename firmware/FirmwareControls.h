@@ -9,6 +9,10 @@
 // (five buttons, then six labels); slots 11..106 are unused default rows.
 inline constexpr std::size_t kFirmwareControlCount = 107;
 inline constexpr std::size_t kFirmwareControlsInUse = 11;
+// The strip of the selected picture the bar is copied from, in design units; the bar grows from its
+// left edge and is kFirmwareBarFullWidth wide at 100 %.
+inline constexpr SkinRect kFirmwareBarStrip{40, 150, 330, 172};
+inline constexpr int kFirmwareBarFullWidth = 290;
 
 // The whole table in slot order.
 std::span<const ControlSpec> firmwareControls();

@@ -5,7 +5,6 @@
 #include "lighting/BacklightControls.h"
 #include "res/KeyboardDeck.h"
 #include "res/PictureStyle.h"
-#include "res/WindowPictures.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -139,14 +138,6 @@ void drawGroupFrame(QPainter& painter, const QRect& area) {
 
 void drawBoxWell(QPainter& painter, const QRect& box) {
     PictureStyle::drawWell(painter, box.adjusted(-1, -1, 1, 1));
-}
-
-QRect barStripOf(int backgroundPicture) {
-    for (const WindowPictures& window : everyWindowsPictures()) {
-        if (window.background == backgroundPicture && !window.strips.empty())
-            return PictureStyle::areaOf(window.strips.front());
-    }
-    return {};
 }
 
 void drawTravelGauge(QPainter& painter, const QRect& strip) {

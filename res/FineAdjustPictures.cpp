@@ -16,7 +16,6 @@ using PictureStyle::ButtonLook;
 constexpr QSize kDesignSize{370, 250};
 constexpr int kTitleBandBottom = 50;
 constexpr Rgb kColourKey = rgb(0, 0, 255);
-constexpr int kBackgroundPicture = 165;
 
 // Where the dialog lays its three number boxes over the picture (at a scale of 1): left 270, top
 // 1 + y, 32 wide and 1 + 16 high, each between its decrease and increase steppers.
@@ -45,7 +44,7 @@ QImage drawFineAdjustWindow(ButtonLook look) {
     for (const QRect& box : kNumberBoxes)
         KeyboardDeck::drawBoxWell(painter, box);
 
-    const QRect strip = KeyboardDeck::barStripOf(kBackgroundPicture);
+    const QRect strip = PictureStyle::areaOf(kFineAdjustTravelGauge);
     if (!strip.isEmpty()) {
         KeyboardDeck::drawTravelGauge(painter, strip);
         const int right = strip.left() - 40;
@@ -63,7 +62,7 @@ QImage drawFineAdjustBackground() {
 // between the two limits.
 QImage drawFineAdjustHover() {
     QImage picture = drawFineAdjustWindow(ButtonLook::Hovered);
-    const QRect strip = KeyboardDeck::barStripOf(kBackgroundPicture);
+    const QRect strip = PictureStyle::areaOf(kFineAdjustTravelGauge);
     if (!strip.isEmpty()) {
         QPainter painter(&picture);
         KeyboardDeck::drawTravelBar(painter, strip);

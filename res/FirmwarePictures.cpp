@@ -5,7 +5,6 @@
 
 #include "firmware/FirmwareControls.h"
 #include "res/PictureStyle.h"
-#include "res/WindowPictures.h"
 
 #include <QPainter>
 
@@ -32,13 +31,8 @@ const QColor kPanelEdge{50, 50, 56};
 // The dark brush the edit boxes paint on.
 const QColor kEditFill{20, 20, 20};
 
-// The strip the dialog copies its bar from, as the picture library lists it for this window.
 QRect barStrip() {
-    for (const WindowPictures& window : everyWindowsPictures()) {
-        if (window.background == 128 && !window.strips.empty())
-            return PictureStyle::areaOf(window.strips.front());
-    }
-    return {};
+    return PictureStyle::areaOf(kFirmwareBarStrip);
 }
 
 void drawFrame(QPainter& painter, const QRect& area, const QColor& edge, const QColor& fill) {

@@ -37,9 +37,6 @@ void drawGroupFrame(QPainter& painter, const QRect& area);
 // a frame one unit outside box and a dark inside.
 void drawBoxWell(QPainter& painter, const QRect& box);
 
-// The first bar strip listed for the window whose background is picture number, in design units; an
-// empty rectangle when it lists none.
-QRect barStripOf(int backgroundPicture);
 // The travel gauge of 0 to 2.8 mm whose bar the window copies into strip: a sunken well one unit
 // outside strip, with a millimetre scale left of it.
 void drawTravelGauge(QPainter& painter, const QRect& strip);

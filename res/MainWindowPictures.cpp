@@ -125,16 +125,7 @@ void drawWirelessMark(QPainter& painter, const QPoint& centre) {
 // The product name, its model tag and, on the Ble models, the wireless mark. Nothing of the table
 // lies here: the window draws no caption in the title band.
 void drawProductName(QPainter& painter, const Variant& variant) {
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    // A small emblem: a keycap seen from above with the accent on its front edge.
-    const QRectF emblem(40.5, 21.5, 27, 27);
-    painter.setPen(QPen(QColor(90, 90, 100), 1));
-    painter.setBrush(PictureStyle::verticalShade(emblem, QColor(70, 70, 78), QColor(44, 44, 50)));
-    painter.drawPath(PictureStyle::roundedPath(emblem, 5));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(PictureStyle::verticalShade(emblem, QColor(88, 88, 98), QColor(62, 62, 70)));
-    painter.drawPath(PictureStyle::roundedPath(emblem.adjusted(4, 3, -4, -8), 3));
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    PictureStyle::drawEmblem(painter, QRectF(40.5, 21.5, 27, 27));
     drawAccentLine(painter, QRect(47, 43, 14, 3), variant);
 
     const QFont name = fontOf(painter, 26, QFont::Bold);

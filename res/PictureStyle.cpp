@@ -116,6 +116,18 @@ QLinearGradient verticalShade(const QRectF& area, const QColor& top, const QColo
     return shade;
 }
 
+void drawEmblem(QPainter& painter, const QRectF& area) {
+    const qreal side = std::min(area.width(), area.height());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(QColor(90, 90, 100), 1));
+    painter.setBrush(verticalShade(area, QColor(70, 70, 78), QColor(44, 44, 50)));
+    painter.drawPath(roundedPath(area, side * 0.19));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(verticalShade(area, QColor(88, 88, 98), QColor(62, 62, 70)));
+    painter.drawPath(roundedPath(area.adjusted(4, 3, -4, -side * 0.3), side * 0.11));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
 QRectF keycapOf(const QRect& area) {
     return QRectF(area).adjusted(1.5, 1.5, -1.5, -1.5);
 }

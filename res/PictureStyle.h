@@ -67,6 +67,9 @@ QRectF keycapOf(const QRect& area);
 QRectF keycapFaceOf(const QRect& area);
 // A key's legend centred on face, fitted to it; the arrow keys' names are drawn as arrows.
 void drawKeyLegend(QPainter& painter, const QRectF& face, const char* legend, const QColor& colour);
+// The program's emblem in a title band: a keycap seen from above in area (the window adds the accent
+// on its front edge).
+void drawEmblem(QPainter& painter, const QRectF& area);
 // Shapes the pictures share: a rounded rectangle, and a shade from top to bottom.
 QPainterPath roundedPath(const QRectF& area, qreal radius);
 QLinearGradient verticalShade(const QRectF& area, const QColor& top, const QColor& bottom);

@@ -17,7 +17,6 @@ using PictureStyle::ButtonLook;
 constexpr QSize kDesignSize{862, 462};
 constexpr int kTitleBandBottom = 50;
 constexpr Rgb kColourKey = rgb(1, 3, 255);
-constexpr int kBackgroundPicture = 168;
 // The gap between the group frame over the keyboard and the things around it.
 constexpr int kGap = 8;
 
@@ -28,7 +27,7 @@ QImage drawTrackWindow(ButtonLook look) {
 
     const QRect keys = KeyboardDeck::keysBounds(controls);
     const QRect deck = KeyboardDeck::deckOf(keys);
-    const QRect strip = KeyboardDeck::barStripOf(kBackgroundPicture);
+    const QRect strip = PictureStyle::areaOf(kTrackTravelGauge);
     if (!strip.isEmpty() && !keys.isEmpty()) {
         // The gauge and the prompt sit on a frame between the title band and the keyboard.
         const QRect group(deck.left(), kTitleBandBottom + kGap, deck.width(),
@@ -58,7 +57,7 @@ QImage drawTrackHover() {
 // the top down to the key's travel.
 QImage drawTrackSelected() {
     QImage picture = drawTrackWindow(ButtonLook::Pressed);
-    const QRect strip = KeyboardDeck::barStripOf(kBackgroundPicture);
+    const QRect strip = PictureStyle::areaOf(kTrackTravelGauge);
     if (!strip.isEmpty()) {
         QPainter painter(&picture);
         KeyboardDeck::drawTravelBar(painter, strip);

@@ -110,15 +110,7 @@ void drawDisplayFrame(QPainter& painter) {
 
 // The title's emblem: a keycap seen from above with the accent on its front edge.
 void drawEmblem(QPainter& painter) {
-    const QRectF emblem(18.5, 12.5, 24, 24);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor(90, 90, 100), 1));
-    painter.setBrush(PictureStyle::verticalShade(emblem, QColor(70, 70, 78), QColor(44, 44, 50)));
-    painter.drawPath(PictureStyle::roundedPath(emblem, 4.5));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(PictureStyle::verticalShade(emblem, QColor(88, 88, 98), QColor(62, 62, 70)));
-    painter.drawPath(PictureStyle::roundedPath(emblem.adjusted(4, 3, -4, -7), 2.5));
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    PictureStyle::drawEmblem(painter, QRectF(18.5, 12.5, 24, 24));
     painter.fillRect(QRect(24, 31, 13, 2), PictureStyle::kAccent);
 }
 

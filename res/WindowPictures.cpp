@@ -19,11 +19,6 @@ namespace {
 constexpr Rgb kBlueKey = rgb(0, 0, 255);
 constexpr Rgb kNearBlueKey = rgb(1, 3, 255);
 
-// The strips the dialogs copy their bars from, in design units.
-constexpr SkinRect kFirmwareBarStrip{40, 150, 330, 172};
-constexpr SkinRect kFineAdjustTravelGauge{179, 94, 189, 154};
-constexpr SkinRect kTrackTravelGauge{177, 68, 189, 128};
-
 struct VariantName {
     int variant;
     const char* name;
@@ -85,11 +80,13 @@ void addKeyAssignmentPages(std::vector<WindowPictures>& windows) {
 std::vector<WindowPictures> everyWindowsPictures() {
     std::vector<WindowPictures> windows;
     addMainWindows(windows);
-    WindowPictures progress = windowOf("progress", {139, 140, -1}, kBlueKey, progressControls(), {kProgressBarStrip});
+    WindowPictures progress =
+        windowOf("progress", {139, 140, -1}, kBlueKey, progressControls(), {kProgressBarStrip});
     progress.stripPictures = {141};
     windows.push_back(std::move(progress));
     addKeyAssignmentPages(windows);
-    windows.push_back(windowOf("firmware", {128, 129, 130}, kBlueKey, firmwareControls(), {kFirmwareBarStrip}));
+    windows.push_back(
+        windowOf("firmware", {128, 129, 130}, kBlueKey, firmwareControls(), {kFirmwareBarStrip}));
     windows.push_back(windowOf("backlight", {131, 132, 133}, kNearBlueKey, backlightControls()));
     windows.push_back(windowOf("multi-key-colour", {142, 143, 144}, kNearBlueKey, multiKeyColourControls()));
     windows.push_back(windowOf("virtual-keys", {158, 159, 157}, kBlueKey, virtualKeyControls()));

@@ -9,7 +9,7 @@
 // control table they are drawn from and which colour keys their outlines. The preview tool names its
 // files after these, and the tests check every picture against its table with them.
 struct WindowPictures {
-    std::string name;  // a file-name stem, such as "main-rgb" or "key-assignment-4"
+    std::string name; // a file-name stem, such as "main-rgb" or "key-assignment-4"
     int background = -1;
     int hover = -1;    // -1 when the window has no such picture
     int selected = -1; // the pressed or selected picture, -1 when there is none

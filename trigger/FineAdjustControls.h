@@ -10,6 +10,9 @@
 // increase of the upper limit, the lower limit and the threshold).
 inline constexpr std::size_t kFineAdjustControlCount = 15;
 inline constexpr std::size_t kFineAdjustControlsInUse = 15;
+// The travel gauge: 60 design units for 2.8 mm of travel from its top; the bar is copied from the
+// hover picture.
+inline constexpr SkinRect kFineAdjustTravelGauge{179, 94, 189, 154};
 
 // The whole table in table order.
 std::span<const ControlSpec> fineAdjustControls();

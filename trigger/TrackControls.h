@@ -13,6 +13,8 @@ inline constexpr std::size_t kTrackControlCount = 88;
 inline constexpr std::size_t kTrackControlsInUse = 88;
 inline constexpr int kTrackKeyEntryOffset = 2;
 inline constexpr int kTrackKeyDrop = 50;
+// The travel gauge: a bar up to 60 design units high copied from the selected picture.
+inline constexpr SkinRect kTrackTravelGauge{177, 68, 189, 128};
 
 // The whole table in table order.
 std::span<const ControlSpec> trackControls();
