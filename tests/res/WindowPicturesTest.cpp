@@ -1,9 +1,9 @@
 // Every window's pictures against its control table: the pictures exist, hold every rectangle, keep
 // the colour key outside the outline only, and change between looks only where a control or strip is.
+#include "res/WindowPictures.h"
 #include "res/PictureLibrary.h"
 #include "res/PictureSet.h"
 #include "res/PictureStyle.h"
-#include "res/WindowPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -140,7 +140,8 @@ TEST_P(WindowPicturesTest, EveryControlShowsAChangeInSomeLook) {
             continue;
         bool changes = false;
         for (int number : looks())
-            changes = changes || differsInside(background, library().picture(number), PictureStyle::areaOf(control.rect));
+            changes = changes || differsInside(background, library().picture(number),
+                                               PictureStyle::areaOf(control.rect));
         EXPECT_TRUE(changes) << window.name << " id " << control.id;
     }
 }
@@ -154,7 +155,8 @@ std::string nameOf(const ::testing::TestParamInfo<WindowPictures>& info) {
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowPicturesTest, ::testing::ValuesIn(everyWindowsPictures()), nameOf);
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowPicturesTest, ::testing::ValuesIn(everyWindowsPictures()),
+                         nameOf);
 
 TEST(PictureCoverageTest, EverySlotHasAPictureForEveryVariant) {
     const PictureLibrary library;
