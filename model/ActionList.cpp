@@ -137,11 +137,22 @@ void ActionList::addToLibrary(ActionList& library, const ActionList& list) {
     library.children_.back() = list;
 }
 
+void ActionList::reserve(std::size_t items) {
+    items_.reserve(items);
+    children_.reserve(items);
+}
+
 void ActionList::setAt(int index, std::string text, ActionList child) {
     if (index < 0)
         return;
     const auto at = static_cast<std::size_t>(index);
-    if (at >= items_.size()) {
+    // Readers mostly fill the items in order.
+    if (at == items_.size()) {
+        items_.push_back(std::move(text));
+        children_.push_back(std::move(child));
+        return;
+    }
+    if (at > items_.size()) {
         items_.resize(at + 1);
         children_.resize(at + 1);
     }

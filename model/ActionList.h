@@ -60,6 +60,8 @@ public:
     // copy of list.
     static void addToLibrary(ActionList& library, const ActionList& list);
 
+    // Makes room for that many items and children, for a reader that knows how many follow.
+    void reserve(std::size_t items);
     // Fills items and children at an absolute index, growing both with empty entries as needed. Used
     // by readers that take indices from a file; the caller bounds index.
     void setAt(int index, std::string text, ActionList child);

@@ -7,13 +7,15 @@
 
 #include <atomic>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
 
-constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
 
 struct LibrarySection {
     const char* name;
@@ -36,45 +38,55 @@ struct ProfileContent {
     std::array<std::array<ActionList, kTables>, kKeySlots> keyActions;
 };
 
-void writeLibraries(XmlDocument& doc, const CConfigStore& store) {
+// The text is built as XmlDocument builds it when each element is added after the one before or
+// into an empty parent: every element on a line of its own, lines joined by "\r\n", and one more
+// after the root element.
+void writeLibraries(TextWriter& out, const CConfigStore& store) {
     for (const LibrarySection& section : kLibrarySections) {
-        doc.addElem(section.name);
-        doc.intoElem();
-        writeActionList(doc, store.*section.library);
-        doc.outOfElem();
+        out.put("\r\n<");
+        out.put(section.name);
+        out.put(">\r\n");
+        writeActionListText(out, store.*section.library);
+        out.put("\r\n</");
+        out.put(section.name);
+        out.put(">");
     }
 }
 
-void writeLights(XmlDocument& doc, const CConfigStore& store) {
-    doc.addElem("BackgroundLightSettings");
-    doc.intoElem();
+void writeLights(TextWriter& out, const CConfigStore& store) {
+    out.put("\r\n<BackgroundLightSettings>");
     for (int id = kFirstKey; id <= kLastKey; ++id) {
-        doc.addElemWithAttribs("AREA", {{"ID", id},
-                                        {"Red", store.lightArea[id][0]},
-                                        {"Green", store.lightArea[id][1]},
-                                        {"Blue", store.lightArea[id][2]}});
+        out.put("\r\n<AREA ID=\"");
+        out.putNumber(id);
+        out.put("\" Red=\"");
+        out.putNumber(store.lightArea[id][0]);
+        out.put("\" Green=\"");
+        out.putNumber(store.lightArea[id][1]);
+        out.put("\" Blue=\"");
+        out.putNumber(store.lightArea[id][2]);
+        out.put("\"/>");
     }
-    doc.outOfElem();
+    out.put("\r\n</BackgroundLightSettings>");
 }
 
-void writeKeys(XmlDocument& doc, const CConfigStore& store) {
-    doc.addElem("CurrentSettings");
-    doc.intoElem();
+void writeKeys(TextWriter& out, const CConfigStore& store) {
+    out.put("\r\n<CurrentSettings>");
     for (int id = kFirstKey; id <= kLastKey; ++id) {
         for (int level = 0; level < kTables; ++level) {
-            doc.addElemWithAttribs("KEY", {{"ID", id},
-                                           {"Level", level},
-                                           {"Mode", store.keyKind[id][level]},
-                                           {"HWCode", store.keyCode[id][level]}});
-            doc.intoElem();
-            doc.addElem("ComboKey");
-            doc.intoElem();
-            writeActionList(doc, store.keyActions[id][level]);
-            doc.outOfElem();
-            doc.outOfElem();
+            out.put("\r\n<KEY ID=\"");
+            out.putNumber(id);
+            out.put("\" Level=\"");
+            out.putNumber(level);
+            out.put("\" Mode=\"");
+            out.putNumber(store.keyKind[id][level]);
+            out.put("\" HWCode=\"");
+            out.putNumber(store.keyCode[id][level]);
+            out.put("\">\r\n<ComboKey>\r\n");
+            writeActionListText(out, store.keyActions[id][level]);
+            out.put("\r\n</ComboKey>\r\n</KEY>");
         }
     }
-    doc.outOfElem();
+    out.put("\r\n</CurrentSettings>");
 }
 
 bool isKeySlot(int id) {
@@ -109,14 +121,17 @@ void readLights(XmlDocument& doc, ProfileContent& content, ActionListReadState& 
     if (!doc.findElem("BackgroundLightSettings"))
         return;
     doc.intoElem();
+    static constexpr XmlAttribNames kAreaAttribs{"ID", "Red", "Green", "Blue"};
+    std::string_view values[4];
     while (doc.findElem("AREA")) {
-        const int id = doc.getAttribInt("ID");
+        doc.getRawAttribs(kAreaAttribs, values);
+        const int id = XmlDocument::attribInt(values[0]);
         if (!isKeySlot(id)) {
             state.skip("AREA with ID " + std::to_string(id) + " (keys run 1..85)");
             continue;
         }
-        content.lightArea[id] = {doc.getAttribInt("Red"), doc.getAttribInt("Green"),
-                                 doc.getAttribInt("Blue")};
+        content.lightArea[id] = {XmlDocument::attribInt(values[1]), XmlDocument::attribInt(values[2]),
+                                 XmlDocument::attribInt(values[3])};
     }
     doc.outOfElem();
 }
@@ -125,9 +140,12 @@ void readKeys(XmlDocument& doc, ProfileContent& content, ActionListReadState& st
     if (!doc.findElem("CurrentSettings"))
         return;
     doc.intoElem();
+    static constexpr XmlAttribNames kKeyAttribs{"ID", "Level", "Mode", "HWCode"};
+    std::string_view values[4];
     while (doc.findElem("KEY")) {
-        const int id = doc.getAttribInt("ID");
-        const int level = doc.getAttribInt("Level");
+        doc.getRawAttribs(kKeyAttribs, values);
+        const int id = XmlDocument::attribInt(values[0]);
+        const int level = XmlDocument::attribInt(values[1]);
         // Only a skipped key needs its description; most keys are read without one.
         const auto where = [id, level] {
             return "KEY with ID " + std::to_string(id) + " and Level " + std::to_string(level);
@@ -136,8 +154,8 @@ void readKeys(XmlDocument& doc, ProfileContent& content, ActionListReadState& st
             state.skip(where() + " (keys run 1..85, levels 0..8)");
             continue;
         }
-        const int mode = doc.getAttribInt("Mode");
-        const int code = doc.getAttribInt("HWCode");
+        const int mode = XmlDocument::attribInt(values[2]);
+        const int code = XmlDocument::attribInt(values[3]);
         if (!isValidAssignment(mode, code)) {
             state.skip(where() + ": Mode " + std::to_string(mode) + " with HWCode " + std::to_string(code) +
                        " (left not set)");
@@ -185,6 +203,7 @@ ProfileLoadReport readDocument(CConfigStore& store, XmlDocument& doc) {
         }
     }
     ActionListReadState state{kMaxGapItems, &report.skipped, kMaxSkippedReported};
+    state.roomItemsLeft = kMaxGapItems;
     doc.intoElem();
     readLibraries(doc, store, *content, state);
     readLights(doc, *content, state);
@@ -225,30 +244,48 @@ std::size_t documentTextEstimate(const CConfigStore& store) {
     return size + size / 8;
 }
 
-void buildDocument(XmlDocument& doc, const CConfigStore& store) {
-    doc.setDoc(kDeclaration);
-    doc.reserve(documentTextEstimate(store));
-    doc.addElem(std::string(KeyboardVariant::name(store.deviceVariant)));
-    doc.intoElem();
-    writeLibraries(doc, store);
-    writeLights(doc, store);
-    writeKeys(doc, store);
-    doc.outOfElem();
+std::string buildText(const CConfigStore& store) {
+    const std::string_view root = KeyboardVariant::name(store.deviceVariant);
+    TextWriter out(documentTextEstimate(store));
+    out.put(kDeclaration);
+    out.put("<");
+    out.put(root);
+    out.put(">");
+    writeLibraries(out, store);
+    writeLights(out, store);
+    writeKeys(out, store);
+    out.put("\r\n</");
+    out.put(root);
+    out.put(">\r\n");
+    return out.take();
+}
+
+// Writes the whole text to a new file at path; false when it could not be.
+bool writeNewFile(const std::string& path, std::string_view text) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool closed = std::fclose(file) == 0;
+    return written && closed;
 }
 
 } // namespace
 
 std::string profileText(const CConfigStore& store) {
-    XmlDocument doc;
-    buildDocument(doc, store);
-    return doc.getDoc();
+    return buildText(store);
 }
 
 bool saveProfile(const CConfigStore& store, const std::string& path) {
-    XmlDocument doc;
-    buildDocument(doc, store);
-    const std::string temporary = temporaryPathBeside(path);
-    if (!doc.save(temporary)) {
+    std::string text;
+    std::string temporary;
+    try {
+        text = buildText(store);
+        temporary = temporaryPathBeside(path);
+    } catch (const std::exception&) {
+        return false;
+    }
+    if (!writeNewFile(temporary, text)) {
         std::remove(temporary.c_str());
         return false;
     }

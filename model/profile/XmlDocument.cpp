@@ -6,6 +6,7 @@
 #include "model/profile/XmlTag.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <cstring>
@@ -170,6 +171,15 @@ bool XmlDocument::findElem(std::string_view name) {
     return false;
 }
 
+std::size_t XmlDocument::childElemCount() const {
+    if (main_ == 0)
+        return 0;
+    std::size_t count = 0;
+    for (std::uint32_t pos = index_.at(main_).firstChild; pos != 0; pos = index_.at(pos).next)
+        ++count;
+    return count;
+}
+
 std::string XmlDocument::getTagName() const {
     try {
         if (main_ == 0)
@@ -292,8 +302,76 @@ std::string XmlDocument::getAttrib(std::string_view name) const {
     }
 }
 
+void XmlDocument::getRawAttribs(const XmlAttribNames& names, std::span<std::string_view> values) const {
+    const std::size_t count = std::min(names.size(), values.size());
+    for (std::size_t j = 0; j < count; ++j)
+        values[j] = {};
+    if (main_ == 0 || count == 0)
+        return;
+    const std::string_view tag = startTag(main_);
+    const char* const text = tag.data();
+    const std::size_t size = tag.size();
+    std::size_t i = xml::attribsBegin(tag);
+    // A bit for each name still looked for. A name given twice is filled in both places by the
+    // same, first attribute.
+    std::uint32_t wanted = (std::uint32_t{1} << count) - 1;
+    // The name that the next attribute most likely has: the one after the last found.
+    std::size_t expected = 0;
+    const bool matchable = names.matchable() && tag.back() == '>';
+    xml::AttribSpan span;
+    while (wanted != 0) {
+        if (matchable) {
+            // The attribute as the document writes it, when it has the expected name: one space, the
+            // name, '=' and a value in double quotes, before the '>' that closes the tag. It is what
+            // readAttrib would read there: a name without characters that end a name, followed by
+            // '=', is the whole name readAttrib finds.
+            const std::string_view lead = names.lead(expected);
+            const std::size_t limit = size - 1;
+            if (i + lead.size() < limit && xml::sameBytes(text + i, lead.data(), lead.size())) {
+                const std::size_t valueBegin = i + lead.size();
+                std::size_t close = valueBegin;
+                while (close < limit && text[close] != '"')
+                    ++close;
+                if (close < limit) {
+                    values[expected] = tag.substr(valueBegin, close - valueBegin);
+                    wanted &= ~(std::uint32_t{1} << expected);
+                    i = close + 1;
+                    const std::uint32_t later = wanted & ~((std::uint32_t{2} << expected) - 1);
+                    expected = static_cast<std::size_t>(std::countr_zero(later != 0 ? later : wanted));
+                    continue;
+                }
+            }
+        }
+        if (!xml::readAttrib(tag, i, span))
+            break;
+        for (std::uint32_t left = wanted; left != 0; left &= left - 1) {
+            const auto j = static_cast<std::size_t>(std::countr_zero(left));
+            if (xml::isAttribNamed(tag, span, names[j])) {
+                values[j] = tag.substr(span.valueBegin, span.valueEnd - span.valueBegin);
+                wanted &= ~(std::uint32_t{1} << j);
+                if (wanted != 0) {
+                    const std::uint32_t later = wanted & ~((std::uint32_t{2} << j) - 1);
+                    expected = static_cast<std::size_t>(std::countr_zero(later != 0 ? later : wanted));
+                }
+            }
+        }
+    }
+}
+
 int XmlDocument::getAttribInt(std::string_view name) const {
-    const std::string_view raw = rawAttrib(name);
+    return attribInt(rawAttrib(name));
+}
+
+int XmlDocument::attribInt(std::string_view raw) {
+    // Most values are a few digits and nothing else.
+    if (!raw.empty() && raw.size() <= 9) {
+        int value = 0;
+        std::size_t i = 0;
+        for (; i < raw.size() && raw[i] >= '0' && raw[i] <= '9'; ++i)
+            value = value * 10 + (raw[i] - '0');
+        if (i == raw.size())
+            return value;
+    }
     if (std::none_of(raw.begin(), raw.end(), [](char c) { return c == '&'; }))
         return parseDecimal(raw);
     try {
@@ -613,10 +691,7 @@ std::string XmlDocument::escapeText(std::string_view text) {
 std::string XmlDocument::unescape(std::string_view text) {
     try {
         std::string out;
-        if (text.find('&') == std::string_view::npos)
-            out = text;
-        else
-            xml::appendUnescaped(out, text);
+        xml::appendUnescaped(out, text);
         return out;
     } catch (const std::exception&) {
         return {};

@@ -3,9 +3,11 @@
 #include "model/profile/XmlIndex.h"
 #include "model/profile/XmlTag.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,72 @@ private:
     std::string_view text_;
     char digits_[12] = {};
     std::uint8_t digitCount_ = 0;
+};
+
+// The names of the attributes that a reader takes together from each of many tags, with
+// XmlDocument::getRawAttribs; made once, as a constant. Holds at most kMax names; more are ignored.
+class XmlAttribNames {
+public:
+    static constexpr std::size_t kMax = 16;
+    // Longest text of an attribute as the document writes it up to its value: ' ', name, '=', '"'.
+    static constexpr std::size_t kMaxLead = 32;
+
+    constexpr XmlAttribNames(std::initializer_list<std::string_view> names) {
+        for (const std::string_view name : names) {
+            if (count_ == kMax)
+                break;
+            matchable_ = matchable_ && isPlain(name) && name.size() + 3 <= kMaxLead;
+            for (std::size_t i = 0; i < count_; ++i)
+                matchable_ = matchable_ && names_[i] != name;
+            names_[count_] = name;
+            if (name.size() + 3 <= kMaxLead) {
+                std::array<char, kMaxLead>& lead = leads_[count_];
+                lead[0] = ' ';
+                for (std::size_t i = 0; i < name.size(); ++i)
+                    lead[i + 1] = name[i];
+                lead[name.size() + 1] = '=';
+                lead[name.size() + 2] = '"';
+            }
+            ++count_;
+        }
+    }
+
+    std::size_t size() const { return count_; }
+    std::string_view operator[](std::size_t i) const { return names_[i]; }
+    // Whether each name is given once, and is one that a tag can hold: not empty, and without a
+    // character that ends a name. Such names can be matched where a tag holds them in this order.
+    bool matchable() const { return matchable_; }
+    // The text that starts attribute i as the document writes it: ' ', name, '=' and '"'.
+    std::string_view lead(std::size_t i) const { return {leads_[i].data(), names_[i].size() + 3}; }
+
+private:
+    static constexpr bool isPlain(std::string_view name) {
+        if (name.empty())
+            return false;
+        for (const char c : name) {
+            switch (c) {
+            case ' ':
+            case '\t':
+            case '\n':
+            case '\r':
+            case '/':
+            case '>':
+            case '<':
+            case '=':
+            case '"':
+            case '\'':
+                return false;
+            default:
+                break;
+            }
+        }
+        return true;
+    }
+
+    std::array<std::string_view, kMax> names_{};
+    std::array<std::array<char, kMaxLead>, kMax> leads_{};
+    std::size_t count_ = 0;
+    bool matchable_ = true;
 };
 
 // An XML document held as UTF-8 text together with an index of its elements, read and edited through
@@ -103,6 +171,25 @@ public:
     // up to the first other character; 0 without digits. Values past the int range saturate to
     // INT_MAX or INT_MIN.
     int getAttribInt(std::string_view name) const;
+    // Finds several attributes of the current element in one scan of its tag, for a reader that
+    // needs each of them: values[i] becomes the value of the attribute called names[i], the one that
+    // getAttrib reads (the first of that name), still escaped; empty when the tag has none, or when
+    // there is no current element. Names beyond the size of values are not looked for. The scan
+    // stops once every name is found, and is quickest for tags that hold the names in their order.
+    // The views point into the document text: read them with attribText or attribInt before the
+    // next edit.
+    void getRawAttribs(const XmlAttribNames& names, std::span<std::string_view> values) const;
+    // A value from getRawAttribs, read as getAttrib reads it.
+    static std::string attribText(std::string_view raw) { return unescape(raw); }
+    // A value from getRawAttribs, read as getAttribInt reads it.
+    static int attribInt(std::string_view raw);
+    // The start tag of the current element as the text holds it, '<' to '>', or "" when there is
+    // none. Points into the document text, until the next edit.
+    std::string_view getStartTag() const { return main_ != 0 ? startTag(main_) : std::string_view(); }
+    // How many elements the current element holds (not counting theirs).
+    std::size_t childElemCount() const;
+    // Whether the current element holds other elements.
+    bool hasChildElem() const { return main_ != 0 && index_.at(main_).firstChild != 0; }
     // The name of the current element, or "" when there is none.
     std::string getTagName() const;
     // Moves the cursor to the top level, with no current element.

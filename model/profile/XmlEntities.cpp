@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace xml {
 namespace {
@@ -151,6 +152,45 @@ std::size_t referenceEnd(std::string_view text, std::size_t amp) {
     return std::string_view::npos;
 }
 
+// text.find('&', from), without a library call for the short texts that attribute values mostly are.
+std::size_t findAmpersand(std::string_view text, std::size_t from) {
+    constexpr std::size_t kShortText = 32;
+    if (text.size() - from >= kShortText)
+        return text.find('&', from);
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == '&')
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// Writes the UTF-8 form of a Unicode scalar value at to and returns its length; 0 (nothing
+// written) for a surrogate or a value past U+10FFFF.
+std::size_t writeUtf8(char* to, std::uint32_t codePoint) {
+    if (codePoint > kLastCodePoint || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return 0;
+    if (codePoint < 0x80) {
+        to[0] = static_cast<char>(codePoint);
+        return 1;
+    }
+    if (codePoint < 0x800) {
+        to[0] = static_cast<char>(0xC0 | (codePoint >> 6));
+        to[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        return 2;
+    }
+    if (codePoint < 0x10000) {
+        to[0] = static_cast<char>(0xE0 | (codePoint >> 12));
+        to[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        to[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        return 3;
+    }
+    to[0] = static_cast<char>(0xF0 | (codePoint >> 18));
+    to[1] = static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+    to[2] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    to[3] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    return 4;
+}
+
 } // namespace
 
 bool needsEscape(std::string_view text, EscapeMode mode) {
@@ -176,22 +216,37 @@ void appendEscaped(std::string& out, std::string_view text, EscapeMode mode) {
 }
 
 void appendUnescaped(std::string& out, std::string_view text) {
+    std::size_t amp = findAmpersand(text, 0);
+    if (amp == std::string_view::npos) {
+        out.append(text);
+        return;
+    }
+    // No reference is shorter than the UTF-8 form of its character ("&lt;" is four bytes for one,
+    // "&#x10000;" nine for four), so the text never grows: it is written in place, into room made
+    // once, and the rest cut off at the end.
+    const std::size_t base = out.size();
+    out.resize(base + text.size());
+    char* const begin = out.data() + base;
+    char* to = begin;
     std::size_t plainFrom = 0;
-    std::size_t amp = text.find('&');
+    const auto copyPlain = [&](std::size_t end) {
+        std::memcpy(to, text.data() + plainFrom, end - plainFrom);
+        to += end - plainFrom;
+        plainFrom = end;
+    };
     while (amp != std::string_view::npos) {
         const std::size_t semicolon = referenceEnd(text, amp);
         if (semicolon != std::string_view::npos) {
             const std::uint32_t codePoint = referencedCharacter(text.substr(amp + 1, semicolon - amp - 1));
-            out.append(text, plainFrom, amp - plainFrom);
-            if (codePoint != 0 && appendUtf8(out, codePoint)) {
-                plainFrom = semicolon + 1;
-            } else {
-                plainFrom = amp;
-            }
+            copyPlain(amp);
+            const std::size_t written = codePoint != 0 ? writeUtf8(to, codePoint) : 0;
+            to += written;
+            plainFrom = written != 0 ? semicolon + 1 : amp;
         }
-        amp = text.find('&', amp + 1);
+        amp = findAmpersand(text, amp + 1);
     }
-    out.append(text, plainFrom);
+    copyPlain(text.size());
+    out.resize(base + static_cast<std::size_t>(to - begin));
 }
 
 bool appendUtf8(std::string& out, std::uint32_t codePoint) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -177,4 +178,40 @@ TEST(ActionList, SetAtGrowsWithEmptyEntries) {
     EXPECT_EQ(list.children()[5].SizeOfView, 3);
     list.setAt(-1, "ignored", ActionList());
     EXPECT_EQ(list.count(), 6);
+}
+
+TEST(ActionList, SetAtInOrderOrNotGivesTheSameList) {
+    ActionList inOrder(6);
+    inOrder.reserve(3);
+    inOrder.setAt(0, "a", ActionList(1));
+    inOrder.setAt(1, "b", ActionList(2));
+    inOrder.setAt(2, "c", ActionList(3));
+    ActionList backwards(6);
+    backwards.setAt(2, "c", ActionList(3));
+    backwards.setAt(1, "b", ActionList(2));
+    backwards.setAt(0, "a", ActionList(1));
+    EXPECT_EQ(inOrder.items(), backwards.items());
+    ASSERT_EQ(inOrder.children().size(), 3U);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(inOrder.children()[i].SizeOfView, backwards.children()[i].SizeOfView);
+    inOrder.setAt(1, "B", listOf(4, 2));
+    EXPECT_EQ(inOrder.items(), (std::vector<std::string>{"a", "B", "c"})) << "an index held is replaced";
+    EXPECT_EQ(inOrder.children()[1].count(), 2);
+    EXPECT_EQ(inOrder.ViewStartAt, 0) << "setAt leaves the view as it was";
+    EXPECT_EQ(inOrder.CursorPos, 0);
+}
+
+TEST(ActionList, ReserveChangesNothingSeen) {
+    ActionList list = listOf(3, 5);
+    list.select(4);
+    const ActionList before = list;
+    list.reserve(100);
+    EXPECT_TRUE(list.equals(before));
+    EXPECT_EQ(list.ViewStartAt, before.ViewStartAt);
+    EXPECT_EQ(list.CursorPos, before.CursorPos);
+    EXPECT_EQ(list.count(), 5);
+    ActionList empty(2);
+    empty.reserve(10);
+    EXPECT_TRUE(empty.empty());
+    EXPECT_EQ(empty.SizeOfView, 2);
 }

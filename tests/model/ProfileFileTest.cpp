@@ -1,5 +1,8 @@
 #include "model/profile/ProfileFile.h"
 #include "model/ConfigStore.h"
+#include "model/KeyboardVariant.h"
+#include "model/profile/ActionListXml.h"
+#include "model/profile/XmlDocument.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +37,53 @@ ActionList listOf(std::initializer_list<const char*> items, int sizeOfView) {
     for (const char* item : items)
         list.setOrAppend(ActionList::kAppend, item);
     return list;
+}
+
+// The profile text as the document's editing calls build it, one element after another.
+std::string textBuiltInADocument(const CConfigStore& store) {
+    XmlDocument doc;
+    doc.setDoc("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n");
+    doc.addElem(KeyboardVariant::name(store.deviceVariant));
+    doc.intoElem();
+    const std::pair<const char*, const ActionList*> libraries[] = {
+        {"PredefinedCombo", &store.predefinedCombos},
+        {"PredefinedMacro", &store.predefinedMacros},
+        {"PredefinedEmu", &store.predefinedEmulations},
+    };
+    for (const auto& [name, library] : libraries) {
+        doc.addElem(name);
+        doc.intoElem();
+        writeActionList(doc, *library);
+        doc.outOfElem();
+    }
+    doc.addElem("BackgroundLightSettings");
+    doc.intoElem();
+    for (int id = kFirstKey; id <= kLastKey; ++id) {
+        doc.addElemWithAttribs("AREA", {{"ID", id},
+                                        {"Red", store.lightArea[id][0]},
+                                        {"Green", store.lightArea[id][1]},
+                                        {"Blue", store.lightArea[id][2]}});
+    }
+    doc.outOfElem();
+    doc.addElem("CurrentSettings");
+    doc.intoElem();
+    for (int id = kFirstKey; id <= kLastKey; ++id) {
+        for (int level = 0; level < kTables; ++level) {
+            doc.addElemWithAttribs("KEY", {{"ID", id},
+                                           {"Level", level},
+                                           {"Mode", store.keyKind[id][level]},
+                                           {"HWCode", store.keyCode[id][level]}});
+            doc.intoElem();
+            doc.addElem("ComboKey");
+            doc.intoElem();
+            writeActionList(doc, store.keyActions[id][level]);
+            doc.outOfElem();
+            doc.outOfElem();
+        }
+    }
+    doc.outOfElem();
+    doc.outOfElem();
+    return doc.getDoc();
 }
 
 class ProfileFile : public ::testing::Test {
@@ -257,4 +307,144 @@ TEST_F(ProfileFile, HostileNestingAndGapsAreBounded) {
         items += store->keyActions[key][0].count();
     EXPECT_LE(items, kMaxGapItems + kLastKey);
     EXPECT_EQ(store->keyActions[1][0].count(), kMaxListItems);
+}
+
+TEST_F(ProfileFile, TheTextIsTheOneTheDocumentBuilds) {
+    EXPECT_EQ(profileText(*freshStore()), textBuiltInADocument(*freshStore()));
+    EXPECT_EQ(profileText(*freshStore(2)), textBuiltInADocument(*freshStore(2)));
+    auto store = filledStore();
+    EXPECT_EQ(profileText(*store), textBuiltInADocument(*store));
+
+    // Lists inside lists, every character that needs escaping, numbers of every length and sign.
+    ActionList recording = listOf({"a&b", "'single'", "<>", "", "&amp;", "tab\there", "\xE2\x82\xAC"}, 9);
+    recording.setChild(1, listOf({"inner \"one\"", "inner two"}, 4));
+    recording.Cycles = -2147483647 - 1;
+    recording.Delay = 2147483647;
+    recording.PlayMode = -1;
+    recording.IsAutoInterval = true;
+    ActionList::addToLibrary(store->predefinedMacros, recording);
+    ActionList::addToLibrary(store->predefinedMacros, listOf({}, 0));
+    store->keyActions[85][8] = recording;
+    store->keyKind[85][8] = -7;
+    store->keyCode[85][8] = 123456;
+    store->lightArea[85] = {-1, 1000, 99999};
+    EXPECT_EQ(profileText(*store), textBuiltInADocument(*store));
+
+    const std::string path = dir.file("odd.pro");
+    ASSERT_TRUE(saveProfile(*store, path));
+    EXPECT_EQ(readFile(path), textBuiltInADocument(*store));
+}
+
+TEST_F(ProfileFile, ListTagsAreReadAloneWhetherTheyRepeatOrNot) {
+    // Tags alike but for one field, then the same again; attributes in another order, given twice,
+    // absent, with entities and with numbers badly formed.
+    const char* const lists[] = {
+        "<List SizeOfView=\"0\" ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"1\" IsAutoInterval=\"0\" "
+        "Delay=\"30\" PlayMode=\"0\"/>",
+        "<List SizeOfView=\"0\" ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"1\" IsAutoInterval=\"0\" "
+        "Delay=\"31\" PlayMode=\"0\"/>",
+        "<List SizeOfView=\"0\" ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"1\" IsAutoInterval=\"0\" "
+        "Delay=\"31\" PlayMode=\"0\"/>",
+        "<List PlayMode=\"4\" Delay=\"5\" IsAutoInterval=\"1\" Cycles=\"6\" CursorPos=\"2\" "
+        "ViewStartAt=\"3\" SizeOfView=\"7\"/>",
+        "<List Cycles=\"8\" Cycles=\"9\" Delay=\"&#52;&#50;\" PlayMode=\"1&#50;\"/>",
+        "<List SizeOfView=\"-5\" ViewStartAt=\"99999999999\" CursorPos=\"-9\" Cycles=\"12abc\" "
+        "IsAutoInterval=\" 7\" Delay=\"+3\" PlayMode=\"x\"/>",
+        "<List SizeOfView='2' ViewStartAt = \"1\"\tCursorPos=\"1\" Cycles=3/>",
+        "<List/>",
+    };
+    struct Fields {
+        int sizeOfView, viewStartAt, cursorPos, cycles;
+        bool isAutoInterval;
+        int delay, playMode;
+    };
+    const Fields expected[] = {
+        {0, 0, 0, 1, false, 30, 0}, {0, 0, 0, 1, false, 31, 0},  {0, 0, 0, 1, false, 31, 0},
+        {7, 3, 2, 6, true, 5, 4},   {0, 0, 0, 8, false, 42, 12}, {0, 1000000, -1, 12, true, 3, 0},
+        {2, 1, 1, 3, false, 0, 0},  {0, 0, 0, 0, false, 0, 0},
+    };
+    std::string text = "<?xml version=\"1.0\"?>\r\n<QelEC(RGB)><PredefinedMacro><List>";
+    for (std::size_t i = 0; i < std::size(lists); ++i)
+        text += "<x ID=\"" + std::to_string(i) + "\" t1=\"item\">" + lists[i] + "</x>";
+    text += "</List></PredefinedMacro><CurrentSettings>";
+    for (std::size_t i = 0; i < std::size(lists); ++i) {
+        text += "<KEY ID=\"" + std::to_string(i + 1) + "\" Level=\"0\" Mode=\"0\" HWCode=\"0\"><ComboKey>" +
+                lists[i] + "</ComboKey></KEY>";
+    }
+    text += "</CurrentSettings></QelEC(RGB)>";
+
+    auto store = freshStore();
+    const ProfileLoadReport report = loadProfileText(*store, text);
+    ASSERT_TRUE(report.loaded());
+    EXPECT_TRUE(report.skipped.empty());
+    ASSERT_EQ(store->predefinedMacros.count(), static_cast<int>(std::size(lists)));
+    for (std::size_t i = 0; i < std::size(lists); ++i) {
+        const ActionList* const read[] = {&store->predefinedMacros.children()[i],
+                                          &store->keyActions[i + 1][0]};
+        for (const ActionList* list : read) {
+            const Fields& want = expected[i];
+            EXPECT_EQ(list->SizeOfView, want.sizeOfView) << lists[i];
+            EXPECT_EQ(list->ViewStartAt, want.viewStartAt) << lists[i];
+            EXPECT_EQ(list->CursorPos, want.cursorPos) << lists[i];
+            EXPECT_EQ(list->Cycles, want.cycles) << lists[i];
+            EXPECT_EQ(list->IsAutoInterval, want.isAutoInterval) << lists[i];
+            EXPECT_EQ(list->Delay, want.delay) << lists[i];
+            EXPECT_EQ(list->PlayMode, want.playMode) << lists[i];
+            EXPECT_TRUE(list->empty());
+        }
+    }
+}
+
+TEST_F(ProfileFile, ItemsReadAsBeforeWithAndWithoutListsInside) {
+    const std::string sameEmptyList = "<List SizeOfView=\"0\" ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"1\" "
+                                      "IsAutoInterval=\"0\" Delay=\"30\" PlayMode=\"0\"/>";
+    const std::string text = "<?xml version=\"1.0\"?>\r\n<QelEC(RGB)><PredefinedEmu><List SizeOfView=\"9\">"
+                             "<x ID=\"0\" t1=\"&lt;50 ms&gt;\">" +
+                             sameEmptyList +
+                             "</x>"
+                             "<x t1=\"no ID\" ID=\"1\"/>"
+                             "<x ID=\"2\" t1=\"text only\">some text</x>"
+                             "<x ID=\"3\" ID=\"9\" t1=\"first\" t1=\"second\"><other/>" +
+                             sameEmptyList +
+                             "</x>"
+                             "<x ID=\"1\" t1=\"again\"><List Cycles=\"4\"><x ID=\"0\" t1=\"deep\">"
+                             "<List><x ID=\"0\" t1=\"too deep\">" +
+                             sameEmptyList +
+                             "</x></List></x></List></x>"
+                             "<x ID=\"5000\" t1=\"far\">" +
+                             sameEmptyList +
+                             "</x>"
+                             "<x ID=\"5\" t1=\"&#x41;&amp;&unknown;\"/>"
+                             "</List></PredefinedEmu></QelEC(RGB)>";
+    auto store = freshStore();
+    const ProfileLoadReport report = loadProfileText(*store, text);
+    ASSERT_TRUE(report.loaded());
+    EXPECT_EQ(report.skipped, (std::vector<std::string>{"list nested deeper than 3 levels",
+                                                        "list item with ID 5000 (IDs run 0..4095)"}));
+    const ActionList& library = store->predefinedEmulations;
+    EXPECT_EQ(library.items(),
+              (std::vector<std::string>{"<50 ms>", "again", "text only", "first", "", "A&&unknown;"}));
+    EXPECT_EQ(library.children()[0].Delay, 30);
+    EXPECT_EQ(library.children()[2].Delay, 30) << "an item without a list has a new one";
+    EXPECT_EQ(library.children()[2].Cycles, 1);
+    EXPECT_EQ(library.children()[3].Delay, 30) << "the list is found after other elements";
+    const ActionList& again = library.children()[1];
+    EXPECT_EQ(again.Cycles, 4);
+    ASSERT_EQ(again.count(), 1);
+    EXPECT_EQ(again.items()[0], "deep");
+    ASSERT_EQ(again.children()[0].count(), 1);
+    EXPECT_EQ(again.children()[0].items()[0], "too deep");
+    EXPECT_EQ(again.children()[0].children()[0].Delay, 30) << "the list below the third level is not read";
+}
+
+TEST_F(ProfileFile, ManyShortElementsInAListLoadAsFewItems) {
+    std::string text = "<?xml version=\"1.0\"?>\r\n<QelEC(RGB)><PredefinedCombo><List>";
+    for (int i = 0; i < 20000; ++i)
+        text += i % 2 == 0 ? "<x/>" : "<y/>";
+    text += "<x ID=\"2\" t1=\"last\"/></List></PredefinedCombo></QelEC(RGB)>";
+    auto store = freshStore();
+    const ProfileLoadReport report = loadProfileText(*store, text);
+    ASSERT_TRUE(report.loaded());
+    EXPECT_TRUE(report.skipped.empty());
+    EXPECT_EQ(store->predefinedCombos.items(), (std::vector<std::string>{"", "", "last"}));
 }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <span>
+#include <string>
 #include <string_view>
 
 using xmltest::kDeclaration;
@@ -425,4 +427,180 @@ TEST(XmlDocumentState, FlagsKeepTheFileGuards) {
     XmlDocument doc;
     doc.setFlags(XmlDocument::kReadingFile | XmlDocument::kWritingFile | XmlDocument::kAppendFile);
     EXPECT_EQ(doc.getFlags(), XmlDocument::kAppendFile);
+}
+
+namespace {
+
+// Reads names from every element of text both ways, and checks that reading all at once gives what
+// reading each alone does; returns how many elements were read.
+int expectBulkReadAgrees(std::string_view text, const XmlAttribNames& names) {
+    XmlDocument doc = parsed(text);
+    int elements = 0;
+    int depth = 0;
+    while (true) {
+        if (!doc.findElem()) {
+            if (depth == 0)
+                return elements;
+            doc.outOfElem();
+            --depth;
+            continue;
+        }
+        ++elements;
+        std::string_view values[XmlAttribNames::kMax];
+        doc.getRawAttribs(names, values);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            EXPECT_EQ(XmlDocument::attribText(values[i]), doc.getAttrib(names[i])) << text << " " << names[i];
+            EXPECT_EQ(XmlDocument::attribInt(values[i]), doc.getAttribInt(names[i]))
+                << text << " " << names[i];
+        }
+        if (doc.hasChildElem()) {
+            doc.intoElem();
+            ++depth;
+        }
+    }
+}
+
+} // namespace
+
+TEST(XmlAttributes, ReadingAllAtOnceGivesWhatReadingEachGives) {
+    static constexpr XmlAttribNames kNames{"ID", "Red", "Green", "Blue"};
+    for (const char* text : {
+             "<a ID=\"1\" Red=\"2\" Green=\"3\" Blue=\"4\"/>",
+             "<a ID=\"1\" Red=\"2\" Green=\"3\" Blue=\"4\">text</a>",
+             "<a Blue=\"4\" Green=\"3\" Red=\"2\" ID=\"1\"/>",
+             "<a Green=\"3\" ID=\"1\"/>",
+             "<a/>",
+             "<a>",
+             "<a ID=\"1\" ID=\"2\" Red=\"3\" Red=\"4\"/>",
+             "<a Red=\"5\" ID=\"1\" Red=\"6\" Blue=\"7\" Blue=\"8\" Green=\"9\"/>",
+             "<a ID='1' Red='2\"' Green=\"3'\" Blue='4'/>",
+             "<a ID = \"1\"\tRed=\"2\"\r\nGreen  =  \"3\"  Blue=\"4\"   />",
+             "<a ID=1 Red=2 Green=3 Blue=4>",
+             "<a ID=\"&#49;&#50;\" Red=\"&lt;5&gt;\" Green=\"1&amp;2\" Blue=\"&#x34;\"/>",
+             "<a ID=\"12abc\" Red=\" 7\" Green=\"+8\" Blue=\"-9\"/>",
+             "<a ID=\"99999999999\" Red=\"-99999999999\" Green=\"2147483648\" Blue=\"x\"/>",
+             "<a ID=\"\" Red= Green Blue=\"4\"/>",
+             "<a IDs=\"1\" Re=\"2\" GreenX=\"3\" xBlue=\"4\" Blue=\"5\"/>",
+             "<a id=\"1\" RED=\"2\" Green=\"3\" Blue=\"4\"/>",
+             "<a ID=\"1\"Red=\"2\"Green=\"3\"Blue=\"4\"/>",
+             "<a ID=\"1\" Red=\"2 Green=\"3\" Blue=\"4\"/>",
+             "<a ID=\"1\" Red=\"2\" / Green=\"3\" Blue=\"4\"/>",
+             "<a \"ID=\"1\" Red=\"2\"/>",
+             "<a ID=\"1\" Red=\"2\" Green=\"3\" Blue=\"4",
+             "<a ID=\"1\" Red=\"2\" Green=\"3\" Blue=\"4\"",
+             "<a ID=\"1\" Red=\"2\" Green=\"3\" Blue=\"4\"/",
+             "<a ID=\"1\" Red=\"",
+             "<a ID=\"1\" Red=\"2\"><b ID=\"7\" Red=\"8\"/></a>",
+             "<a ID=\"1\" Red=\"2\" Green=\"3\" Blue=\"4\" ID=\"5\" Red=\"6\"/>",
+         }) {
+        // Tags cut short or with quotes astray, closed by what follows them in another element.
+        const std::string inside = std::string("<r>") + text + "\"'></r>";
+        EXPECT_GT(expectBulkReadAgrees(text, kNames) + expectBulkReadAgrees(inside, kNames), 0) << text;
+    }
+}
+
+TEST(XmlAttributes, ReadingAllAtOnceTakesNamesThatCannotBeMatchedInOrder) {
+    // Names given twice, names that no tag can hold, and names past the length matched in order are
+    // all read the way getAttrib reads them.
+    static constexpr XmlAttribNames kTwice{"b", "a", "b"};
+    static constexpr XmlAttribNames kOdd{"a", "", "x=y", "c d", "b"};
+    static constexpr XmlAttribNames kLong{"a", "averyveryveryveryverylongattributename", "b"};
+    EXPECT_FALSE(kTwice.matchable());
+    EXPECT_FALSE(kOdd.matchable());
+    EXPECT_FALSE(kLong.matchable());
+    for (const char* text :
+         {"<t a=\"1\" b=\"2\"/>", "<t b=\"2\" a=\"1\" b=\"3\"/>", "<t x=y=\"4\" c d=\"5\"/>",
+          "<t averyveryveryveryverylongattributename=\"6\" b=\"7\" a=\"8\"/>"}) {
+        expectBulkReadAgrees(text, kTwice);
+        expectBulkReadAgrees(text, kOdd);
+        expectBulkReadAgrees(text, kLong);
+    }
+    XmlDocument doc = parsed("<t b=\"2\" a=\"1\" b=\"3\"/>");
+    doc.findElem();
+    std::string_view values[3];
+    doc.getRawAttribs(kTwice, values);
+    EXPECT_EQ(values[0], "2");
+    EXPECT_EQ(values[2], "2") << "a name given twice gets the first attribute in both places";
+}
+
+TEST(XmlAttributes, ReadingAllAtOnceFillsOnlyTheValuesGiven) {
+    static constexpr XmlAttribNames kNames{"a", "b", "c"};
+    XmlDocument doc = parsed("<t a=\"1\" b=\"2\" c=\"3\"/>");
+    std::string_view values[3] = {"x", "y", "z"};
+    doc.getRawAttribs(kNames, values);
+    EXPECT_EQ(values[0], "") << "nothing without a current element";
+    EXPECT_EQ(values[2], "");
+    doc.findElem();
+    std::string_view two[2];
+    doc.getRawAttribs(kNames, two);
+    EXPECT_EQ(two[0], "1");
+    EXPECT_EQ(two[1], "2");
+    values[2] = "kept";
+    doc.getRawAttribs(kNames, std::span<std::string_view>(values, 2));
+    EXPECT_EQ(values[2], "kept");
+}
+
+TEST(XmlAttributes, ReadingAllAtOnceAfterEdits) {
+    static constexpr XmlAttribNames kNames{"a", "b"};
+    XmlDocument doc = parsed("<t a=\"1\"/>");
+    doc.findElem();
+    doc.setAttrib("b", "&2");
+    doc.setAttrib("a", 10);
+    std::string_view values[2];
+    doc.getRawAttribs(kNames, values);
+    EXPECT_EQ(XmlDocument::attribInt(values[0]), 10);
+    EXPECT_EQ(XmlDocument::attribText(values[1]), "&2");
+    EXPECT_EQ(values[1], "&amp;2") << "values come still escaped";
+}
+
+TEST(XmlAttributes, RawValuesReadAsIntegersAsAttributesAre) {
+    for (const char* raw : {"42",
+                            "  \t-17",
+                            "+8",
+                            "12abc",
+                            "abc",
+                            "",
+                            "-",
+                            "- 5",
+                            "2147483647",
+                            "-2147483648",
+                            "2147483648",
+                            "999999999",
+                            "1234567890",
+                            "0012",
+                            "9 ",
+                            "&#52;&#50;",
+                            "1&#50;",
+                            "12&",
+                            "&amp;",
+                            "1&#x30;",
+                            "123456789&#48;",
+                            "12345678&#57;",
+                            "000000000000042"}) {
+        XmlDocument doc = parsed(std::string("<a v=\"") + raw + "\"/>");
+        doc.findElem();
+        EXPECT_EQ(XmlDocument::attribInt(raw), doc.getAttribInt("v")) << raw;
+    }
+    EXPECT_EQ(XmlDocument::attribInt("1&#50;"), 12);
+    EXPECT_EQ(XmlDocument::attribInt("12345678&#57;"), 123456789);
+}
+
+TEST(XmlCursor, StartTagAndChildren) {
+    XmlDocument doc = parsed("<a x=\"1\">text<b/><c>\r\n<d/></c><b/></a>");
+    EXPECT_EQ(doc.getStartTag(), "");
+    EXPECT_EQ(doc.childElemCount(), 0U);
+    EXPECT_FALSE(doc.hasChildElem());
+    doc.findElem("a");
+    EXPECT_EQ(doc.getStartTag(), "<a x=\"1\">");
+    EXPECT_EQ(doc.childElemCount(), 3U) << "children only, not their children";
+    EXPECT_TRUE(doc.hasChildElem());
+    doc.intoElem();
+    doc.findElem("b");
+    EXPECT_EQ(doc.getStartTag(), "<b/>");
+    EXPECT_EQ(doc.childElemCount(), 0U);
+    EXPECT_FALSE(doc.hasChildElem());
+    doc.findElem("c");
+    EXPECT_EQ(doc.childElemCount(), 1U);
+    doc.setAttrib("y", "2");
+    EXPECT_EQ(doc.getStartTag(), "<c y=\"2\">");
 }

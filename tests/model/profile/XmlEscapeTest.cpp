@@ -83,3 +83,27 @@ TEST(XmlEncodingCheck, NonAsciiIsFoundAtEveryOffset) {
         }
     }
 }
+
+// References are replaced within the room of the text itself: each is at least as long as its
+// character, even the shortest of each kind.
+TEST(XmlUnescape, ShortestReferencesOfEachLength) {
+    EXPECT_EQ(XmlDocument::unescape("&#9;&#99;&#x7F;"), "\tc\x7F");
+    EXPECT_EQ(XmlDocument::unescape("&#128;&#x80;&#x7FF;"), "\xC2\x80\xC2\x80\xDF\xBF");
+    EXPECT_EQ(XmlDocument::unescape("&#x800;&#xFFFF;&ne;&mu;"),
+              "\xE0\xA0\x80\xEF\xBF\xBF\xE2\x89\xA0\xCE\xBC");
+    EXPECT_EQ(XmlDocument::unescape("&#x10000;"), "\xF0\x90\x80\x80");
+    EXPECT_EQ(XmlDocument::unescape("&lt;&gt;"), "<>");
+    EXPECT_EQ(XmlDocument::unescape("a&lt;b&#0;c&gt;d&nosuch;e"), "a<b&#0;c>d&nosuch;e");
+}
+
+TEST(XmlUnescape, ReferencesAnywhereInLongTexts) {
+    for (std::size_t at = 0; at < 80; ++at) {
+        std::string text(80, 'x');
+        text.replace(at, 1, "&amp;");
+        std::string expected(80, 'x');
+        expected[at] = '&';
+        EXPECT_EQ(XmlDocument::unescape(text), expected) << at;
+        text += "&lt;&";
+        EXPECT_EQ(XmlDocument::unescape(text), expected + "<&") << at;
+    }
+}
