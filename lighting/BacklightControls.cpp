@@ -175,18 +175,9 @@ std::array<ControlSpec, kBacklightControlCount> buildTable() {
     std::array<ControlSpec, kBacklightControlCount> table{};
     for (std::size_t entry = 0; entry < kFrameRows.size(); ++entry)
         table[entry] = kFrameRows[entry];
-    for (int key = 1; key <= kRapidTriggerKeyCount; ++key) {
-        const KeyLegend legend = rapidTriggerKeyLegend(key);
-        table[static_cast<std::size_t>(kBacklightKeyEntryOffset + key)] = {
-            .id = 99 + key,
-            .captionZh = legend.caption,
-            .captionEn = legend.caption,
-            .rect = rectOf(key),
-            .keyIndex = key,
-            .tooltipZh = legend.tooltipZh,
-            .role = ControlRole::Key,
-        };
-    }
+    for (int key = 1; key <= kRapidTriggerKeyCount; ++key)
+        table[static_cast<std::size_t>(kBacklightKeyEntryOffset + key)] =
+            keyboardKeyControl(key, rectOf(key));
     return table;
 }
 

@@ -34,18 +34,9 @@ std::array<ControlSpec, kMultiKeyColourControlCount> buildTable() {
     std::array<ControlSpec, kMultiKeyColourControlCount> table{};
     for (std::size_t entry = 0; entry < kFrameRows.size(); ++entry)
         table[entry] = kFrameRows[entry];
-    for (int key = 1; key <= kRapidTriggerKeyCount; ++key) {
-        const KeyLegend legend = rapidTriggerKeyLegend(key);
-        table[static_cast<std::size_t>(kMultiKeyColourKeyEntryOffset + key)] = {
-            .id = 99 + key,
-            .captionZh = legend.caption,
-            .captionEn = legend.caption,
-            .rect = backlightKeyRect(key),
-            .keyIndex = key,
-            .tooltipZh = legend.tooltipZh,
-            .role = ControlRole::Key,
-        };
-    }
+    for (int key = 1; key <= kRapidTriggerKeyCount; ++key)
+        table[static_cast<std::size_t>(kMultiKeyColourKeyEntryOffset + key)] =
+            keyboardKeyControl(key, backlightKeyRect(key));
     return table;
 }
 

@@ -243,22 +243,25 @@ constexpr SkinRect rectOf(int keyIndex) {
     return keyRectInGrid(kKeyRows, kKeyCells, keyIndex);
 }
 
+constexpr ControlSpec keyControl(int keyIndex, SkinRect rect) {
+    const KeyLegend legend = legendOf(keyIndex);
+    return {
+        .id = 99 + keyIndex,
+        .captionZh = legend.caption,
+        .captionEn = legend.caption,
+        .rect = rect,
+        .keyIndex = keyIndex,
+        .tooltipZh = legend.tooltipZh,
+        .role = ControlRole::Key,
+    };
+}
+
 constexpr std::array<ControlSpec, kRapidTriggerControlCount> buildTable() {
     std::array<ControlSpec, kRapidTriggerControlCount> table{};
     for (std::size_t entry = 0; entry < kFrameRows.size(); ++entry)
         table[entry] = kFrameRows[entry];
-    for (int key = 1; key <= kRapidTriggerKeyCount; ++key) {
-        const KeyLegend legend = legendOf(key);
-        table[static_cast<std::size_t>(kRapidTriggerKeyEntryOffset + key)] = {
-            .id = 99 + key,
-            .captionZh = legend.caption,
-            .captionEn = legend.caption,
-            .rect = rectOf(key),
-            .keyIndex = key,
-            .tooltipZh = legend.tooltipZh,
-            .role = ControlRole::Key,
-        };
-    }
+    for (int key = 1; key <= kRapidTriggerKeyCount; ++key)
+        table[static_cast<std::size_t>(kRapidTriggerKeyEntryOffset + key)] = keyControl(key, rectOf(key));
     return table;
 }
 
@@ -276,4 +279,8 @@ KeyLegend rapidTriggerKeyLegend(int keyIndex) {
 
 SkinRect rapidTriggerKeyRect(int keyIndex) {
     return rectOf(keyIndex);
+}
+
+ControlSpec keyboardKeyControl(int keyIndex, SkinRect rect) {
+    return keyControl(keyIndex, rect);
 }

@@ -24,6 +24,10 @@ struct KeyLegend {
 };
 KeyLegend rapidTriggerKeyLegend(int keyIndex);
 
+// The entry of key index 1 to 85 in a dialog's keyboard at rect: id 99 + keyIndex, the key's legend
+// as caption in both languages and its tooltip, role Key. Every dialog with a keyboard picture fills
+// its keys this way.
+ControlSpec keyboardKeyControl(int keyIndex, SkinRect rect);
 // The rectangle of key index 1 to 85 in this dialog's keyboard, in design units; the default
 // rectangle (all -1) for any other index.
 SkinRect rapidTriggerKeyRect(int keyIndex);

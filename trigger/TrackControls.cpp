@@ -30,17 +30,9 @@ std::array<ControlSpec, kTrackControlCount> buildTable() {
     for (std::size_t entry = 0; entry < kFrameRows.size(); ++entry)
         table[entry] = kFrameRows[entry];
     for (int key = 1; key <= kRapidTriggerKeyCount; ++key) {
-        const KeyLegend legend = rapidTriggerKeyLegend(key);
         const SkinRect above = rapidTriggerKeyRect(key);
-        table[static_cast<std::size_t>(kTrackKeyEntryOffset + key)] = {
-            .id = 99 + key,
-            .captionZh = legend.caption,
-            .captionEn = legend.caption,
-            .rect = {above.left, above.top + kTrackKeyDrop, above.right, above.bottom + kTrackKeyDrop},
-            .keyIndex = key,
-            .tooltipZh = legend.tooltipZh,
-            .role = ControlRole::Key,
-        };
+        table[static_cast<std::size_t>(kTrackKeyEntryOffset + key)] = keyboardKeyControl(
+            key, {above.left, above.top + kTrackKeyDrop, above.right, above.bottom + kTrackKeyDrop});
     }
     return table;
 }
