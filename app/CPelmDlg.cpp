@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr SkinRect kInformationBox = kMainWindowInformationBox;
 constexpr int kInformationFont = 13;
 // The marker bar under a key: 14 design units wide, 4 high.
 constexpr int kMarkerWidth = 14;
@@ -82,8 +81,6 @@ CPelmDlg::CPelmDlg(const SkinContext& context, PlatformServices& platform, MainW
     informationBox_->setContextMenuPolicy(Qt::NoContextMenu);
     informationBox_->setTextInteractionFlags(Qt::NoTextInteraction);
     QPalette colours = informationBox_->palette();
-    colours.setColor(QPalette::Base, QColor(SharedResources::kDarkGrey, SharedResources::kDarkGrey,
-                                            SharedResources::kDarkGrey));
     colours.setBrush(QPalette::Base, context.resources.darkBrush());
     colours.setColor(QPalette::Text, QColor(255, 111, 0));
     informationBox_->setPalette(colours);
@@ -137,10 +134,10 @@ void CPelmDlg::setUpTable() {
 
 void CPelmDlg::placeInformationBox() {
     const float s = scale();
-    const QRect area(QPoint(cut(static_cast<float>(kInformationBox.left) * s),
-                            cut(static_cast<float>(kInformationBox.top) * s) + 1),
-                     QPoint(cut(static_cast<float>(kInformationBox.right) * s) - 1,
-                            cut(static_cast<float>(kInformationBox.bottom) * s)));
+    const QRect area(QPoint(cut(static_cast<float>(kMainWindowInformationBox.left) * s),
+                            cut(static_cast<float>(kMainWindowInformationBox.top) * s) + 1),
+                     QPoint(cut(static_cast<float>(kMainWindowInformationBox.right) * s) - 1,
+                            cut(static_cast<float>(kMainWindowInformationBox.bottom) * s)));
     informationBox_->setGeometry(area);
     informationBox_->setFont(resources().fonts().font(cut(static_cast<float>(kInformationFont) * s)));
     informationBox_->show();

@@ -35,16 +35,9 @@ QRect barStrip() {
     return PictureStyle::areaOf(kFirmwareBarStrip);
 }
 
-void drawFrame(QPainter& painter, const QRect& area, const QColor& edge, const QColor& fill) {
-    painter.fillRect(area, fill);
-    painter.setPen(edge);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
-}
-
 void drawEditWell(QPainter& painter, const SkinRect& box) {
-    drawFrame(painter, QRect(box.left - 1, box.top, box.width() + 2, box.height() + 2),
-              PictureStyle::kWellEdge, kEditFill);
+    PictureStyle::drawFrame(painter, QRect(box.left - 1, box.top, box.width() + 2, box.height() + 2),
+                            PictureStyle::kWellEdge, kEditFill);
 }
 
 QImage drawFirmwareWindow(ButtonLook look, const QRect& strip) {
@@ -52,7 +45,7 @@ QImage drawFirmwareWindow(ButtonLook look, const QRect& strip) {
     QPainter painter(&picture);
     PictureStyle::drawWindowPanel(painter, kDesignSize, kChamfer);
     PictureStyle::drawTitleBand(painter, kDesignSize, kTitleBandBottom);
-    drawFrame(painter, kFilePanel, kPanelEdge, kPanelFill);
+    PictureStyle::drawFrame(painter, kFilePanel, kPanelEdge, kPanelFill);
     drawEditWell(painter, kVersionBox);
     drawEditWell(painter, kFileBox);
     if (!strip.isEmpty())

@@ -124,13 +124,6 @@ const std::set<int>& listRowIds() {
     return ids;
 }
 
-void drawFrame(QPainter& painter, const QRect& area, const QColor& edge, const QColor& fill) {
-    painter.fillRect(area, fill);
-    painter.setPen(edge);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
-}
-
 // A list well around a block of rows, with room at its right for the scroll bar's track.
 void drawListWell(QPainter& painter, const KeyAssignmentRowBlock& block) {
     QRect rows;
@@ -141,7 +134,7 @@ void drawListWell(QPainter& painter, const KeyAssignmentRowBlock& block) {
     if (rows.isEmpty())
         return;
     const QRect well(rows.left() - 2, rows.top() - 2, rows.width() + 2 + kScrollBarReach, rows.height() + 5);
-    drawFrame(painter, well, PictureStyle::kWellEdge, PictureStyle::kWellFill);
+    PictureStyle::drawFrame(painter, well, PictureStyle::kWellEdge, PictureStyle::kWellFill);
     // The scroll bar's track beside the rows.
     const QRect track(rows.right() + 2, well.top() + 1, well.right() - rows.right() - 2, well.height() - 2);
     painter.fillRect(track, kEditFill);
@@ -152,17 +145,17 @@ void drawListWell(QPainter& painter, const KeyAssignmentRowBlock& block) {
 void drawEditWell(QPainter& painter, const EditPlace& place) {
     const int left = std::min(place.leftZh, place.leftEn);
     const int right = std::max(place.leftZh, place.leftEn) + place.width;
-    drawFrame(painter, QRect(left - 1, place.top, right - left + 2, place.height + 3),
-              PictureStyle::kWellEdge, kEditFill);
+    PictureStyle::drawFrame(painter, QRect(left - 1, place.top, right - left + 2, place.height + 3),
+                            PictureStyle::kWellEdge, kEditFill);
 }
 
 // Everything of a page that is the same in all its pictures.
 void drawPageFurniture(QPainter& painter, int page) {
-    drawFrame(painter, kPageBody, PictureStyle::kSeparator, kBodyFill);
+    PictureStyle::drawFrame(painter, kPageBody, PictureStyle::kSeparator, kBodyFill);
     for (const Panel& panel : kPanels) {
         if (panel.page != page)
             continue;
-        drawFrame(painter, panel.area, kGroupEdge, kGroupFill);
+        PictureStyle::drawFrame(painter, panel.area, kGroupEdge, kGroupFill);
         if (panel.tip)
             painter.fillRect(QRect(panel.area.left() + 1, panel.area.top() + 1, 2, panel.area.height() - 2),
                              PictureStyle::kAccentDark);
@@ -181,8 +174,9 @@ void drawPageFurniture(QPainter& painter, int page) {
     }
     if (const ControlSpec* name = findControl(kSingleKeyNameLabel); name != nullptr && page == 1) {
         const QRect area = PictureStyle::areaOf(name->rect);
-        drawFrame(painter, QRect(area.left() - 3, area.top() - 3, area.width() + 6, area.height() - 2),
-                  PictureStyle::kWellEdge, PictureStyle::kWellFill);
+        PictureStyle::drawFrame(painter,
+                                QRect(area.left() - 3, area.top() - 3, area.width() + 6, area.height() - 2),
+                                PictureStyle::kWellEdge, PictureStyle::kWellFill);
     }
 }
 
@@ -200,7 +194,7 @@ void drawRow(QPainter& painter, const QRect& area, Picture picture) {
 // An icon whose function this keyboard variant does not have: a quiet tile with a faint glyph.
 void drawAbsentIcon(QPainter& painter, const ControlSpec& icon) {
     const QRect area = PictureStyle::areaOf(icon.rect);
-    drawFrame(painter, area, kDimEdge, kDimFill);
+    PictureStyle::drawFrame(painter, area, kDimEdge, kDimFill);
     drawFunctionGlyph(painter, area.adjusted(2, 2, -2, -2), icon.controlCode, kDimGlyph);
 }
 

@@ -29,13 +29,14 @@ QPolygon chamferedOutline(QSize size, int chamfer) {
                      {0, chamfer}});
 }
 
+} // namespace
+
 void drawFrame(QPainter& painter, const QRect& area, const QColor& edge, const QColor& fill) {
     painter.fillRect(area, fill);
     painter.setPen(edge);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
-} // namespace
 
 QImage keyedCanvas(QSize size, Rgb colourKey) {
     QImage canvas(size, QImage::Format_RGB32);

@@ -51,6 +51,8 @@ QImage keyedCanvas(QSize size, Rgb colourKey);
 void drawWindowPanel(QPainter& painter, QSize size, int chamfer);
 // A title band from the top of the panel down to bottom, closed by a separator line.
 void drawTitleBand(QPainter& painter, QSize size, int bottom);
+// area filled with fill inside a one-pixel edge.
+void drawFrame(QPainter& painter, const QRect& area, const QColor& edge, const QColor& fill);
 // A push button filling area.
 void drawButton(QPainter& painter, const QRect& area, ButtonLook look);
 // The small close button of a title band: a cross in the middle of area.
