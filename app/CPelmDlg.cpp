@@ -184,7 +184,7 @@ void CPelmDlg::onCancelRequest() {
 void CPelmDlg::prepareLooks() {
     const auto table = static_cast<std::size_t>(store().currentTable);
     for (SkinControl& control : this->table()) {
-        if (control.id >= kFirstKey && control.keyIndex >= 1 && control.keyIndex <= ::kLastKey)
+        if (control.id >= kFirstKeyButton && control.keyIndex >= 1 && control.keyIndex <= kLastKey)
             control.selected =
                 store().keyKind[static_cast<std::size_t>(control.keyIndex)][table] == kKindNotSet;
     }
@@ -196,7 +196,7 @@ void CPelmDlg::paintInDesignUnits(QPainter& painter) {
     const std::span<const Rgb> palette = mainWindowKindPalette();
     const auto table = static_cast<std::size_t>(store().currentTable);
     for (const SkinControl& control : controls()) {
-        if (!takesPart(control) || control.keyIndex < 1 || control.keyIndex > ::kLastKey)
+        if (!takesPart(control) || control.keyIndex < 1 || control.keyIndex > kLastKey)
             continue;
         const int kind = store().keyKind[static_cast<std::size_t>(control.keyIndex)][table];
         if (kind <= kKindSingle || kind >= static_cast<int>(palette.size()))
@@ -224,7 +224,7 @@ void CPelmDlg::paintInWindowPixels(QPainter& /*painter*/) {
 int CPelmDlg::hoveredKey() const {
     const QPoint mouse = lastMousePosition();
     for (const SkinControl& control : controls()) {
-        if (takesPart(control) && !control.isLabel && control.id >= kFirstKey &&
+        if (takesPart(control) && !control.isLabel && control.id >= kFirstKeyButton &&
             windowRectOf(control).contains(mouse))
             return control.keyIndex;
     }
@@ -246,7 +246,7 @@ void CPelmDlg::updateInformation() {
 void CPelmDlg::onClick(int id) {
     if (store().clickGuard != 0)
         return;
-    if (id >= kFirstKey && id <= kLastKey) {
+    if (id >= kFirstKeyButton && id <= kLastKeyButton) {
         editKey(controls()[findById(id)].keyIndex);
         return;
     }

@@ -48,8 +48,8 @@ public:
         kFn2Layer = 97,
         kTopLayer = 98,
         kFnLayer = 99,
-        kFirstKey = 100,
-        kLastKey = 184,
+        kFirstKeyButton = 100,
+        kLastKeyButton = 184,
     };
     // The timer that ends the click guard after a profile was opened.
     static constexpr int kClickGuardTimer = 1;

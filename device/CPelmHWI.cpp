@@ -1,8 +1,8 @@
-#include "CPelmHWI.h"
+#include "device/CPelmHWI.h"
 
-#include "DeviceMessages.h"
-#include "VirtualKeyboardFile.h"
-#include "VirtualKeyboardSession.h"
+#include "device/DeviceMessages.h"
+#include "device/VirtualKeyboardFile.h"
+#include "device/VirtualKeyboardSession.h"
 
 #include <algorithm>
 #include <cstring>

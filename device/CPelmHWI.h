@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowHandle.h"
+#include "device/WindowHandle.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "FileLock.h"
+#include "device/FileLock.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "FirmwareImage.h"
+#include "device/FirmwareImage.h"
 
-#include "VirtualKeyboardState.h"
+#include "device/VirtualKeyboardState.h"
 
 #include <array>
 

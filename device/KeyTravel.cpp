@@ -1,4 +1,4 @@
-#include "KeyTravel.h"
+#include "device/KeyTravel.h"
 
 namespace KeyTravel {
 namespace {

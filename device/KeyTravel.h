@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VirtualKeyboardState.h"
+#include "device/VirtualKeyboardState.h"
 
 #include <cstdint>
 

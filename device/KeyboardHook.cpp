@@ -1,7 +1,7 @@
-#include "KeyboardHook.h"
+#include "device/KeyboardHook.h"
 
-#include "CPelmHWI.h"
-#include "DeviceMessages.h"
+#include "device/CPelmHWI.h"
+#include "device/DeviceMessages.h"
 
 KeyboardHook& KeyboardHook::processHook() {
     static KeyboardHook hook;

@@ -1,4 +1,4 @@
-#include "VirtualKeyboardFile.h"
+#include "device/VirtualKeyboardFile.h"
 
 #include <cerrno>
 #include <cstdlib>

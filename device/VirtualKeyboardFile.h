@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileLock.h"
-#include "VirtualKeyboardState.h"
+#include "device/FileLock.h"
+#include "device/VirtualKeyboardState.h"
 
 #include <functional>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "VirtualKeyboardSession.h"
+#include "device/VirtualKeyboardSession.h"
 
-#include "DeviceMessages.h"
-#include "FirmwareImage.h"
-#include "KeyTravel.h"
+#include "device/DeviceMessages.h"
+#include "device/FirmwareImage.h"
+#include "device/KeyTravel.h"
 
 #include <algorithm>
 #include <thread>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileLock.h"
-#include "VirtualKeyboardFile.h"
-#include "VirtualKeyboardState.h"
+#include "device/FileLock.h"
+#include "device/VirtualKeyboardFile.h"
+#include "device/VirtualKeyboardState.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "VirtualKeyboardState.h"
+#include "device/VirtualKeyboardState.h"
 
 #include <algorithm>
 #include <numeric>

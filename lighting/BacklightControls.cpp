@@ -1,7 +1,7 @@
 #include "lighting/BacklightControls.h"
 
-#include "trigger/RapidTriggerControls.h"
-#include "ui/KeyGrid.h"
+#include "controls/KeyGrid.h"
+#include "controls/KeyboardKeys.h"
 
 #include <array>
 
@@ -119,7 +119,7 @@ constexpr std::array<KeyRow, 6> kKeyRows{{
     {.firstKey = 75, .top = 346, .bottom = 386},
 }};
 
-constexpr std::array<KeyCell, kRapidTriggerKeyCount> kKeyCells{{
+constexpr std::array<KeyCell, kKeyboardKeyCount> kKeyCells{{
     {.key = 1, .left = 93, .right = 132},   {.key = 2, .left = 135, .right = 175},
     {.key = 3, .left = 178, .right = 218},  {.key = 4, .left = 221, .right = 260},
     {.key = 5, .left = 263, .right = 302},  {.key = 6, .left = 305, .right = 344},
@@ -175,7 +175,7 @@ std::array<ControlSpec, kBacklightControlCount> buildTable() {
     std::array<ControlSpec, kBacklightControlCount> table{};
     for (std::size_t entry = 0; entry < kFrameRows.size(); ++entry)
         table[entry] = kFrameRows[entry];
-    for (int key = 1; key <= kRapidTriggerKeyCount; ++key)
+    for (int key = 1; key <= kKeyboardKeyCount; ++key)
         table[static_cast<std::size_t>(kBacklightKeyEntryOffset + key)] =
             keyboardKeyControl(key, rectOf(key));
     return table;

@@ -1,7 +1,7 @@
 #include "lighting/MultiKeyColourControls.h"
 
+#include "controls/KeyboardKeys.h"
 #include "lighting/BacklightControls.h"
-#include "trigger/RapidTriggerControls.h"
 
 #include <array>
 
@@ -34,7 +34,7 @@ std::array<ControlSpec, kMultiKeyColourControlCount> buildTable() {
     std::array<ControlSpec, kMultiKeyColourControlCount> table{};
     for (std::size_t entry = 0; entry < kFrameRows.size(); ++entry)
         table[entry] = kFrameRows[entry];
-    for (int key = 1; key <= kRapidTriggerKeyCount; ++key)
+    for (int key = 1; key <= kKeyboardKeyCount; ++key)
         table[static_cast<std::size_t>(kMultiKeyColourKeyEntryOffset + key)] =
             keyboardKeyControl(key, backlightKeyRect(key));
     return table;

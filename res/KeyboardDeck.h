@@ -1,7 +1,7 @@
 #pragma once
 
+#include "controls/SkinControl.h"
 #include "res/PictureStyle.h"
-#include "ui/SkinControl.h"
 
 #include <QImage>
 #include <QRect>

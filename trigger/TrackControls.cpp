@@ -29,7 +29,7 @@ std::array<ControlSpec, kTrackControlCount> buildTable() {
     std::array<ControlSpec, kTrackControlCount> table{};
     for (std::size_t entry = 0; entry < kFrameRows.size(); ++entry)
         table[entry] = kFrameRows[entry];
-    for (int key = 1; key <= kRapidTriggerKeyCount; ++key) {
+    for (int key = 1; key <= kKeyboardKeyCount; ++key) {
         const SkinRect above = rapidTriggerKeyRect(key);
         table[static_cast<std::size_t>(kTrackKeyEntryOffset + key)] = keyboardKeyControl(
             key, {above.left, above.top + kTrackKeyDrop, above.right, above.bottom + kTrackKeyDrop});

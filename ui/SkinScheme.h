@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/SkinControl.h"
+#include "controls/SkinControl.h"
 
 // Which look an entry shows while it is both under the mouse and selected.
 enum class LookPrecedence { HoverOverSelected, SelectedOverHover };

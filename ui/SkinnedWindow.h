@@ -1,7 +1,7 @@
 #pragma once
 
+#include "controls/SkinControl.h"
 #include "ui/SkinContext.h"
-#include "ui/SkinControl.h"
 #include "ui/SkinScheme.h"
 #include "ui/WindowDrag.h"
 #include "ui/WindowTimers.h"

@@ -74,8 +74,8 @@ TEST(BacklightControls, KeysHaveTheRapidTriggerLegendsAndTheirOwnRectangles) {
     int moved = 0;
     for (int key = 1; key <= 85; ++key) {
         const ControlSpec& row = entry(static_cast<std::size_t>(kBacklightKeyEntryOffset + key));
-        EXPECT_STREQ(row.captionZh, rapidTriggerKeyLegend(key).caption) << "key " << key;
-        EXPECT_STREQ(row.tooltipZh, rapidTriggerKeyLegend(key).tooltipZh) << "key " << key;
+        EXPECT_STREQ(row.captionZh, keyboardKeyLegend(key).caption) << "key " << key;
+        EXPECT_STREQ(row.tooltipZh, keyboardKeyLegend(key).tooltipZh) << "key " << key;
         EXPECT_EQ(row.rect, backlightKeyRect(key)) << "key " << key;
         moved += row.rect == rapidTriggerKeyRect(key) ? 0 : 1;
     }

@@ -3,7 +3,7 @@
 // Checks shared by the tests of the control tables: the shape of every row and the keyboard that
 // most windows draw, 85 keys in six rows.
 
-#include "ui/SkinControl.h"
+#include "controls/SkinControl.h"
 
 #include <gtest/gtest.h>
 

@@ -150,7 +150,7 @@ TEST(MainWindowControls, KeysNameTheKeysOfEveryKeyboardPicture) {
     const auto table = mainWindowControls(MainWindowLayout::RgbLayout);
     for (int key = 1; key <= 85; ++key) {
         const ControlSpec& row = table[static_cast<std::size_t>(kMainWindowKeyEntryOffset + key)];
-        EXPECT_STREQ(row.captionEn, rapidTriggerKeyLegend(key).caption) << "key " << key;
+        EXPECT_STREQ(row.captionEn, keyboardKeyLegend(key).caption) << "key " << key;
         EXPECT_STREQ(row.tooltipZh, row.captionEn) << "key " << key;
     }
     EXPECT_EQ(table[40].rect, (SkinRect{239, 194, 281, 236}));

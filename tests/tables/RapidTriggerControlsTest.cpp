@@ -89,9 +89,9 @@ TEST(RapidTriggerControls, KeysMatchTheKeyboard) {
 }
 
 TEST(RapidTriggerControls, KeyTooltipsNameTheSideOfTwinKeys) {
-    for (int key = 1; key <= kRapidTriggerKeyCount; ++key) {
+    for (int key = 1; key <= kKeyboardKeyCount; ++key) {
         const ControlSpec& row = entry(static_cast<std::size_t>(kRapidTriggerKeyEntryOffset + key));
-        const KeyLegend legend = rapidTriggerKeyLegend(key);
+        const KeyLegend legend = keyboardKeyLegend(key);
         EXPECT_STREQ(row.captionZh, legend.caption) << "key " << key;
         EXPECT_STREQ(row.tooltipZh, legend.tooltipZh) << "key " << key;
         EXPECT_EQ(row.tooltipEn, nullptr) << "key " << key;
@@ -100,20 +100,20 @@ TEST(RapidTriggerControls, KeyTooltipsNameTheSideOfTwinKeys) {
             EXPECT_STREQ(legend.tooltipZh, legend.caption) << "key " << key;
         }
     }
-    EXPECT_STREQ(rapidTriggerKeyLegend(76).caption, "Win");
-    EXPECT_STREQ(rapidTriggerKeyLegend(76).tooltipZh, "LWin");
-    EXPECT_STREQ(rapidTriggerKeyLegend(77).tooltipZh, "LAlt");
-    EXPECT_STREQ(rapidTriggerKeyLegend(80).caption, "Alt");
-    EXPECT_STREQ(rapidTriggerKeyLegend(80).tooltipZh, "RAlt");
-    EXPECT_STREQ(rapidTriggerKeyLegend(82).caption, "Ctrl");
-    EXPECT_STREQ(rapidTriggerKeyLegend(82).tooltipZh, "RCtrl");
-    EXPECT_STREQ(rapidTriggerKeyLegend(75).tooltipZh, "Ctrl");
+    EXPECT_STREQ(keyboardKeyLegend(76).caption, "Win");
+    EXPECT_STREQ(keyboardKeyLegend(76).tooltipZh, "LWin");
+    EXPECT_STREQ(keyboardKeyLegend(77).tooltipZh, "LAlt");
+    EXPECT_STREQ(keyboardKeyLegend(80).caption, "Alt");
+    EXPECT_STREQ(keyboardKeyLegend(80).tooltipZh, "RAlt");
+    EXPECT_STREQ(keyboardKeyLegend(82).caption, "Ctrl");
+    EXPECT_STREQ(keyboardKeyLegend(82).tooltipZh, "RCtrl");
+    EXPECT_STREQ(keyboardKeyLegend(75).tooltipZh, "Ctrl");
 }
 
 TEST(RapidTriggerControls, KeyLookupsOutsideTheKeyboardGiveNothing) {
     for (const int key : {0, -1, 86, 208}) {
-        EXPECT_EQ(rapidTriggerKeyLegend(key).caption, nullptr) << "key " << key;
-        EXPECT_EQ(rapidTriggerKeyLegend(key).tooltipZh, nullptr) << "key " << key;
+        EXPECT_EQ(keyboardKeyLegend(key).caption, nullptr) << "key " << key;
+        EXPECT_EQ(keyboardKeyLegend(key).tooltipZh, nullptr) << "key " << key;
         EXPECT_EQ(rapidTriggerKeyRect(key), SkinRect{}) << "key " << key;
     }
 }

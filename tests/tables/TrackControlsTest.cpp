@@ -48,8 +48,8 @@ TEST(TrackControls, KeysAreTheRapidTriggerKeysFiftyUnitsLower) {
         const SkinRect above = rapidTriggerKeyRect(key);
         EXPECT_EQ(row.rect, (SkinRect{above.left, above.top + 50, above.right, above.bottom + 50}))
             << "key " << key;
-        EXPECT_STREQ(row.captionEn, rapidTriggerKeyLegend(key).caption) << "key " << key;
-        EXPECT_STREQ(row.tooltipZh, rapidTriggerKeyLegend(key).tooltipZh) << "key " << key;
+        EXPECT_STREQ(row.captionEn, keyboardKeyLegend(key).caption) << "key " << key;
+        EXPECT_STREQ(row.tooltipZh, keyboardKeyLegend(key).tooltipZh) << "key " << key;
     }
     // The first and last rows as the dialog gives them.
     EXPECT_EQ(entry(3).rect, (SkinRect{93, 183, 135, 224}));

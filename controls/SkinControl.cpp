@@ -1,4 +1,4 @@
-#include "ui/SkinControl.h"
+#include "controls/SkinControl.h"
 
 namespace {
 const std::string kNoCaption;
