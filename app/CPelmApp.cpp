@@ -1,5 +1,6 @@
 #include "app/CPelmApp.h"
 
+#include "app/ProgramWindows.h"
 #include "model/ConfigStore.h"
 #include "model/StartupChecks.h"
 #include "platform/PlatformServices.h"
@@ -11,7 +12,9 @@
 CPelmApp::CPelmApp(CConfigStore& store, PlatformServices& platform)
     : store_(store), platform_(platform), detectionWait_([](int milliseconds) {
           std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-      }) {}
+      }) {
+    installProgramWindows(opener_);
+}
 
 int CPelmApp::run() {
     store_.deviceVariant = detectVariant(store_.device, detectionWait_);
@@ -21,7 +24,7 @@ int CPelmApp::run() {
     // first.
     const QSize screen = platform_.primaryScreenSize();
     store_.scaleFactor = scaleFactorForScreenHeight(screen.height());
-    CPelmDlg mainWindow(SkinContext{store_, resources, screen}, platform_, dialogs_);
+    CPelmDlg mainWindow(WindowContext{store_, resources, screen, platform_, opener_});
     if (mainWindowHook_)
         mainWindowHook_(mainWindow);
     return mainWindow.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CPelmDlg.h"
+#include "ui/WindowOpener.h"
 
 #include <functional>
 
@@ -16,8 +17,8 @@ public:
 
     // Replaces the one-second waits between detection attempts; for tests.
     void setDetectionWait(std::function<void(int milliseconds)> wait) { detectionWait_ = std::move(wait); }
-    // The windows the main window opens.
-    void setDialogs(MainWindowDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // The windows the main window and its dialogs open; the program's own unless a test replaces one.
+    WindowOpener& opener() { return opener_; }
     // Runs with the main window before its modal run starts; for tests and probes.
     void setMainWindowHook(std::function<void(CPelmDlg&)> hook) { mainWindowHook_ = std::move(hook); }
 
@@ -28,6 +29,6 @@ private:
     CConfigStore& store_;
     PlatformServices& platform_;
     std::function<void(int)> detectionWait_;
-    MainWindowDialogs dialogs_;
+    WindowOpener opener_;
     std::function<void(CPelmDlg&)> mainWindowHook_;
 };

@@ -54,15 +54,25 @@ int barWidthFor(int mode, std::uintptr_t count) {
 
 } // namespace
 
-CPelmDialogProgress::CPelmDialogProgress(const SkinContext& context, QWidget* parent)
+CPelmDialogProgress::CPelmDialogProgress(const WindowContext& context, QWidget* parent)
     : SkinnedWindow(context, progressScheme(), progressControls(), kProgressControlCount, parent),
       store_(context.store) {
     setObjectName("progressDialog");
 }
 
+WindowOpener::Runner CPelmDialogProgress::runner(Waiter waiter) {
+    return [waiter = std::move(waiter)](const WindowContext& context, QWidget* parent, int mode) {
+        CPelmDialogProgress dialog(context, parent);
+        dialog.setTransferMode(mode);
+        if (waiter)
+            dialog.setWaiter(waiter);
+        return dialog.exec();
+    };
+}
+
 CPelmDialogProgress::~CPelmDialogProgress() {
     releaseWindowHandle();
-    stopWorker();
+    worker_.stopAndJoin();
 }
 
 void CPelmDialogProgress::onInit() {
@@ -80,58 +90,45 @@ void CPelmDialogProgress::onInit() {
 
 void CPelmDialogProgress::startWorker() {
     startedWorker_ = true;
-    worker_ = std::thread([this, mode = mode_, window = handle_] { runWorker(mode, window); });
+    reading_ = KeyboardReading{};
+    worker_.start([this, mode = mode_, window = handle_] { runWorker(mode, window); });
 }
 
-// Runs on the worker thread: touches the store, its own copy of the window handle and the pause
-// state, nothing else of the window.
-void CPelmDialogProgress::runWorker(int mode, WindowHandle window) {
-    bool ok = false;
+// Runs on the worker thread: reads the store, fills reading_ and talks to the device, nothing else.
+bool CPelmDialogProgress::transfer(int mode, const WindowHandle& window) {
     switch (mode) {
     case kWriteKeys:
-        ok = store_.writeKeyConfiguration(window);
-        break;
+        return store_.writeKeyConfiguration(window);
     case kReadAll:
-        ok = store_.readKeyDefinitions(window);
-        if (ok) {
-            pause(2000ms);
-            ok = store_.readLights();
-        }
-        break;
+        // Keys and lights are taken over together or not at all.
+        if (!store_.fetchKeyDefinitions(window, reading_))
+            return false;
+        worker_.pause(2000ms);
+        return store_.fetchLights(reading_);
     case kWriteTriggers:
-        ok = store_.writeTriggers();
-        break;
+        return store_.writeTriggers();
     case kWriteLights:
-        ok = store_.writeLights();
-        break;
+        return store_.writeLights();
     case kReadCounters:
-        ok = store_.readPressCounters();
-        break;
+        return store_.fetchPressCounters(reading_);
     case kReadLights:
-        ok = store_.readLights();
-        break;
+        return store_.fetchLights(reading_);
     case kReadTriggers:
-        ok = store_.readTriggers();
-        break;
+        return store_.fetchTriggers(reading_);
     default:
-        break;
+        return false;
     }
+}
+
+void CPelmDialogProgress::runWorker(int mode, WindowHandle window) {
+    const bool ok = transfer(mode, window);
     // A failed transfer ends at once with a failure code, so the caller can say "Failed!" rather
     // than report success; a successful one shows its full bar for a second first.
     if (ok && !deviceReportsProgress(mode))
         postMessage(window, WM_TRANSFER_PROGRESS, kWorkerFullCount);
     if (ok && mode != kReadAll)
-        pause(1000ms);
+        worker_.pause(1000ms);
     postMessage(window, WM_TRANSFER_DONE, ok ? kDoneOk : kDoneFailed);
-}
-
-void CPelmDialogProgress::pause(std::chrono::milliseconds wait) {
-    if (waiter_) {
-        waiter_(wait);
-        return;
-    }
-    std::unique_lock lock(stopMutex_);
-    stopSignal_.wait_for(lock, wait, [this] { return stopping_; });
 }
 
 void CPelmDialogProgress::customEvent(QEvent* event) {
@@ -158,7 +155,10 @@ void CPelmDialogProgress::showProgress(std::uintptr_t count) {
 void CPelmDialogProgress::finish(std::uintptr_t code) {
     busy_ = false;
     releaseWindowHandle();
-    stopWorker();
+    worker_.stopAndJoin();
+    if (code == kDoneOk)
+        store_.takeOver(std::move(reading_));
+    reading_ = KeyboardReading{};
     endDialog(code == kDoneOk ? kResultOk : kTransferFailed);
 }
 
@@ -169,16 +169,6 @@ void CPelmDialogProgress::releaseWindowHandle() {
     if (store_.progressWindow == handle_)
         store_.progressWindow.reset();
     handle_.reset();
-}
-
-void CPelmDialogProgress::stopWorker() {
-    {
-        const std::lock_guard lock(stopMutex_);
-        stopping_ = true;
-    }
-    stopSignal_.notify_all();
-    if (worker_.joinable())
-        worker_.join();
 }
 
 void CPelmDialogProgress::onClick(int id) {

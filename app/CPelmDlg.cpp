@@ -67,12 +67,11 @@ QString defaultHelpPath() {
 
 } // namespace
 
-CPelmDlg::CPelmDlg(const SkinContext& context, PlatformServices& platform, MainWindowDialogs dialogs,
-                   QWidget* parent)
+CPelmDlg::CPelmDlg(const WindowContext& context, QWidget* parent)
     : SkinnedWindow(context, mainWindowScheme(),
                     mainWindowControls(mainWindowLayoutFor(context.store.deviceVariant)),
                     kMainWindowControlCount, parent),
-      context_(context), platform_(platform), dialogs_(std::move(dialogs)), helpPath_(defaultHelpPath()) {
+      helpPath_(defaultHelpPath()) {
     setWindowTitle(QStringLiteral("QelEC"));
     informationBox_ = new QPlainTextEdit(this);
     informationBox_->setReadOnly(true);
@@ -252,7 +251,7 @@ void CPelmDlg::onClick(int id) {
     }
     switch (id) {
     case kRapidTrigger:
-        runDialog(dialogs_.rapidTrigger);
+        openWindow(WindowId::RapidTrigger);
         update();
         break;
     case kProgram:
@@ -287,14 +286,14 @@ void CPelmDlg::onClick(int id) {
         writeKeys();
         break;
     case kBacklight:
-        runDialog(dialogs_.backlight);
+        openWindow(WindowId::Backlight);
         break;
     case kReadAll:
         readAll();
         break;
     case kFirmwareUpdate:
         store().firmwareUpdating = 1;
-        runDialog(dialogs_.firmwareUpdate);
+        openWindow(WindowId::FirmwareUpdate);
         store().firmwareUpdating = 0;
         break;
     case kFn2Layer:
@@ -308,6 +307,11 @@ void CPelmDlg::onClick(int id) {
 }
 
 void CPelmDlg::onTimer(int id) {
+    if (id == kDeviceRecheckTimer) {
+        if (!keyboardBusy())
+            checkDeviceAfterChange();
+        return;
+    }
     if (id != kClickGuardTimer)
         return;
     store().clickGuard = 0;
@@ -351,40 +355,37 @@ void CPelmDlg::switchLanguage() {
 
 void CPelmDlg::editKey(int keyIndex) {
     store().currentKey = keyIndex;
-    if (!dialogs_.keyAssignment)
-        return;
-    if (dialogs_.keyAssignment(context_, this) == kResultOk)
+    if (openWindow(WindowId::KeyAssignment) == kResultOk)
         store().configDirty = 1;
     update();
 }
 
 void CPelmDlg::readCounters() {
-    const int result = runTransfer(CPelmDialogProgress::kReadCounters);
-    reportTransfer(result, "QelEC");
+    transferAndReport(Transfer::kReadCounters, "QelEC");
     update();
 }
 
 void CPelmDlg::writeKeys() {
     // A write that did not reach its end leaves the changes unwritten, so the exit question still
     // warns about them.
-    if (reportTransfer(runTransfer(CPelmDialogProgress::kWriteKeys), "Qel"))
+    if (transferAndReport(Transfer::kWriteKeys, "Qel"))
         store().configDirty = 0;
 }
 
 void CPelmDlg::readAll() {
-    reportTransfer(runTransfer(CPelmDialogProgress::kReadAll), "Qel");
+    transferAndReport(Transfer::kReadAll, "Qel");
     update();
 }
 
-int CPelmDlg::runTransfer(int mode) {
-    CPelmDialogProgress dialog(context_, this);
-    dialog.setTransferMode(mode);
-    if (transferWaiter_)
-        dialog.setWaiter(transferWaiter_);
+// The transfer's result is said first; a device change that came during it is checked after.
+bool CPelmDlg::transferAndReport(int mode, const char* title) {
     transferRunning_ = true;
-    const int result = dialog.exec();
+    const int result = runTransfer(mode);
     transferRunning_ = false;
-    return result;
+    const bool succeeded = reportTransfer(result, title);
+    if (deviceCheckPending_)
+        checkDeviceAfterChange();
+    return succeeded;
 }
 
 bool CPelmDlg::reportTransfer(int result, const char* title) {
@@ -397,8 +398,8 @@ bool CPelmDlg::reportTransfer(int result, const char* title) {
 }
 
 void CPelmDlg::saveProfile() {
-    const std::optional<QString> path = platform_.chooseSaveFile(this, QString::fromUtf8(kProfileFilter),
-                                                                 QString::fromUtf8(kProfileExtension));
+    const std::optional<QString> path = platform().chooseSaveFile(this, QString::fromUtf8(kProfileFilter),
+                                                                  QString::fromUtf8(kProfileExtension));
     if (path && !::saveProfile(store(), path->toStdString()))
         showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString()), {},
                  MessageButtons::Ok, MessageIcon::Warning);
@@ -406,8 +407,8 @@ void CPelmDlg::saveProfile() {
 }
 
 void CPelmDlg::openProfile() {
-    const std::optional<QString> path = platform_.chooseOpenFile(this, QString::fromUtf8(kProfileFilter),
-                                                                 QString::fromUtf8(kProfileExtension));
+    const std::optional<QString> path = platform().chooseOpenFile(this, QString::fromUtf8(kProfileFilter),
+                                                                  QString::fromUtf8(kProfileExtension));
     if (path) {
         const ProfileLoadReport report = loadProfile(store(), path->toStdString());
         if (!report.loaded())
@@ -421,25 +422,25 @@ void CPelmDlg::openProfile() {
 }
 
 void CPelmDlg::openHelp() {
-    platform_.openWithDesktop(helpPath_);
+    platform().openWithDesktop(helpPath_);
 }
 
 void CPelmDlg::minimiseToTray() {
-    if (!platform_.trayAvailable()) {
+    if (!platform().trayAvailable()) {
         // Without a tray the window could never be found again once hidden: minimise it instead.
         showMinimized();
         return;
     }
-    platform_.setTrayMenu(
+    platform().setTrayMenu(
         {{kTrayExitEntry, QString::fromStdString(MainWindowTexts::trayExitItem(store().language))}},
         [this](int entry) {
             if (entry == kTrayExitEntry) {
-                platform_.hideTrayIcon();
+                platform().hideTrayIcon();
                 quitProgram();
             }
         });
-    platform_.setTrayDoubleClickHandler([this] { restoreFromTray(); });
-    platform_.showTrayIcon(windowIcon(), QStringLiteral("QelEC"));
+    platform().setTrayDoubleClickHandler([this] { restoreFromTray(); });
+    platform().showTrayIcon(windowIcon(), QStringLiteral("QelEC"));
     hide();
 }
 
@@ -447,7 +448,7 @@ void CPelmDlg::restoreFromTray() {
     showNormal();
     raise();
     activateWindow();
-    platform_.hideTrayIcon();
+    platform().hideTrayIcon();
 }
 
 void CPelmDlg::exitSequence() {
@@ -456,30 +457,35 @@ void CPelmDlg::exitSequence() {
     if (askYesNo(MainWindowTexts::saveProfileQuestion(store().language))) {
         saveProfile();
     }
-    platform_.hideTrayIcon();
+    platform().hideTrayIcon();
     endDialog(kResultOk);
-}
-
-void CPelmDlg::runDialog(const std::function<void(const SkinContext&, QWidget*)>& dialog) {
-    if (dialog)
-        dialog(context_, this);
 }
 
 void CPelmDlg::showText(const std::string& text, const QString& title, MessageButtons buttons,
                         MessageIcon icon) {
-    platform_.showMessage(this, QString::fromStdString(text), title, buttons, icon);
+    platform().showMessage(this, QString::fromStdString(text), title, buttons, icon);
 }
 
 bool CPelmDlg::askYesNo(const std::string& question) {
-    return platform_.showMessage(this, QString::fromStdString(question), QStringLiteral("QelEC"),
-                                 MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    return platform().showMessage(this, QString::fromStdString(question), QStringLiteral("QelEC"),
+                                  MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
 }
 
 // ---- the keyboard going away ----
 
+bool CPelmDlg::keyboardBusy() const {
+    return transferRunning_ || store().progressWindow || store().firmwareUpdating != 0;
+}
+
 void CPelmDlg::checkDeviceAfterChange() {
-    if (transferRunning_ || store().firmwareUpdating != 0)
+    if (keyboardBusy()) {
+        // The device does not take a second caller while a transfer runs; ask once it is free.
+        deviceCheckPending_ = true;
+        timers().start(kDeviceRecheckTimer, kDeviceRecheckMs);
         return;
+    }
+    deviceCheckPending_ = false;
+    timers().stop(kDeviceRecheckTimer);
     if (store().device.DetectDevice())
         return;
     showText(disconnectedMessage(store().language));

@@ -1,25 +1,13 @@
 #pragma once
 
-#include "app/CPelmDialogProgress.h"
 #include "platform/PlatformServices.h"
 #include "ui/SkinnedWindow.h"
 
-#include <functional>
 #include <memory>
 
 class DeviceWatcher;
 class QEventLoop;
 class QPlainTextEdit;
-
-// The windows the main window opens that are not part of it. A window left empty is not offered:
-// its button does nothing.
-struct MainWindowDialogs {
-    // Edits store.currentKey on store.currentTable; returns SkinnedWindow::kResultOk when accepted.
-    std::function<int(const SkinContext&, QWidget* parent)> keyAssignment;
-    std::function<void(const SkinContext&, QWidget* parent)> rapidTrigger;
-    std::function<void(const SkinContext&, QWidget* parent)> backlight;
-    std::function<void(const SkinContext&, QWidget* parent)> firmwareUpdate;
-};
 
 // The main window: the keyboard of the attached variant with a button per key, the command row, the
 // layer and program buttons, the colour legend and the information box. Keys with nothing assigned
@@ -54,14 +42,16 @@ public:
     // The timer that ends the click guard after a profile was opened.
     static constexpr int kClickGuardTimer = 1;
     static constexpr int kClickGuardMs = 500;
+    // The timer that checks the keyboard again once a device change had to wait for a transfer.
+    static constexpr int kDeviceRecheckTimer = 2;
+    static constexpr int kDeviceRecheckMs = 200;
     // The tray menu's exit entry.
     static constexpr int kTrayExitEntry = 2;
     // The profile file dialogs' filter and default extension.
     static constexpr const char* kProfileFilter = "pro(*.pro)|*.pro|All Files(*.*)|*.*||";
     static constexpr const char* kProfileExtension = "pro";
 
-    CPelmDlg(const SkinContext& context, PlatformServices& platform, MainWindowDialogs dialogs = {},
-             QWidget* parent = nullptr);
+    explicit CPelmDlg(const WindowContext& context, QWidget* parent = nullptr);
     ~CPelmDlg() override;
 
     // The text the information box shows, with the store's "\r\n" line ends.
@@ -72,8 +62,6 @@ public:
     // The help document the help button opens.
     void setHelpPath(const QString& path) { helpPath_ = path; }
     const QString& helpPath() const { return helpPath_; }
-    // Replaces the pauses of the transfers' progress dialogs; for tests.
-    void setTransferWaiter(CPelmDialogProgress::Waiter waiter) { transferWaiter_ = std::move(waiter); }
     // Whether the keyboard is watched for being unplugged (from a successful initialisation on).
     bool watchesDevice() const { return watcher_ != nullptr; }
 
@@ -81,7 +69,8 @@ public:
     void done(int result) override;
 
     // Asks the keyboard whether it is still there after a device change; when it is gone, says so
-    // and ends the program. Nothing is asked while a transfer holds the keyboard.
+    // and ends the program. While a transfer or a firmware update holds the keyboard the question
+    // waits, and is asked as soon as the keyboard is free again.
     void checkDeviceAfterChange();
 
 signals:
@@ -121,8 +110,8 @@ private:
     void minimiseToTray();
     void restoreFromTray();
     void exitSequence();
-    void runDialog(const std::function<void(const SkinContext&, QWidget*)>& dialog);
-    int runTransfer(int mode);
+    bool transferAndReport(int mode, const char* title);
+    bool keyboardBusy() const;
     // Shows "OK!!" with title for a transfer that succeeded, "Failed!" otherwise; true on success.
     bool reportTransfer(int result, const char* title);
     void showText(const std::string& text, const QString& title = {},
@@ -130,15 +119,12 @@ private:
     bool askYesNo(const std::string& question);
     void quitProgram();
 
-    SkinContext context_;
-    PlatformServices& platform_;
-    MainWindowDialogs dialogs_;
     QPlainTextEdit* informationBox_ = nullptr;
     std::unique_ptr<DeviceWatcher> watcher_;
-    CPelmDialogProgress::Waiter transferWaiter_;
     QString helpPath_;
     std::string informationText_;
     int informationWrites_ = 0;
     bool transferRunning_ = false;
+    bool deviceCheckPending_ = false;
     QEventLoop* modalLoop_ = nullptr;
 };

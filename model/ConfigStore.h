@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +39,25 @@ inline constexpr int kKindCount = 9;
 // Every press counter reads this until the keyboard's counters are read: the byte 0xC8 in each of
 // its four bytes. A count that is not above 0 means "no count".
 inline constexpr int kNoPressCount = static_cast<int>(0xC8C8C8C8U);
+
+using PerKeyTriples = std::array<std::array<int, 3>, kKeySlots>;
+
+// The key tables of all nine tables, as a read from the keyboard brings them back.
+struct KeyAssignmentTables {
+    std::array<std::array<int, kTables>, kKeySlots> kind{};
+    std::array<std::array<int, kTables>, kKeySlots> code{};
+    std::array<std::array<ActionList, kTables>, kKeySlots> actions;
+};
+
+// What reads from the keyboard brought back, before the store takes it over. A transfer's worker fills
+// one while the windows go on drawing from the store; the store takes it over on the window thread, so
+// a paint sees either the old configuration or the new one.
+struct KeyboardReading {
+    std::unique_ptr<KeyAssignmentTables> keys;
+    std::optional<PerKeyTriples> lights;
+    std::optional<PerKeyTriples> triggers;
+    std::optional<std::array<int, kLastKey>> pressCounts;
+};
 
 // Everything the keyboard can be told, the catalogue of key functions, the state the windows share
 // and the device component, for the whole run.
@@ -74,14 +95,14 @@ public:
     ActionList predefinedCombos;
     ActionList predefinedEmulations;
 
-    std::array<std::array<int, 3>, kKeySlots> lightArea{};
+    PerKeyTriples lightArea{};
     std::array<std::array<int, kTables>, kKeySlots> keyKind{};
     std::array<std::array<int, kTables>, kKeySlots> keyCode{};
     std::array<std::array<ActionList, kTables>, kKeySlots> keyActions;
     std::array<int, kKeySlots> pressCounts{};
     int highestKey = -1;
     int lowestKey = -1;
-    std::array<std::array<int, 3>, kKeySlots> triggerValues{};
+    PerKeyTriples triggerValues{};
     int trackKey = 0;
     std::array<std::uint8_t, kKeySlots> multiSelectFlags{};
     std::array<int, 258> multiSelectColours{};
@@ -110,6 +131,16 @@ public:
     bool writeTriggers();
     bool readTriggers();
     bool readPressCounters();
+
+    // The reads split in two: fetching from the keyboard into reading, which touches only the device
+    // and reads the catalogue and the key tables, and taking a reading over into the store. Each fetch
+    // fills its part of reading only when every device call succeeded.
+    bool fetchKeyDefinitions(const WindowHandle& window, KeyboardReading& reading);
+    bool fetchLights(KeyboardReading& reading);
+    bool fetchTriggers(KeyboardReading& reading);
+    bool fetchPressCounters(KeyboardReading& reading);
+    // Takes over every part reading holds, leaving the rest of the store as it is.
+    void takeOver(KeyboardReading&& reading);
     // Sets highestKey to the key with the most presses and lowestKey to the one with the fewest
     // positive presses (ties keep the lower slot), -1 where no count is above 0.
     void findHighestAndLowestKeys();

@@ -10,7 +10,6 @@
 namespace {
 
 using AreaBuffer = std::array<int, CPelmHWI::kAreaBufferInts>;
-using PerKeyTriples = std::array<std::array<int, 3>, kKeySlots>;
 
 AreaBuffer toAreaBuffer(const PerKeyTriples& rows) {
     AreaBuffer buffer{};
@@ -20,11 +19,12 @@ AreaBuffer toAreaBuffer(const PerKeyTriples& rows) {
 }
 
 template <typename Transform>
-void fromAreaBuffer(const AreaBuffer& buffer, PerKeyTriples& rows, Transform transform) {
+PerKeyTriples fromAreaBuffer(const AreaBuffer& buffer, PerKeyTriples rows, Transform transform) {
     for (int key = kFirstKey; key <= kLastKey; ++key) {
         for (int column = 0; column < 3; ++column)
             rows[key][column] = transform(buffer[static_cast<std::size_t>((key - 1) * 3 + column)]);
     }
+    return rows;
 }
 
 int asColourComponent(int value) {
@@ -33,13 +33,6 @@ int asColourComponent(int value) {
 int asIs(int value) {
     return value;
 }
-
-// What one key read back becomes: the parts a decoded array names replace the old ones.
-struct KeyTablesCopy {
-    std::array<std::array<int, kTables>, kKeySlots> kind;
-    std::array<std::array<int, kTables>, kKeySlots> code;
-    std::array<std::array<ActionList, kTables>, kKeySlots> actions;
-};
 
 } // namespace
 
@@ -60,9 +53,18 @@ bool CConfigStore::writeKeyConfiguration(const WindowHandle& window) {
 }
 
 bool CConfigStore::readKeyDefinitions(const WindowHandle& window) {
+    KeyboardReading reading;
+    if (!fetchKeyDefinitions(window, reading))
+        return false;
+    takeOver(std::move(reading));
+    return true;
+}
+
+// The parts a decoded array names replace the old ones; a key the array says nothing of keeps them.
+bool CConfigStore::fetchKeyDefinitions(const WindowHandle& window, KeyboardReading& reading) {
     if (!device.readKeyDefinationFromDev(window))
         return false;
-    auto copy = std::make_unique<KeyTablesCopy>(KeyTablesCopy{keyKind, keyCode, keyActions});
+    auto copy = std::make_unique<KeyAssignmentTables>(KeyAssignmentTables{keyKind, keyCode, keyActions});
     std::vector<int> buffer(CPelmHWI::kKeyBufferInts);
     for (int table = 0; table < kTables; ++table) {
         for (int key = kFirstKey; key <= kLastKey; ++key) {
@@ -80,9 +82,7 @@ bool CConfigStore::readKeyDefinitions(const WindowHandle& window) {
                 copy->actions[key][table] = std::move(*decoded.actions);
         }
     }
-    keyKind = copy->kind;
-    keyCode = copy->code;
-    keyActions = std::move(copy->actions);
+    reading.keys = std::move(copy);
     return true;
 }
 
@@ -92,10 +92,18 @@ bool CConfigStore::writeLights() {
 }
 
 bool CConfigStore::readLights() {
+    KeyboardReading reading;
+    if (!fetchLights(reading))
+        return false;
+    takeOver(std::move(reading));
+    return true;
+}
+
+bool CConfigStore::fetchLights(KeyboardReading& reading) {
     AreaBuffer buffer{};
     if (!device.readKeyLightFromDev() || !device.getKeyboardLightArea(buffer.data()))
         return false;
-    fromAreaBuffer(buffer, lightArea, asColourComponent);
+    reading.lights = fromAreaBuffer(buffer, lightArea, asColourComponent);
     return true;
 }
 
@@ -105,20 +113,51 @@ bool CConfigStore::writeTriggers() {
 }
 
 bool CConfigStore::readTriggers() {
+    KeyboardReading reading;
+    if (!fetchTriggers(reading))
+        return false;
+    takeOver(std::move(reading));
+    return true;
+}
+
+bool CConfigStore::fetchTriggers(KeyboardReading& reading) {
     AreaBuffer buffer{};
     if (!device.readKeyTriggerFromDev() || !device.getKeyTriggerValue(buffer.data()))
         return false;
-    fromAreaBuffer(buffer, triggerValues, asIs);
+    reading.triggers = fromAreaBuffer(buffer, triggerValues, asIs);
     return true;
 }
 
 bool CConfigStore::readPressCounters() {
+    KeyboardReading reading;
+    if (!fetchPressCounters(reading))
+        return false;
+    takeOver(std::move(reading));
+    return true;
+}
+
+bool CConfigStore::fetchPressCounters(KeyboardReading& reading) {
     std::array<int, kLastKey> counts{};
     if (!device.getPressCounterFromDev(counts.data()))
         return false;
-    std::copy(counts.begin(), counts.end(), pressCounts.begin() + kFirstKey);
-    findHighestAndLowestKeys();
+    reading.pressCounts = counts;
     return true;
+}
+
+void CConfigStore::takeOver(KeyboardReading&& reading) {
+    if (reading.keys) {
+        keyKind = reading.keys->kind;
+        keyCode = reading.keys->code;
+        keyActions = std::move(reading.keys->actions);
+    }
+    if (reading.lights)
+        lightArea = *reading.lights;
+    if (reading.triggers)
+        triggerValues = *reading.triggers;
+    if (reading.pressCounts) {
+        std::copy(reading.pressCounts->begin(), reading.pressCounts->end(), pressCounts.begin() + kFirstKey);
+        findHighestAndLowestKeys();
+    }
 }
 
 void CConfigStore::findHighestAndLowestKeys() {

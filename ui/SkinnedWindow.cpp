@@ -44,7 +44,7 @@ QColor colourOf(Rgb colour) {
 
 } // namespace
 
-SkinnedWindow::SkinnedWindow(const SkinContext& context, const SkinScheme& scheme,
+SkinnedWindow::SkinnedWindow(const WindowContext& context, const SkinScheme& scheme,
                              std::span<const ControlSpec> rows, std::size_t tableSize, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(context), scheme_(scheme),
       scale_(SkinGeometry::effectiveScale(context.store.scaleFactor)), drag_(*this),
@@ -59,6 +59,10 @@ SkinnedWindow::SkinnedWindow(const SkinContext& context, const SkinScheme& schem
 }
 
 SkinnedWindow::~SkinnedWindow() = default;
+
+int SkinnedWindow::openWindow(WindowId window, int argument) {
+    return context_.opener.run(window, context_, this, argument);
+}
 
 void SkinnedWindow::fillTable(std::span<const ControlSpec> rows, std::size_t tableSize) {
     controls_.assign(std::max(tableSize, rows.size()), SkinControl{});

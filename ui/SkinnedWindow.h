@@ -1,9 +1,10 @@
 #pragma once
 
 #include "controls/SkinControl.h"
-#include "ui/SkinContext.h"
 #include "ui/SkinScheme.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowDrag.h"
+#include "ui/WindowOpener.h"
 #include "ui/WindowTimers.h"
 
 #include <QDialog>
@@ -34,7 +35,7 @@ public:
 
     // A window whose table has tableSize entries, the first filled from rows and the rest at their
     // defaults; rectangles and label fonts are scaled as the scheme says.
-    SkinnedWindow(const SkinContext& context, const SkinScheme& scheme, std::span<const ControlSpec> rows,
+    SkinnedWindow(const WindowContext& context, const SkinScheme& scheme, std::span<const ControlSpec> rows,
                   std::size_t tableSize, QWidget* parent = nullptr);
     ~SkinnedWindow() override;
 
@@ -96,7 +97,14 @@ protected:
     QRect windowRectOf(const SkinControl& control) const;
     QRect designRectOf(const SkinControl& control) const;
 
+    const WindowContext& context() const { return context_; }
     CConfigStore& store() const { return context_.store; }
+    PlatformServices& platform() const { return context_.platform; }
+    // Opens another window modally over this one, through the context's opener; its modal result,
+    // or WindowOpener::kNotOffered when the program has no such window.
+    int openWindow(WindowId window, int argument = 0);
+    // Runs a transfer in the progress window: OK, Transfer::kFailed or Cancel.
+    int runTransfer(int mode) { return openWindow(WindowId::Transfer, mode); }
     const SharedResources& resources() const { return context_.resources; }
     QImage pictureInSlot(int slot) const;
 
@@ -124,7 +132,7 @@ private:
     void paintCaptions(QPainter& painter, CaptionPass pass) const;
     bool drawsCaption(const SkinControl& control) const;
 
-    SkinContext context_;
+    WindowContext context_;
     SkinScheme scheme_;
     float scale_;
     QImage background_;

@@ -4,6 +4,7 @@
 #include "device/DeviceMessages.h"
 #include "device/VirtualKeyboardFile.h"
 #include "model/ConfigStore.h"
+#include "platform/ScriptedPlatformServices.h"
 #include "res/SharedResources.h"
 #include "support/TempDir.h"
 
@@ -67,7 +68,7 @@ protected:
                         .ok());
     }
     VirtualKeyboardState storedState() { return *keyboard.load().state; }
-    SkinContext context() { return {store, resources, QSize(1920, 1080)}; }
+    WindowContext context() { return {store, resources, QSize(1920, 1080), platform, opener}; }
     static void post(const WindowHandle& window, unsigned message, std::uintptr_t wParam) {
         postMessage(window, message, wParam);
         QCoreApplication::processEvents();
@@ -77,6 +78,8 @@ protected:
     VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
     CConfigStore store{folder.file("keyboard.txt")};
     SharedResources resources{4};
+    ScriptedPlatformServices platform;
+    WindowOpener opener;
     std::function<void()> deviceWait = [] {};
     std::function<void()> pauseHook = [] {};
     std::vector<std::chrono::milliseconds> waits;
@@ -149,12 +152,13 @@ INSTANTIATE_TEST_SUITE_P(EveryMode, ProgressFailureTest,
                                            FailureCase{Dialog::kReadLights, Failure::ReadLights},
                                            FailureCase{Dialog::kReadTriggers, Failure::ReadTriggers}));
 
-// Each read stands on its own: the keys read before the light read failed are kept.
-TEST_F(ProgressDialogTest, ReadAllWhoseLightReadFailsKeepsTheKeysItRead) {
+// Read-all takes over keys and lights together or not at all: the keys read before the light read
+// failed are not shown as if the read had worked.
+TEST_F(ProgressDialogTest, ReadAllWhoseLightReadFailsTakesOverNothing) {
     setFailure(Failure::ReadLights);
     const auto lights = store.lightArea;
     EXPECT_EQ(run(Dialog::kReadAll), Dialog::kTransferFailed);
-    EXPECT_EQ(store.keyKind[34][0], kKindNotSet);
+    EXPECT_EQ(store.keyKind[34][0], kKindSingle);
     EXPECT_EQ(store.lightArea, lights);
 }
 
@@ -281,10 +285,11 @@ TEST_F(HeldTransferTest, LeavingWhileTheWorkerRunsWaitsForItAndKeepsTheStoreWhol
         });
         EXPECT_EQ(dialog.exec(), 0);
     }
-    // The worker finished with the dialog: both reads are complete, and posts land nowhere.
+    // The worker finished with the dialog and posts land nowhere. The transfer never reported its
+    // end to the window, so the store keeps the old configuration, whole.
     post(window, WM_TRANSFER_PROGRESS, 10);
-    EXPECT_EQ(store.keyKind[34][0], kKindNotSet);
-    EXPECT_EQ(store.lightArea[40], (std::array<int, 3>{77, 77, 77}));
+    EXPECT_EQ(store.keyKind[34][0], kKindSingle);
+    EXPECT_EQ(store.lightArea[40], (std::array<int, 3>{0, 0, 0}));
 }
 
 } // namespace

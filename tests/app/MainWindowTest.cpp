@@ -3,6 +3,7 @@
 #include "app/CPelmDlg.h"
 
 #include "app/MainWindowControls.h"
+#include "app/ProgramWindows.h"
 #include "device/VirtualKeyboardFile.h"
 #include "model/ConfigStore.h"
 #include "platform/ScriptedPlatformServices.h"
@@ -15,14 +16,17 @@
 #include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 namespace {
 
+using namespace std::chrono_literals;
 using Answer = MessageAnswer;
 
 constexpr QSize kDesign{1040, 680};
@@ -64,10 +68,10 @@ protected:
     }
 
     // The main window after its initialisation, shown.
-    CPelmDlg& open(MainWindowDialogs dialogs = {}) {
-        window = std::make_unique<CPelmDlg>(SkinContext{store, resources, QSize(1920, 1080)}, platform,
-                                            std::move(dialogs));
-        window->setTransferWaiter([](std::chrono::milliseconds) {});
+    CPelmDlg& open() {
+        installProgramWindows(opener, [](std::chrono::milliseconds) {});
+        window =
+            std::make_unique<CPelmDlg>(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
         window->setHelpPath(QStringLiteral("/opt/qelec/QelEC.html"));
         window->show();
         QApplication::processEvents();
@@ -110,6 +114,7 @@ protected:
     CConfigStore store{folder.file("keyboard.txt")};
     SharedResources resources{flatPictures(), 4};
     ScriptedPlatformServices platform;
+    WindowOpener opener;
     std::unique_ptr<CPelmDlg> window;
 };
 
@@ -300,6 +305,74 @@ TEST_F(MainWindowTest, FailedTransfersSayFailedAndKeepTheChangesUnwritten) {
     EXPECT_EQ(platform.messageBoxes().size(), 3U);
 }
 
+// The worker fetches while the window goes on painting; every paint sees the old keys or the new
+// ones, and a read-all whose light read fails shows neither the keys nor the lights it read.
+TEST_F(MainWindowTest, PaintsDuringAReadAllSeeTheOldOrTheNewConfigurationOnly) {
+    open();
+    const auto oldKinds = store.keyKind;
+    auto newKinds = oldKinds;
+    for (auto& row : newKinds)
+        row.fill(kKindNotSet);
+    int observations = 0;
+    int mixed = 0;
+    QTimer painter;
+    QObject::connect(&painter, &QTimer::timeout, window.get(), [&] {
+        window->repaint();
+        ++observations;
+        if (store.keyKind != oldKinds && store.keyKind != newKinds)
+            ++mixed;
+    });
+    // Slow the keyboard down so that many paints fall inside the transfer.
+    store.device.setSleeper([](std::chrono::milliseconds) { std::this_thread::sleep_for(50us); });
+    painter.start(0);
+    click(CPelmDlg::kReadAll);
+    painter.stop();
+    EXPECT_EQ(lastMessage().text, "OK!!");
+    EXPECT_EQ(store.keyKind, newKinds);
+    EXPECT_GT(observations, 1);
+    EXPECT_EQ(mixed, 0);
+
+    click(CPelmDlg::kDefaults);
+    store.lightArea[7] = {1, 2, 3};
+    failOnKeyboard(Failure::ReadLights);
+    click(CPelmDlg::kReadAll);
+    EXPECT_EQ(lastMessage().text, "Failed!");
+    EXPECT_EQ(store.keyKind, oldKinds);
+    EXPECT_EQ(store.lightArea[7], (std::array<int, 3>{1, 2, 3}));
+}
+
+// A device change noticed while a transfer holds the keyboard is not lost: it is checked as soon as
+// the transfer ends.
+TEST_F(MainWindowTest, UnpluggingDuringATransferIsNoticedWhenItEnds) {
+    for (const int command : {CPelmDlg::kReadCounters, CPelmDlg::kWriteKeys, CPelmDlg::kReadAll}) {
+        SCOPED_TRACE(command);
+        ASSERT_TRUE(keyboard
+                        .update([](VirtualKeyboardState& state) {
+                            state.plugged = true;
+                            return true;
+                        })
+                        .ok());
+        open();
+        opener.install(WindowId::Transfer, [this](const WindowContext& context, QWidget* parent, int mode) {
+            QTimer::singleShot(0, window.get(), [this] {
+                ASSERT_TRUE(keyboard
+                                .update([](VirtualKeyboardState& state) {
+                                    state.plugged = false;
+                                    return true;
+                                })
+                                .ok());
+                window->checkDeviceAfterChange();
+            });
+            return CPelmDialogProgress::runner([](std::chrono::milliseconds) {})(context, parent, mode);
+        });
+        click(command);
+        EXPECT_FALSE(window->isVisible());
+        ASSERT_FALSE(platform.messageBoxes().empty());
+        EXPECT_EQ(lastMessage().text, "键盘已断开");
+        EXPECT_EQ(window->result(), SkinnedWindow::kResultCancel);
+    }
+}
+
 TEST_F(MainWindowTest, ProfilesSaveAndOpenThroughTheFileDialogs) {
     open();
     const std::string path = folder.file("mine.pro");
@@ -430,12 +503,11 @@ TEST_F(MainWindowTest, HelpOpensTheHelpDocument) {
 TEST_F(MainWindowTest, AcceptedKeyEditsMarkTheChangesUnwritten) {
     int answer = SkinnedWindow::kResultCancel;
     std::vector<std::pair<int, int>> edited;
-    MainWindowDialogs dialogs;
-    dialogs.keyAssignment = [&](const SkinContext& context, QWidget*) {
+    opener.install(WindowId::KeyAssignment, [&](const WindowContext& context, QWidget*, int) {
         edited.emplace_back(context.store.currentKey, context.store.currentTable);
         return answer;
-    };
-    open(std::move(dialogs));
+    });
+    open();
     click(CPelmDlg::kFnLayer);
     click(100 + 33);
     EXPECT_EQ(edited, (std::vector<std::pair<int, int>>{{34, 1}}));

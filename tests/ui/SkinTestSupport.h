@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/ConfigStore.h"
+#include "platform/ScriptedPlatformServices.h"
 #include "res/SharedResources.h"
 #include "support/TempDir.h"
-#include "ui/SkinContext.h"
+#include "ui/WindowContext.h"
+#include "ui/WindowOpener.h"
 
 #include <QImage>
 
@@ -53,12 +55,14 @@ struct Environment {
     TempDir folder;
     CConfigStore store{folder.file("absent-keyboard.txt")};
     SharedResources resources{PictureLibrary(drawers()), 4};
+    ScriptedPlatformServices platform;
+    WindowOpener opener;
 
     explicit Environment(float scale = 1.5F) {
         store.scaleFactor = scale;
         store.language = "zh-CN";
     }
-    SkinContext context() { return {store, resources, QSize(1920, 1080)}; }
+    WindowContext context() { return {store, resources, QSize(1920, 1080), platform, opener}; }
 };
 
 } // namespace SkinTest

@@ -32,7 +32,7 @@ SkinScheme mainLikeScheme() {
 
 class TestWindow : public SkinnedWindow {
 public:
-    TestWindow(const SkinContext& context, const SkinScheme& scheme)
+    TestWindow(const WindowContext& context, const SkinScheme& scheme)
         : SkinnedWindow(context, scheme, kRows, 8) {
         setObjectName("testWindow");
     }
