@@ -127,8 +127,20 @@ const std::vector<ChangeCase>& changeCases() {
              store.predefinedMacros.setChild(0, changed);
          },
          true,
-         {"  macro \"jump\" changed: 3 items, plays once, recorded delays -> 3 items, plays once, recorded "
-          "delays; first difference at item 3: \"A UP\" -> \"B UP\""}},
+         {"  macro \"jump\" changed (3 items, plays once, recorded delays); first difference at item 3: \"A "
+          "UP\" -> "
+          "\"B UP\""}},
+        {"a library entry's play settings",
+         withJumpMacro,
+         [](CConfigStore& store) {
+             ActionList changed = jumpMacro();
+             changed.Cycles = 3;
+             store.predefinedMacros.setChild(0, changed);
+         },
+         true,
+         {"  macro \"jump\" changed: 3 items, plays once, recorded delays -> 3 items, plays 3 times, "
+          "recorded "
+          "delays"}},
         {"library entries added and removed",
          [](CConfigStore& store) {
              addEntry(store.predefinedEmulations, "spam", listOf({"A", "A"}));

@@ -85,7 +85,9 @@ std::string libraryLine(const LibraryDifference& difference) {
     case Change::Changed:
         break;
     }
-    std::string line = entryName(difference) + " changed: " + difference.before + " -> " + difference.after;
+    std::string line = entryName(difference) + " changed";
+    line += difference.before == difference.after ? " (" + difference.before + ")"
+                                                  : ": " + difference.before + " -> " + difference.after;
     if (!difference.firstItemDifference.empty())
         line += "; first difference at " + difference.firstItemDifference;
     return line;

@@ -55,6 +55,13 @@ CountRange countRange(const CConfigStore& store) {
     return range;
 }
 
+int keysNeverPressed(const CConfigStore& store) {
+    int keys = 0;
+    for (int key = kFirstKey; key <= kLastKey; ++key)
+        keys += shownCount(store, key) == 0 ? 1 : 0;
+    return keys;
+}
+
 long long totalCount(const CConfigStore& store) {
     long long total = 0;
     for (int key = kFirstKey; key <= kLastKey; ++key)
@@ -92,6 +99,15 @@ SvgAttribute fill(Rgb colour) {
     return {"fill", hexColour(colour)};
 }
 
+// The presses in all, and the keys never pressed, which the lowest key (the fewest presses above 0)
+// leaves out.
+std::string summary(const CConfigStore& store) {
+    std::string text = presses(totalCount(store)) + " on " + std::to_string(kLastKey) + " keys";
+    if (const int never = keysNeverPressed(store); never > 0)
+        text += " (" + std::to_string(never) + " never pressed)";
+    return text + ", each key coloured from the fewest presses to the most";
+}
+
 void drawTitle(SvgWriter& svg, const CConfigStore& store) {
     svg.text("text",
              {{"x", svgNumber(kMargin)},
@@ -101,8 +117,7 @@ void drawTitle(SvgWriter& svg, const CConfigStore& store) {
               fill(kTitleText)},
              std::string(KeyboardVariant::name(store.deviceVariant)) + " press counts");
     svg.text("text", {{"x", svgNumber(kMargin)}, {"y", "62"}, {"font-size", "12"}, fill(kQuietText)},
-             presses(totalCount(store)) + " on " + std::to_string(kLastKey) +
-                 " keys, each key coloured from the fewest presses to the most");
+             summary(store));
 }
 
 void drawCase(SvgWriter& svg, const Layout& layout) {
@@ -126,7 +141,7 @@ std::optional<Rgb> outlineOf(const CConfigStore& store, int key) {
 
 // A font size that fits the count's digits into a key of width.
 double countFontSize(const std::string& count, double width) {
-    return std::min(14.0, (width - 8) / (0.62 * static_cast<double>(count.size())));
+    return std::min(14.0, (width - 8) / (0.68 * static_cast<double>(count.size())));
 }
 
 void drawKey(SvgWriter& svg, const CConfigStore& store, const Layout& layout, const CountRange& range,
@@ -229,27 +244,11 @@ void drawExtreme(SvgWriter& svg, double x, double y, Rgb outline, const std::str
              text);
 }
 
-int keysNeverPressed(const CConfigStore& store) {
-    int keys = 0;
-    for (int key = kFirstKey; key <= kLastKey; ++key)
-        keys += shownCount(store, key) == 0 ? 1 : 0;
-    return keys;
-}
-
-// The lowest key is the one with the fewest presses above 0; keys never pressed are counted apart.
-std::string lowestText(const CConfigStore& store) {
-    std::string text = extremeText(store, "Lowest", store.lowestKey);
-    const int never = keysNeverPressed(store);
-    if (never > 0 && store.lowestKey >= kFirstKey)
-        text += never == 1 ? "; 1 key never pressed" : "; " + std::to_string(never) + " keys never pressed";
-    return text;
-}
-
 void drawExtremes(SvgWriter& svg, const CConfigStore& store, const Layout& layout) {
     const double x = kMargin + kScaleBarWidth + 48;
     drawExtreme(svg, x, layout.legendTop + 16, kHighestOutline,
                 extremeText(store, "Highest", store.highestKey));
-    drawExtreme(svg, x, layout.legendTop + 40, kLowestOutline, lowestText(store));
+    drawExtreme(svg, x, layout.legendTop + 40, kLowestOutline, extremeText(store, "Lowest", store.lowestKey));
 }
 
 } // namespace
