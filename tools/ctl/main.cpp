@@ -5,6 +5,7 @@
 #include "model/KeyboardVariant.h"
 #include "model/StartupChecks.h"
 #include "model/profile/ProfileFile.h"
+#include "tools/ctl/ReportCommands.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,13 +30,22 @@ commands:
                                variant N, or for the variant its root element names), and what
                                it skipped or refused
   counters                     print the keyboard's press counters, highest and lowest key
+  counters --heatmap FILE.svg  draw the press counters on the keyboard into FILE.svg, an image any
+                               browser opens: keys coloured from the fewest presses to the most
+  diff A.pro B.pro             say what differs between two profiles: key assignments (program,
+                               layer, key, both assignments), library entries added, removed,
+                               renamed or changed, and lights; profiles of different variants are
+                               compared on what they share
+  diff A.pro --keyboard        the same between a profile and what the attached keyboard holds
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
 options:
   --state PATH   the virtual keyboard's state file (default: $QELEC_VKBD_STATE, or the user's
                  data folder)
   -h, --help     show this text
-exit codes: 0 done, 1 the command failed, 2 the command line is wrong
+exit codes: 0 done, 1 the command failed, 2 the command line is wrong; diff gives 0 when the two
+            are the same, 1 when they differ, 2 when a profile does not load or the keyboard
+            cannot be read
 )";
 
 constexpr int kFailed = 1;
@@ -271,6 +281,8 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    if (const auto exitCode = runReportCommand(argc, argv))
+        return *exitCode;
     CommandLine line;
     if (const auto error = parseCommandLine(argc, argv, line))
         return usageError(*error);

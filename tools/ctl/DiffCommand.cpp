@@ -1,0 +1,44 @@
+#include "tools/ctl/DiffCommand.h"
+
+#include "model/ConfigStore.h"
+#include "tools/ctl/ConfigurationSources.h"
+#include "tools/ctl/DiffReport.h"
+#include "tools/ctl/KeyboardForm.h"
+#include "tools/ctl/ProfileDiff.h"
+
+#include <cstdio>
+
+namespace {
+
+int trouble(const std::string& why) {
+    std::fprintf(stderr, "qelec-ctl: %s\n", why.c_str());
+    return kDiffTrouble;
+}
+
+LoadedConfiguration loadAfter(const DiffRequest& request) {
+    if (!request.againstKeyboard)
+        return loadProfileOfItsVariant(request.profiles[1], request.statePath);
+    LoadedConfiguration keyboard = readKeyboard(request.statePath);
+    if (keyboard.store == nullptr)
+        keyboard.failure += "; nothing was compared";
+    return keyboard;
+}
+
+} // namespace
+
+int runDiff(const DiffRequest& request) {
+    LoadedConfiguration before = loadProfileOfItsVariant(request.profiles[0], request.statePath);
+    if (before.store == nullptr)
+        return trouble(before.failure);
+    const LoadedConfiguration after = loadAfter(request);
+    if (after.store == nullptr)
+        return trouble(after.failure);
+    if (request.againstKeyboard)
+        rewriteAsKeyboardHoldsIt(*before.store);
+    const ProfileDifferences differences =
+        compareProfiles(*before.store, *after.store, !request.againstKeyboard);
+    const ComparedSides sides{request.profiles[0],
+                              request.againstKeyboard ? std::string("the keyboard") : request.profiles[1]};
+    std::fputs(diffReport(differences, sides).c_str(), stdout);
+    return differences.same() ? kDiffSame : kDiffDiffers;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// "qelec-ctl counters --heatmap FILE.svg": reads the attached keyboard's press counters and draws them
+// into FILE.svg; says where it wrote and the highest and lowest keys. Returns 0, or 1 with the reason
+// on standard error.
+int runHeatmap(const std::optional<std::string>& statePath, const std::string& svgPath);
