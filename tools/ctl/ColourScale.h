@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/SkinControl.h"
+#include "controls/SkinControl.h"
 
 #include <span>
 

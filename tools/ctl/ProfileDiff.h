@@ -1,7 +1,7 @@
 #pragma once
 
+#include "controls/SkinControl.h"
 #include "tools/ctl/LibraryDiff.h"
-#include "ui/SkinControl.h"
 
 #include <string>
 #include <vector>
