@@ -78,8 +78,8 @@ desktop=$share/applications/$app_id.desktop
 metainfo=$share/metainfo/$app_id.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $app_id.metainfo.xml"
-entry() { sed -n "s/^$1=//p" "$desktop"; }
-for key in Name GenericName Comment 'Comment\[zh_CN\]' Categories Icon Keywords Exec; do
+entry() { awk -v key="$1" 'index($0, key "=") == 1 { print substr($0, length(key) + 2) }' "$desktop"; }
+for key in Name GenericName Comment 'Comment[zh_CN]' Categories Icon Keywords Exec; do
     [ -n "$(entry "$key")" ] || fail "the desktop entry has no $key"
 done
 [ "$(entry Icon)" = "$app_id" ] || fail "the desktop entry's icon is '$(entry Icon)', not $app_id"
@@ -88,6 +88,13 @@ grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
 grep -q '<screenshot type="default">' "$metainfo" || fail "the metainfo has no screenshot"
+# Each screenshot is published from dist/screenshots/, at the size the metainfo declares.
+while read -r width height name; do
+    shot=dist/screenshots/$name
+    [ -f "$shot" ] || fail "the metainfo shows $name, which is not in dist/screenshots/"
+    [ "$(identify -format '%w %h' "$shot")" = "$width $height" ] ||
+        fail "$name is $(identify -format '%wx%h' "$shot") pixels, the metainfo says ${width}x$height"
+done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/\([^/<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
 grep -q '<release version="' "$metainfo" || fail "the metainfo has no release"
 ok "desktop-file-validate and appstreamcli validate --no-net pass, ids agree"
 
@@ -150,7 +157,8 @@ offers() {
     shift 3
     local offered
     offered=$(complete_words "$tool" "$function" "$@")
-    grep -qx -- "$expected" <<<"$offered" || fail "bash completion of '$tool $*' offers $offered, not $expected"
+    grep -qx -- "$expected" <<<"$offered" ||
+        fail "bash completion of '$tool $*' offers ${offered//$'\n'/ }, not $expected"
 }
 for command in "${ctl_commands[@]}"; do offers "$command" qelec-ctl _qelec_ctl ""; done
 for command in "${vkbd_commands[@]}"; do offers "$command" qelec-vkbd _qelec_vkbd ""; done
