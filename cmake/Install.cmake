@@ -3,6 +3,7 @@
 # bash completions. The data files live in dist/; the icons' PNG sizes and the tools' manual pages
 # are made at build time. Any prefix works and DESTDIR is honoured. cmake/Package.cmake makes the
 # Debian package from the same rules.
+
 # Sanitizer and fuzzing builds are for testing only and install nothing.
 if(QELEC_SANITIZE OR QELEC_FUZZ)
     return()
