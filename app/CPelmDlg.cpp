@@ -12,7 +12,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -61,8 +63,24 @@ QString withNativeLineEnds(const std::string& text) {
     return converted;
 }
 
+// Where an install puts the help document, relative to the program's folder (the build sets it
+// from its install folders).
+#ifdef QELEC_INSTALLED_HELP_DIR
+constexpr const char* kInstalledHelpDir = QELEC_INSTALLED_HELP_DIR;
+#else
+constexpr const char* kInstalledHelpDir = "../share/qelec";
+#endif
+
+// The help document beside the program (the build tree), else where the install put it, found from
+// the program's own folder so that any install prefix works; beside the program when neither exists.
 QString defaultHelpPath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/QelEC.html");
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString beside = programFolder.filePath(QStringLiteral("QelEC.html"));
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir::cleanPath(
+        programFolder.filePath(QString::fromUtf8(kInstalledHelpDir) + QStringLiteral("/QelEC.html")));
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 } // namespace

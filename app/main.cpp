@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
 #include <QPalette>
 #include <QStyle>
@@ -39,7 +40,8 @@ long residentKilobytes() {
 }
 
 // --first-paint-probe: reports when the main window has painted completely, how much memory the
-// program holds then and how long one full repaint takes at the window's scale, and ends the program.
+// program holds then, how long one full repaint takes at the window's scale and which help document
+// it would open, and ends the program.
 void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart) {
     QObject::connect(&window, &CPelmDlg::painted, &window, [&window, &sinceStart] {
         if (window.property("probed").toBool())
@@ -65,6 +67,10 @@ void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart) {
                          static_cast<long long>(firstPaint), peakKilobytes,
                          static_cast<double>(nanoseconds[kRepaints / 2]) / 1e6, kRepaints,
                          static_cast<double>(window.scale()));
+            // The help document the help button would open, and whether it is there.
+            const QString help = window.helpPath();
+            std::fprintf(stderr, "help-document: %s (%s)\n", qPrintable(help),
+                         QFileInfo::exists(help) ? "found" : "missing");
             window.done(0);
         });
     });
@@ -115,6 +121,8 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QelEC"));
+    // Ties the windows to the installed desktop entry, for the desktop's icon and window grouping.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qelec.Qelec"));
     useDarkTheme();
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatformServices platform;

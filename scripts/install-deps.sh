@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
     fonts-wqy-microhei xvfb xauth xdotool imagemagick x11-utils
+    desktop-file-utils appstream librsvg2-bin help2man man-db bash-completion dpkg-dev file lintian
 )
 
 missing=()

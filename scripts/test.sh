@@ -37,6 +37,14 @@ else
     exit 1
 fi
 
+echo "== installed into a temporary folder: desktop files, icons, manuals, the program, the Debian package"
+if scripts/install-check.sh build --package; then
+    passed=$((passed + 1))
+else
+    echo "the install check failed"
+    exit 1
+fi
+
 echo "== core under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQELEC_CORE_ONLY=ON -DQELEC_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
