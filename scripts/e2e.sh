@@ -10,148 +10,20 @@ out=${2:-out/e2e}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-work=$(mktemp -d)
-export QELEC_VKBD_STATE=$work/keyboard.txt
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-vkbd=$build/tools/vkbd/qelec-vkbd
-ctl=$build/tools/ctl/qelec-ctl
-qelec=$build/app/qelec
+# shellcheck source=e2e/lib.sh
+source scripts/e2e/lib.sh
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-program=
-cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-step() { echo "e2e: $*"; }
-fail() {
-    echo "e2e: FAILED: $*" >&2
-    import -window root "$out/failure.png" 2>/dev/null || true
-    exit 1
-}
-
-# A keyboard whose E key sends a mouse function, R has nothing on the top layer and T is a media key,
-# set through the program's own core; W has been pressed 42 times.
-prepare_keyboard() {
-    "$vkbd" create --variant "$1" --version "$2" --force >/dev/null
-    "$ctl" defaults "$work/factory.pro" >/dev/null
-    sed -e 's/<KEY ID="35" Level="0" Mode="[0-9]*" HWCode="[0-9]*"/<KEY ID="35" Level="0" Mode="6" HWCode="157"/' \
-        -e 's/<KEY ID="36" Level="0" Mode="[0-9]*" HWCode="[0-9]*"/<KEY ID="36" Level="0" Mode="0" HWCode="0"/' \
-        -e 's/<KEY ID="37" Level="0" Mode="[0-9]*" HWCode="[0-9]*"/<KEY ID="37" Level="0" Mode="5" HWCode="110"/' \
-        "$work/factory.pro" >"$work/set.pro"
-    "$ctl" write "$work/set.pro" >/dev/null
-    "$vkbd" press 34 --times 42 >/dev/null
-}
-
-main_window=
-origin_x=0
-origin_y=0
-scale=1.5
-
-start_program() {
-    "$qelec" >"$work/qelec.log" 2>&1 &
-    program=$!
-    main_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^QelEC$' | head -1) || fail "no main window"
-    eval "$(xdotool getwindowgeometry --shell "$main_window")"
-    origin_x=$X
-    origin_y=$Y
-    step "main window $WIDTH x $HEIGHT at $X,$Y"
-}
-
-stop_program() {
-    kill "$program" 2>/dev/null || true
-    wait "$program" 2>/dev/null || true
-    program=
-}
-
-# Moves to design point x,y of the main window.
-point() {
-    xdotool mousemove "$(awk "BEGIN{print int($origin_x + $1 * $scale)}")" "$(awk "BEGIN{print int($origin_y + $2 * $scale)}")"
-    sleep 0.3
-}
-click() {
-    point "$1" "$2"
-    xdotool click 1
-    sleep 0.5
-}
-shot() {
-    sleep 0.4
-    import -window root "$out/$1.png"
-    step "screenshot $1.png"
-}
-# The visible window titled $1 other than the main window, waiting up to 30 s for it.
-other_window() {
-    local id
-    for _ in $(seq 300); do
-        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-            [ "$id" != "$main_window" ] && echo "$id" && return 0
-        done
-        sleep 0.1
-    done
-    return 1
-}
-# Takes screenshot $2 of the message box titled $1, then answers it with its default button.
-answer() {
-    local box
-    box=$(other_window "$1") || fail "no '$1' message"
-    shot "$2"
-    xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
-    xdotool key --clearmodifiers Return
-    for _ in $(seq 50); do
-        xdotool getwindowname "$box" >/dev/null 2>&1 && xdotool search --onlyvisible --name "^$1\$" 2>/dev/null |
-            grep -qx "$box" || return 0
-        sleep 0.1
-    done
-    fail "the '$1' message did not close"
-}
-alive() { kill -0 "$program" 2>/dev/null || fail "the program ended: $(cat "$work/qelec.log")"; }
-
-step "QelEC(RGB) keyboard set by qelec-ctl"
-prepare_keyboard 4 'QelEC(RGB);V2.10'
-start_program
-point 600 40
-shot 01-rgb-zh-start
-click 571 110 # read all
-answer Qel 02-rgb-zh-read-all-done
-point 408 300 # hover E: a mouse function now
-shot 03-rgb-zh-hover-e-after-read
-click 623 110 # read counters
-answer QelEC 04-rgb-zh-counters-done
-point 366 300 # hover W: 42 presses
-shot 05-rgb-zh-hover-w-counters
-click 964 110 # language
-point 451 300 # hover R: nothing on the top layer
-shot 06-rgb-en-hover-r
-click 84 263 # Fn layer
-point 493 300 # hover T: a media key on the top layer only
-shot 07-rgb-en-fn-layer-hover-t
-alive
-stop_program
-
-step "QelEC(S) keyboard"
-prepare_keyboard 3 'QelEC(S);V1.20'
-start_program
-point 408 300
-shot 08-s-zh-hover-e
-click 863 110 # language, one slot further left in this layout
-point 366 300
-shot 09-s-en-hover-w
-alive
-stop_program
-
-step "unplugging while the program runs"
-start_program
-"$vkbd" unplug >/dev/null
-answer QelEC 10-unplugged-message
-for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program" 2>/dev/null && fail "the program kept running without its keyboard"
-program=
+# Every scenario, in the order of their names; each starts and stops the program itself. Pass scenario
+# names (such as 10-main-window) as further arguments to run only those.
+if (($# >= 2)); then shift 2; else set --; fi
+scenarios=("$@")
+for scenario in scripts/e2e/[0-9]*.sh; do
+    name=$(basename "$scenario" .sh)
+    if ((${#scenarios[@]})) && [[ ! " ${scenarios[*]} " == *" $name "* ]]; then
+        continue
+    fi
+    step "scenario $name"
+    # shellcheck source=/dev/null
+    source "$scenario"
+done
 step "done: screenshots in $out"
