@@ -1,6 +1,7 @@
 // qelec: the keyboard configuration program.
 #include "app/CPelmApp.h"
 #include "model/ConfigStore.h"
+#include "platform/KeyboardHookFilter.h"
 #include "platform/QtPlatformServices.h"
 
 #include <QApplication>
@@ -126,6 +127,8 @@ int main(int argc, char** argv) {
     useDarkTheme();
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatformServices platform;
+    // The keyboard hook: every key event of the program's windows, for the windows that capture keys.
+    const KeyboardHookFilter keyboardHook(&application);
     CConfigStore store;
     CPelmApp program(store, platform);
     if (probe)

@@ -503,11 +503,12 @@ TEST_F(MainWindowTest, HelpOpensTheHelpDocument) {
 TEST_F(MainWindowTest, AcceptedKeyEditsMarkTheChangesUnwritten) {
     int answer = SkinnedWindow::kResultCancel;
     std::vector<std::pair<int, int>> edited;
+    // The program's own windows are installed as the window opens; this runner answers in their place.
+    open();
     opener.install(WindowId::KeyAssignment, [&](const WindowContext& context, QWidget*, int) {
         edited.emplace_back(context.store.currentKey, context.store.currentTable);
         return answer;
     });
-    open();
     click(CPelmDlg::kFnLayer);
     click(100 + 33);
     EXPECT_EQ(edited, (std::vector<std::pair<int, int>>{{34, 1}}));

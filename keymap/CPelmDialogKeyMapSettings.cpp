@@ -1,0 +1,259 @@
+#include "keymap/CPelmDialogKeyMapSettings.h"
+
+#include "device/CPelmHWI.h"
+#include "device/DeviceMessages.h"
+#include "keymap/KeyAssignmentControls.h"
+#include "model/ConfigStore.h"
+#include "platform/PlatformServices.h"
+#include "platform/QtWindowHandle.h"
+#include "ui/SkinGeometry.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int kTitleLabel = 40;
+
+SkinScheme keyAssignmentScheme() {
+    const KeyAssignmentPage& first = keyAssignmentPages().front();
+    SkinScheme scheme;
+    scheme.pictures = {first.normalPicture, first.hoverPicture, first.selectedPicture};
+    scheme.colourKey = rgb(0, 0, 255);
+    scheme.precedence = LookPrecedence::SelectedOverHover;
+    scheme.hoverLook = HoverLook::AllEntries;
+    scheme.captionPass = CaptionPass::AfterStretch;
+    scheme.buttonCaptions = ButtonCaptions::WhenShowsText;
+    scheme.labelFonts = FontScaling::Scaled;
+    scheme.deferredClickMs = CPelmDialogKeyMapSettings::kClickWaitMs;
+    return scheme;
+}
+
+bool closesDialog(int id) {
+    return id == CPelmDialogKeyMapSettings::kOk || id == CPelmDialogKeyMapSettings::kCancel;
+}
+
+} // namespace
+
+CPelmDialogKeyMapSettings::CPelmDialogKeyMapSettings(const WindowContext& context, QWidget* parent)
+    : SkinnedWindow(context, keyAssignmentScheme(), keyAssignmentControls(), kKeyAssignmentControlCount,
+                    parent),
+      single_(*this), libraries_(*this), functions_(*this),
+      clock_([] { return std::chrono::steady_clock::now(); }) {
+    setObjectName("keyAssignmentDialog");
+    setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
+    scaleRowFonts();
+    libraries_.createChildren();
+}
+
+CPelmDialogKeyMapSettings::~CPelmDialogKeyMapSettings() {
+    stopListening();
+    closeWindowHandle(handle_);
+}
+
+WindowOpener::Runner CPelmDialogKeyMapSettings::runner() {
+    return [](const WindowContext& context, QWidget* parent, int /*argument*/) {
+        CPelmDialogKeyMapSettings dialog(context, parent);
+        return dialog.exec();
+    };
+}
+
+// List rows draw their text like labels, in fonts scaled with the window.
+void CPelmDialogKeyMapSettings::scaleRowFonts() {
+    for (SkinControl& control : table()) {
+        if (control.showsText && !control.isLabel)
+            control.fontIndex = SkinGeometry::scaledFont(control.fontIndex, scale(), FontScaling::Scaled);
+    }
+}
+
+// ---- opening and pages ----
+
+void CPelmDialogKeyMapSettings::onInit() {
+    if (!storeNamesAKey(store())) {
+        endDialog(kResultCancel);
+        return;
+    }
+    choice_ = openingChoice(store());
+    showPage(choice_.currentPage);
+}
+
+void CPelmDialogKeyMapSettings::showPage(int page) {
+    choice_.currentPage = page;
+    const KeyAssignmentPage& pictures = keyAssignmentPages()[static_cast<std::size_t>(page - 1)];
+    setPictures({pictures.normalPicture, pictures.hoverPicture, pictures.selectedPicture});
+    functions_.pageShown();
+    libraries_.pageShown(page);
+    update();
+}
+
+bool CPelmDialogKeyMapSettings::takesPart(const SkinControl& control) const {
+    return keyAssignmentDrawnOnPage(control.id, choice_.currentPage);
+}
+
+// ---- clicks ----
+
+void CPelmDialogKeyMapSettings::onClick(int id) {
+    if (!endRunningWork(id))
+        return;
+    runCommand(id);
+}
+
+// A click first ends whatever runs: an open edit, a capture or a recording. Only OK and Cancel (and
+// the picker buttons that take over the keyboard themselves) go on to their command.
+bool CPelmDialogKeyMapSettings::endRunningWork(int id) {
+    if (!libraries_.finishEditing(id))
+        return false;
+    if (single_.isCapturing() && id != KeyAssignmentSinglePage::kVirtualKeyboard) {
+        single_.stopCapture();
+        if (!closesDialog(id))
+            return false;
+    }
+    return libraries_.stopRecording(id);
+}
+
+void CPelmDialogKeyMapSettings::runCommand(int id) {
+    if (id >= kFirstTab && id <= kLastTab) {
+        showPage(id - kFirstTab + 1);
+        return;
+    }
+    switch (id) {
+    case kOk:
+        storeAndClose();
+        return;
+    case kCancel:
+    case kClose:
+        endDialog(kResultCancel);
+        return;
+    case kDefault:
+        chooseDefault();
+        return;
+    case kClear:
+        clear();
+        return;
+    default:
+        break;
+    }
+    const int page = choice_.currentPage;
+    if (page == kPageSingleCombo && single_.runCommand(id))
+        return;
+    if (isFunctionPage(page) && functions_.runCommand(page, id))
+        return;
+    libraries_.runCommand(page, id);
+}
+
+void CPelmDialogKeyMapSettings::storeAndClose() {
+    storeChoice(store(), choice_);
+    update();
+    endDialog(kResultOk);
+}
+
+void CPelmDialogKeyMapSettings::chooseDefault() {
+    if (chooseFactoryDefault(choice_, store()))
+        showPage(choice_.currentPage);
+    else
+        update();
+}
+
+void CPelmDialogKeyMapSettings::clear() {
+    clearChoice(choice_);
+    showPage(kPageSingleCombo);
+}
+
+void CPelmDialogKeyMapSettings::done(int result) {
+    single_.stopCapture();
+    stopListening();
+    functions_.hideTooltip();
+    SkinnedWindow::done(result);
+}
+
+// ---- looks ----
+
+void CPelmDialogKeyMapSettings::prepareLooks() {
+    const int page = choice_.currentPage;
+    if (page == kPageSingleCombo)
+        single_.prepareLooks();
+    if (isFunctionPage(page))
+        functions_.prepareLooks(page);
+    else
+        libraries_.prepareLooks(page);
+}
+
+SkinControl& CPelmDialogKeyMapSettings::entry(int id) {
+    return table()[findById(id)];
+}
+
+QRect CPelmDialogKeyMapSettings::entryRect(int id) const {
+    return windowRectOf(controls()[findById(id)]);
+}
+
+void CPelmDialogKeyMapSettings::repaintEntry(int id) {
+    update(entryRect(id));
+}
+
+// ---- the mouse and the tooltip ----
+
+void CPelmDialogKeyMapSettings::mouseMoveEvent(QMouseEvent* event) {
+    SkinnedWindow::mouseMoveEvent(event);
+    if (isDraggingWindow())
+        functions_.hideTooltip();
+    else
+        functions_.mouseMoved(choice_.currentPage, event->position().toPoint());
+}
+
+void CPelmDialogKeyMapSettings::mousePressEvent(QMouseEvent* event) {
+    functions_.hideTooltip();
+    SkinnedWindow::mousePressEvent(event);
+}
+
+void CPelmDialogKeyMapSettings::leaveEvent(QEvent* event) {
+    functions_.hideTooltip();
+    SkinnedWindow::leaveEvent(event);
+}
+
+// ---- other windows ----
+
+int CPelmDialogKeyMapSettings::pickOnVirtualKeyboard(int mode) {
+    return openWindow(WindowId::VirtualKeys, mode);
+}
+
+void CPelmDialogKeyMapSettings::showText(const std::string& text) {
+    platform().showMessage(this, QString::fromStdString(text), {}, MessageButtons::Ok, MessageIcon::None);
+}
+
+// ---- the keyboard hook ----
+
+void CPelmDialogKeyMapSettings::listenToKeyboard() {
+    hook_.restart();
+    if (!handle_)
+        handle_ = makeWindowHandle(this);
+    InstallHook(handle_);
+    listening_ = true;
+}
+
+void CPelmDialogKeyMapSettings::stopListening() {
+    if (listening_)
+        UninstallHook();
+    listening_ = false;
+    hook_.lastHookTime.reset();
+}
+
+void CPelmDialogKeyMapSettings::customEvent(QEvent* event) {
+    if (event->type() != WindowMessageEvent::eventType()) {
+        SkinnedWindow::customEvent(event);
+        return;
+    }
+    const auto* message = static_cast<WindowMessageEvent*>(event);
+    if (message->message() == DeviceMessages::WM_HOOK_KEY)
+        onHookMessage(message->wParam(), message->lParam());
+}
+
+// Key events that were on their way when the hook was removed are dropped.
+void CPelmDialogKeyMapSettings::onHookMessage(std::uintptr_t wParam, std::intptr_t lParam) {
+    if (!listening_)
+        return;
+    const HookKeyEvent event = decodeHookKey(wParam, lParam);
+    if (single_.isCapturing())
+        single_.onHookKey(event);
+    else
+        libraries_.onHookKey(event);
+    hook_.remember(event, clock_());
+}

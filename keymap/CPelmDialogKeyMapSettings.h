@@ -1,0 +1,101 @@
+#pragma once
+
+#include "device/WindowHandle.h"
+#include "keymap/HookKeyEvent.h"
+#include "keymap/KeyAssignmentChoice.h"
+#include "keymap/KeyAssignmentFunctionPages.h"
+#include "keymap/KeyAssignmentHost.h"
+#include "keymap/KeyAssignmentLibraryPages.h"
+#include "keymap/KeyAssignmentSinglePage.h"
+#include "ui/SkinnedWindow.h"
+
+#include <chrono>
+#include <functional>
+
+// The key assignment dialog: what the store's currentKey does on currentTable. Seven tabs show the
+// pages of the families of assignments (a single key or a combination, a macro, an emulation, a
+// multimedia, mouse, keyboard or power function); OK stores what the page shown has chosen, Cancel
+// and every other way out store nothing. A click runs its command once the double-click interval has
+// passed without a double-click; a click while a key is being captured only ends the capture, unless
+// it is OK or Cancel.
+class CPelmDialogKeyMapSettings : public SkinnedWindow, private KeyAssignmentHost {
+    Q_OBJECT
+
+public:
+    // Command ids of the frame, on every page.
+    enum Command : int {
+        kClear = 86,
+        kDefault = 87,
+        kOk = 88,
+        kCancel = 89,
+        kFirstTab = 90,
+        kLastTab = 96,
+        kClose = 97,
+    };
+    // How long a click waits for a double-click that cancels it.
+    static constexpr int kClickWaitMs = 200;
+
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+    explicit CPelmDialogKeyMapSettings(const WindowContext& context, QWidget* parent = nullptr);
+    ~CPelmDialogKeyMapSettings() override;
+    // The opener's runner: the dialog over parent, run modally.
+    static WindowOpener::Runner runner();
+
+    const KeyAssignmentChoice& currentChoice() const { return choice_; }
+    int currentPage() const { return choice_.currentPage; }
+    bool isCapturing() const { return single_.isCapturing(); }
+    // Whether the keyboard hook sends this dialog its key events.
+    bool isListening() const { return listening_; }
+    IconTooltip& tooltip() { return functions_.tooltip(); }
+    const KeyAssignmentLibraryPages& libraries() const { return libraries_; }
+    // Replaces the clock the key events are timed with; for tests.
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    void done(int result) override;
+
+protected:
+    void onInit() override;
+    void onClick(int id) override;
+    void prepareLooks() override;
+    bool takesPart(const SkinControl& control) const override;
+    void customEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    // What the pages ask of the dialog.
+    CConfigStore& keyStore() override { return store(); }
+    KeyAssignmentChoice& choice() override { return choice_; }
+    SkinControl& entry(int id) override;
+    QRect entryRect(int id) const override;
+    QWidget& hostWindow() override { return *this; }
+    const SharedResources& sharedResources() const override { return resources(); }
+    float windowScale() const override { return scale(); }
+    void repaintEntry(int id) override;
+    void repaintWindow() override { update(); }
+    int pickOnVirtualKeyboard(int mode) override;
+    void showText(const std::string& text) override;
+    void listenToKeyboard() override;
+    void stopListening() override;
+    HookBookkeeping& hookBookkeeping() override { return hook_; }
+
+    void scaleRowFonts();
+    void showPage(int page);
+    bool endRunningWork(int id);
+    void runCommand(int id);
+    void storeAndClose();
+    void chooseDefault();
+    void clear();
+    void onHookMessage(std::uintptr_t wParam, std::intptr_t lParam);
+
+    KeyAssignmentChoice choice_;
+    HookBookkeeping hook_;
+    KeyAssignmentSinglePage single_;
+    KeyAssignmentLibraryPages libraries_;
+    KeyAssignmentFunctionPages functions_;
+    WindowHandle handle_;
+    bool listening_ = false;
+    Clock clock_;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <span>
+
+// The child windows of the key assignment dialog, by id: four edit boxes and two skin scroll bars,
+// and where each page shows them. Positions are in design units. Qt-free.
+enum KeyAssignmentChild : int {
+    kCountEdit = 1001,
+    kDelayEdit = 1002,
+    kNameEdit = 1003,
+    kComboEdit = 1005,
+    kListScrollBar = 1006,
+    kActionScrollBar = 1007,
+};
+
+// The font size of the name box, which moves over the row being renamed.
+inline constexpr int kNameEditFontSize = 13;
+
+// An edit box as a page shows it; a box a page does not list is hidden there. The play count and
+// delay boxes stand further right in English than in Chinese (any other language takes the Chinese
+// place).
+struct KeyAssignmentEditPlace {
+    int page = 0;
+    int id = 0;
+    int leftZh = 0;
+    int leftEn = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int fontSize = 13;
+    // Whether the page leaves it enabled.
+    bool enabled = true;
+};
+std::span<const KeyAssignmentEditPlace> keyAssignmentEditPlaces();
+
+// A scroll bar as a page places it (the bar is then made one skin cell wide); a bar a page does not
+// list is hidden there.
+struct KeyAssignmentScrollBarPlace {
+    int page = 0;
+    int id = 0;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool shown = true;
+};
+std::span<const KeyAssignmentScrollBarPlace> keyAssignmentScrollBarPlaces();

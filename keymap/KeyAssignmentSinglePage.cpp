@@ -1,0 +1,99 @@
+#include "keymap/KeyAssignmentSinglePage.h"
+
+#include "keymap/ActionTexts.h"
+#include "keymap/HookKeyEvent.h"
+#include "keymap/KeyAssignmentChoice.h"
+#include "keymap/KeyAssignmentHost.h"
+#include "keymap/VirtualKeyPicks.h"
+#include "model/ConfigStore.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kResultOk = 1;
+
+} // namespace
+
+bool KeyAssignmentSinglePage::runCommand(int id) {
+    switch (id) {
+    case kSingleRadio:
+    case kComboRadio:
+        toggleMode();
+        return true;
+    case kCapture:
+        if (host_.choice().singleMode)
+            toggleCapture();
+        return true;
+    case kVirtualKeyboard:
+        if (host_.choice().singleMode)
+            pickOnVirtualKeyboard();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Either radio switches to the other mode: each stands for its mode being on.
+void KeyAssignmentSinglePage::toggleMode() {
+    KeyAssignmentChoice& choice = host_.choice();
+    setSingleMode(choice, !choice.singleMode);
+    host_.repaintWindow();
+}
+
+void KeyAssignmentSinglePage::toggleCapture() {
+    if (capturing_) {
+        stopCapture();
+        return;
+    }
+    capturing_ = true;
+    host_.listenToKeyboard();
+    host_.repaintEntry(kCapture);
+}
+
+void KeyAssignmentSinglePage::stopCapture() {
+    if (!capturing_)
+        return;
+    capturing_ = false;
+    host_.stopListening();
+    host_.repaintEntry(kCapture);
+}
+
+void KeyAssignmentSinglePage::onHookKey(const HookKeyEvent& event) {
+    if (!capturing_ || event.released || event.code == host_.hookBookkeeping().lastHookCode)
+        return;
+    CConfigStore& store = host_.keyStore();
+    const int keyIndex = singleKeyOfEvent(store, event.code);
+    host_.choice().singleKeyIndex = keyIndex;
+    host_.repaintEntry(kKeyName);
+    if (keyIndex == event.code)
+        return;
+    char text[64];
+    std::snprintf(text, sizeof text, "a=%d, b=%d, c=%d", event.code, codeOfKeyIndex(store, event.code),
+                  keyIndex);
+    host_.showText(text);
+}
+
+void KeyAssignmentSinglePage::pickOnVirtualKeyboard() {
+    stopCapture();
+    KeyAssignmentChoice& choice = host_.choice();
+    CConfigStore& store = host_.keyStore();
+    store.virtualKeyState[0] = choice.singleKeyIndex < 0 ? -1 : codeOfKeyIndex(store, choice.singleKeyIndex);
+    if (host_.pickOnVirtualKeyboard(kPickOneKey) != kResultOk)
+        return;
+    choice.singleKeyIndex = keyIndexOfCode(store, store.virtualKeyState[0]);
+    host_.repaintEntry(kKeyName);
+}
+
+void KeyAssignmentSinglePage::prepareLooks() {
+    const KeyAssignmentChoice& choice = host_.choice();
+    host_.entry(kSingleRadio).selected = choice.singleMode;
+    host_.entry(kSingleLabel).selected = choice.singleMode;
+    host_.entry(kComboRadio).selected = !choice.singleMode;
+    host_.entry(kComboLabel).selected = !choice.singleMode;
+    host_.entry(kCapture).selected = capturing_;
+    host_.entry(kRecordLabel).visible = !capturing_;
+    host_.entry(kStopLabel).visible = capturing_;
+    const std::string name = actionText(host_.keyStore(), choice.singleKeyIndex, false);
+    host_.entry(kKeyName).captions = {{"zh-CN", name}, {"en-US", name}};
+}
