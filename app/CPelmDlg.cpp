@@ -229,11 +229,6 @@ void CPelmDlg::paintInDesignUnits(QPainter& painter) {
     }
 }
 
-void CPelmDlg::paintEvent(QPaintEvent* event) {
-    SkinnedWindow::paintEvent(event);
-    emit painted();
-}
-
 void CPelmDlg::paintInWindowPixels(QPainter& /*painter*/) {
     updateInformation();
 }

@@ -73,12 +73,7 @@ public:
     // waits, and is asked as soon as the keyboard is free again.
     void checkDeviceAfterChange();
 
-signals:
-    // A paint of the window has been completed.
-    void painted();
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void onInit() override;
     void onClick(int id) override;
     void onTimer(int id) override;

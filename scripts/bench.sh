@@ -19,3 +19,13 @@ for run in 1 2 3 4 5; do
     echo "run $run:"
     xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/app/qelec --first-paint-probe 2>&1 | grep -E '^(first|peak|full)'
 done
+
+# Every dialog: from the click that opens it to its first complete paint, and one full repaint, at
+# scale 1.5. A window the program does not have yet says so.
+for dialog in key-assignment virtual-keys rapid-trigger fine-adjust track backlight multi-key-colour firmware; do
+    for run in 1 2 3; do
+        echo "$dialog run $run:"
+        xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/app/qelec --first-paint-probe "$dialog" 2>&1 |
+            grep -E '^dialog-'
+    done
+done

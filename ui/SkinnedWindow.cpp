@@ -302,6 +302,8 @@ void SkinnedWindow::paintEvent(QPaintEvent* /*event*/) {
     paintInWindowPixels(window);
     if (scheme_.captionPass == CaptionPass::AfterStretch)
         paintCaptions(window, CaptionPass::AfterStretch);
+    window.end();
+    emit painted();
 }
 
 void SkinnedWindow::paintLooks(QPainter& design) const {

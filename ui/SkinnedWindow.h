@@ -61,6 +61,14 @@ public:
     // The window's timers by id; owners and tests may drive them.
     WindowTimers& timers() { return timers_; }
 
+    // Opens another window modally over this one, through the context's opener; its modal result,
+    // or WindowOpener::kNotOffered when the program has no such window.
+    int openWindow(WindowId window, int argument = 0);
+
+signals:
+    // A paint of the window has been completed.
+    void painted();
+
 protected:
     // Runs once, when the window is first run or shown.
     virtual void onInit() {}
@@ -100,9 +108,6 @@ protected:
     const WindowContext& context() const { return context_; }
     CConfigStore& store() const { return context_.store; }
     PlatformServices& platform() const { return context_.platform; }
-    // Opens another window modally over this one, through the context's opener; its modal result,
-    // or WindowOpener::kNotOffered when the program has no such window.
-    int openWindow(WindowId window, int argument = 0);
     // Runs a transfer in the progress window: OK, Transfer::kFailed or Cancel.
     int runTransfer(int mode) { return openWindow(WindowId::Transfer, mode); }
     const SharedResources& resources() const { return context_.resources; }
