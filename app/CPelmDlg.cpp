@@ -43,8 +43,6 @@ constexpr std::array<int, 3> kProgramLabels{80, 81, 82};
 
 SkinScheme mainWindowScheme() {
     SkinScheme scheme;
-    scheme.pictures = {0, 1, 2};
-    scheme.colourKey = rgb(0, 0, 255);
     scheme.precedence = LookPrecedence::HoverOverSelected;
     scheme.hoverLook = HoverLook::AllEntries;
     scheme.captionPass = CaptionPass::AfterStretch;
@@ -86,9 +84,8 @@ QString defaultHelpPath() {
 } // namespace
 
 CPelmDlg::CPelmDlg(const WindowContext& context, QWidget* parent)
-    : SkinnedWindow(context, mainWindowScheme(),
-                    mainWindowControls(mainWindowLayoutFor(context.store.deviceVariant)),
-                    kMainWindowControlCount, parent),
+    : SkinnedWindow(context, mainWindowDescription(mainWindowLayoutFor(context.store.deviceVariant)),
+                    mainWindowScheme(), parent),
       helpPath_(defaultHelpPath()) {
     setWindowTitle(QStringLiteral("QelEC"));
     informationBox_ = new QPlainTextEdit(this);
