@@ -399,8 +399,9 @@ bool CPelmDlg::reportTransfer(int result, const char* title) {
 void CPelmDlg::saveProfile() {
     const std::optional<QString> path = platform_.chooseSaveFile(this, QString::fromUtf8(kProfileFilter),
                                                                  QString::fromUtf8(kProfileExtension));
-    if (path && !::saveProfile(store(), path->toStdString()))
-        showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString()), {},
+    std::string error;
+    if (path && !::saveProfile(store(), path->toStdString(), &error))
+        showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString(), error), {},
                  MessageButtons::Ok, MessageIcon::Warning);
     update();
 }
