@@ -73,12 +73,7 @@ public:
     // waits, and is asked as soon as the keyboard is free again.
     void checkDeviceAfterChange();
 
-signals:
-    // A paint of the window has been completed.
-    void painted();
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void onInit() override;
     void onClick(int id) override;
     void onTimer(int id) override;
@@ -104,7 +99,8 @@ private:
     void readCounters();
     void writeKeys();
     void readAll();
-    void saveProfile();
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    SaveOutcome saveProfile();
     void openProfile();
     void openHelp();
     void minimiseToTray();

@@ -1,5 +1,6 @@
 // qelec: the keyboard configuration program.
 #include "app/CPelmApp.h"
+#include "app/FirstPaintProbe.h"
 #include "model/ConfigStore.h"
 #include "platform/KeyboardHookFilter.h"
 #include "platform/QtPlatformServices.h"
@@ -28,53 +29,6 @@ bool hasDisplay() {
         return value != nullptr && *value != '\0';
     };
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-}
-
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    }
-    return -1;
-}
-
-// --first-paint-probe: reports when the main window has painted completely, how much memory the
-// program holds then, how long one full repaint takes at the window's scale and which help document
-// it would open, and ends the program.
-void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart) {
-    QObject::connect(&window, &CPelmDlg::painted, &window, [&window, &sinceStart] {
-        if (window.property("probed").toBool())
-            return;
-        window.setProperty("probed", true);
-        const qint64 firstPaint = sinceStart.elapsed();
-        const long peakKilobytes = residentKilobytes();
-        QTimer::singleShot(0, &window, [&window, firstPaint, peakKilobytes] {
-            // Full repaints into an image of the window's size, as the window paints them on screen.
-            QImage target(window.size(), QImage::Format_ARGB32_Premultiplied);
-            constexpr int kRepaints = 51;
-            std::vector<qint64> nanoseconds;
-            for (int k = 0; k < kRepaints; ++k) {
-                QElapsedTimer repaint;
-                repaint.start();
-                window.render(&target);
-                nanoseconds.push_back(repaint.nsecsElapsed());
-            }
-            std::sort(nanoseconds.begin(), nanoseconds.end());
-            std::fprintf(stderr,
-                         "first-paint-ms: %lld\npeak-rss-kb: %ld\nfull-repaint-ms: %.2f (median of %d at "
-                         "scale %.1f)\n",
-                         static_cast<long long>(firstPaint), peakKilobytes,
-                         static_cast<double>(nanoseconds[kRepaints / 2]) / 1e6, kRepaints,
-                         static_cast<double>(window.scale()));
-            // The help document the help button would open, and whether it is there.
-            const QString help = window.helpPath();
-            std::fprintf(stderr, "help-document: %s (%s)\n", qPrintable(help),
-                         QFileInfo::exists(help) ? "found" : "missing");
-            window.done(0);
-        });
-    });
 }
 
 // Message boxes and file dialogs in the colours of the program's own windows.
@@ -109,8 +63,10 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
     const bool probe = argc > 1 && std::strcmp(argv[1], "--first-paint-probe") == 0;
-    if (argc > 1 && !probe) {
-        std::fprintf(stderr, "usage: qelec [--first-paint-probe]\n");
+    const std::optional<WindowId> probedDialog = argc > 2 ? probedWindowNamed(argv[2]) : std::nullopt;
+    if ((argc > 1 && !probe) || argc > 3 || (argc == 3 && !probedDialog)) {
+        std::fprintf(stderr, "usage: qelec [--first-paint-probe [WINDOW]]\n  WINDOW: %s\n",
+                     probedWindowNames());
         return 2;
     }
     if (!hasDisplay()) {
@@ -132,7 +88,9 @@ int main(int argc, char** argv) {
     CConfigStore store;
     CPelmApp program(store, platform);
     if (probe)
-        program.setMainWindowHook([&sinceStart](CPelmDlg& window) { probeFirstPaint(window, sinceStart); });
+        program.setMainWindowHook([&sinceStart, probedDialog](CPelmDlg& window) {
+            probeFirstPaint(window, sinceStart, probedDialog);
+        });
     program.run();
     return 0;
 }

@@ -58,6 +58,21 @@ SkinnedWindow::SkinnedWindow(const WindowContext& context, const SkinScheme& sch
     setUpFrame();
 }
 
+namespace {
+
+SkinScheme withDescribedLooks(SkinScheme scheme, const WindowDescription& description) {
+    scheme.pictures = description.pictures;
+    scheme.colourKey = description.colourKey;
+    return scheme;
+}
+
+} // namespace
+
+SkinnedWindow::SkinnedWindow(const WindowContext& context, const WindowDescription& description,
+                             SkinScheme scheme, QWidget* parent)
+    : SkinnedWindow(context, withDescribedLooks(scheme, description), description.controls(),
+                    description.tableSize, parent) {}
+
 SkinnedWindow::~SkinnedWindow() = default;
 
 int SkinnedWindow::openWindow(WindowId window, int argument) {
@@ -302,6 +317,8 @@ void SkinnedWindow::paintEvent(QPaintEvent* /*event*/) {
     paintInWindowPixels(window);
     if (scheme_.captionPass == CaptionPass::AfterStretch)
         paintCaptions(window, CaptionPass::AfterStretch);
+    window.end();
+    emit painted();
 }
 
 void SkinnedWindow::paintLooks(QPainter& design) const {

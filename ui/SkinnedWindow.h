@@ -37,6 +37,9 @@ public:
     // defaults; rectangles and label fonts are scaled as the scheme says.
     SkinnedWindow(const WindowContext& context, const SkinScheme& scheme, std::span<const ControlSpec> rows,
                   std::size_t tableSize, QWidget* parent = nullptr);
+    // The window a description gives: its table, pictures and colour key, with the rest of scheme.
+    SkinnedWindow(const WindowContext& context, const WindowDescription& description, SkinScheme scheme,
+                  QWidget* parent = nullptr);
     ~SkinnedWindow() override;
 
     // Runs the window's initialisation, then the modal loop unless the initialisation ended it.
@@ -60,6 +63,14 @@ public:
     bool hasPendingClick() const { return timers_.isActive(kDeferredClickTimer); }
     // The window's timers by id; owners and tests may drive them.
     WindowTimers& timers() { return timers_; }
+
+    // Opens another window modally over this one, through the context's opener; its modal result,
+    // or WindowOpener::kNotOffered when the program has no such window.
+    int openWindow(WindowId window, int argument = 0);
+
+signals:
+    // A paint of the window has been completed.
+    void painted();
 
 protected:
     // Runs once, when the window is first run or shown.
@@ -100,9 +111,6 @@ protected:
     const WindowContext& context() const { return context_; }
     CConfigStore& store() const { return context_.store; }
     PlatformServices& platform() const { return context_.platform; }
-    // Opens another window modally over this one, through the context's opener; its modal result,
-    // or WindowOpener::kNotOffered when the program has no such window.
-    int openWindow(WindowId window, int argument = 0);
     // Runs a transfer in the progress window: OK, Transfer::kFailed or Cancel.
     int runTransfer(int mode) { return openWindow(WindowId::Transfer, mode); }
     const SharedResources& resources() const { return context_.resources; }

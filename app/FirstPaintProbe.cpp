@@ -1,0 +1,143 @@
+#include "app/FirstPaintProbe.h"
+
+#include "app/CPelmDlg.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ProbedWindow {
+    const char* name;
+    WindowId window;
+};
+constexpr std::array<ProbedWindow, 8> kProbedWindows{{
+    {"key-assignment", WindowId::KeyAssignment},
+    {"virtual-keys", WindowId::VirtualKeys},
+    {"rapid-trigger", WindowId::RapidTrigger},
+    {"fine-adjust", WindowId::FineAdjust},
+    {"track", WindowId::Track},
+    {"backlight", WindowId::Backlight},
+    {"multi-key-colour", WindowId::MultiKeyColour},
+    {"firmware", WindowId::FirmwareUpdate},
+}};
+
+long residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return -1;
+}
+
+// The median time of full repaints into an image of the window's size, as the window paints them on
+// screen.
+double medianRepaintMs(QWidget& window) {
+    QImage target(window.size(), QImage::Format_ARGB32_Premultiplied);
+    constexpr int kRepaints = 51;
+    std::vector<qint64> nanoseconds;
+    for (int k = 0; k < kRepaints; ++k) {
+        QElapsedTimer repaint;
+        repaint.start();
+        window.render(&target);
+        nanoseconds.push_back(repaint.nsecsElapsed());
+    }
+    std::sort(nanoseconds.begin(), nanoseconds.end());
+    return static_cast<double>(nanoseconds[kRepaints / 2]) / 1e6;
+}
+
+// Watches for the first skinned window other than the main window to be shown, then for its first
+// complete paint.
+class DialogPaintWatch : public QObject {
+public:
+    DialogPaintWatch(CPelmDlg& mainWindow, const QElapsedTimer& sinceClick)
+        : mainWindow_(mainWindow), sinceClick_(sinceClick) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = qobject_cast<SkinnedWindow*>(watched);
+        if (event->type() != QEvent::Show || dialog == nullptr || dialog == &mainWindow_ || seen_)
+            return false;
+        seen_ = true;
+        connect(
+            dialog, &SkinnedWindow::painted, dialog, [this, dialog] { report(*dialog); },
+            Qt::SingleShotConnection);
+        return false;
+    }
+
+private:
+    void report(SkinnedWindow& dialog) {
+        const qint64 firstPaint = sinceClick_.elapsed();
+        QTimer::singleShot(0, &dialog, [&dialog, firstPaint] {
+            std::fprintf(stderr,
+                         "dialog-first-paint-ms: %lld\ndialog-full-repaint-ms: %.2f (median at scale %.1f)\n",
+                         static_cast<long long>(firstPaint), medianRepaintMs(dialog),
+                         static_cast<double>(dialog.scale()));
+            dialog.done(SkinnedWindow::kResultCancel);
+        });
+    }
+
+    CPelmDlg& mainWindow_;
+    const QElapsedTimer& sinceClick_;
+    bool seen_ = false;
+};
+
+void probeDialog(CPelmDlg& window, WindowId dialog) {
+    QElapsedTimer sinceClick;
+    DialogPaintWatch watch(window, sinceClick);
+    qApp->installEventFilter(&watch);
+    sinceClick.start();
+    if (window.openWindow(dialog) == WindowOpener::kNotOffered)
+        std::fprintf(stderr, "dialog-first-paint-ms: none (the program has no such window)\n");
+    qApp->removeEventFilter(&watch);
+}
+
+} // namespace
+
+std::optional<WindowId> probedWindowNamed(std::string_view name) {
+    for (const ProbedWindow& probed : kProbedWindows) {
+        if (name == probed.name)
+            return probed.window;
+    }
+    return std::nullopt;
+}
+
+const char* probedWindowNames() {
+    return "key-assignment, virtual-keys, rapid-trigger, fine-adjust, track, backlight, multi-key-colour, "
+           "firmware";
+}
+
+void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart, std::optional<WindowId> dialog) {
+    QObject::connect(
+        &window, &CPelmDlg::painted, &window,
+        [&window, &sinceStart, dialog] {
+            const qint64 firstPaint = sinceStart.elapsed();
+            const long peakKilobytes = residentKilobytes();
+            QTimer::singleShot(0, &window, [&window, firstPaint, peakKilobytes, dialog] {
+                std::fprintf(stderr,
+                             "first-paint-ms: %lld\npeak-rss-kb: %ld\nfull-repaint-ms: %.2f (median of 51 at "
+                             "scale %.1f)\n",
+                             static_cast<long long>(firstPaint), peakKilobytes, medianRepaintMs(window),
+                             static_cast<double>(window.scale()));
+                // The help document the help button would open, and whether it is there.
+                const QString help = window.helpPath();
+                std::fprintf(stderr, "help-document: %s (%s)\n", qPrintable(help),
+                             QFileInfo::exists(help) ? "found" : "missing");
+                if (dialog)
+                    probeDialog(window, *dialog);
+                window.done(0);
+            });
+        },
+        Qt::SingleShotConnection);
+}
