@@ -14,11 +14,9 @@ namespace {
 
 constexpr int kTitleLabel = 40;
 
+// How the dialog's entries look and click; its pictures and colour key come from its description.
 SkinScheme keyAssignmentScheme() {
-    const KeyAssignmentPage& first = keyAssignmentPages().front();
     SkinScheme scheme;
-    scheme.pictures = {first.normalPicture, first.hoverPicture, first.selectedPicture};
-    scheme.colourKey = rgb(0, 0, 255);
     scheme.precedence = LookPrecedence::SelectedOverHover;
     scheme.hoverLook = HoverLook::AllEntries;
     scheme.captionPass = CaptionPass::AfterStretch;
@@ -35,10 +33,8 @@ bool closesDialog(int id) {
 } // namespace
 
 CPelmDialogKeyMapSettings::CPelmDialogKeyMapSettings(const WindowContext& context, QWidget* parent)
-    : SkinnedWindow(context, keyAssignmentScheme(), keyAssignmentControls(), kKeyAssignmentControlCount,
-                    parent),
-      single_(*this), libraries_(*this), functions_(*this),
-      clock_([] { return std::chrono::steady_clock::now(); }) {
+    : SkinnedWindow(context, kKeyAssignmentWindow, keyAssignmentScheme(), parent), single_(*this),
+      libraries_(*this), functions_(*this), clock_([] { return std::chrono::steady_clock::now(); }) {
     setObjectName("keyAssignmentDialog");
     setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
     scaleRowFonts();

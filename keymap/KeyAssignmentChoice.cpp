@@ -1,5 +1,6 @@
 #include "keymap/KeyAssignmentChoice.h"
 
+#include "keymap/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
 #include "model/FactoryDefaults.h"
 
@@ -11,11 +12,6 @@ namespace {
 
 constexpr int kKeyIndexMask = 0x1FF;
 constexpr int kLeavesAlone = 0;
-
-// The rows each library is shown in.
-constexpr int kComboRows = 6;
-constexpr int kMacroRows = 9;
-constexpr int kEmulationRows = 9;
 
 // Which page Default shows for a factory code: the first rule whose range holds the code wins; a
 // code no rule holds is an ordinary key.
@@ -94,9 +90,10 @@ int singleKeyOfEvent(const CConfigStore& store, int eventCode) {
 
 KeyAssignmentChoice openingChoice(const CConfigStore& store) {
     KeyAssignmentChoice choice;
-    choice.comboList = libraryCopy(store.predefinedCombos, kComboRows);
-    choice.macroList = libraryCopy(store.predefinedMacros, kMacroRows);
-    choice.emulationList = libraryCopy(store.predefinedEmulations, kEmulationRows);
+    constexpr auto kList = KeyAssignmentScrollBar::List;
+    choice.comboList = libraryCopy(store.predefinedCombos, keyAssignmentRowsOf(kPageSingleCombo, kList));
+    choice.macroList = libraryCopy(store.predefinedMacros, keyAssignmentRowsOf(kPageMacro, kList));
+    choice.emulationList = libraryCopy(store.predefinedEmulations, keyAssignmentRowsOf(kPageEmulate, kList));
     choice.comboActions = choice.comboList.child(choice.comboList.CursorPos);
     choice.macroActions = choice.macroList.child(choice.macroList.CursorPos);
     choice.emulationActions = choice.emulationList.child(choice.emulationList.CursorPos);

@@ -1144,3 +1144,11 @@ std::span<const ControlSpec> keyAssignmentIcons(int page) {
 std::span<const KeyAssignmentRowBlock> keyAssignmentRowBlocks() {
     return kRowBlocks;
 }
+
+int keyAssignmentRowsOf(int page, KeyAssignmentScrollBar scrollBar) {
+    for (const KeyAssignmentRowBlock& block : kRowBlocks) {
+        if (block.page == page && block.scrollBar == scrollBar)
+            return block.rowCount;
+    }
+    return 0;
+}

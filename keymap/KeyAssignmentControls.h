@@ -72,3 +72,6 @@ struct KeyAssignmentRowBlock {
 // The five row blocks: combination names, macro names, macro actions, emulation names, emulation
 // keys. (Rows 141..143 of page 1 lie under the combination edit box and show no list.)
 std::span<const KeyAssignmentRowBlock> keyAssignmentRowBlocks();
+
+// How many rows page shows the list beside scrollBar in; 0 when it has no such rows.
+int keyAssignmentRowsOf(int page, KeyAssignmentScrollBar scrollBar);

@@ -17,9 +17,6 @@
 
 namespace {
 
-// Picture 138, the skin of both scroll bars.
-constexpr int kScrollBarSkinSlot = 30;
-
 // Page 2's play settings: one radio per play mode, one per kind of delay.
 constexpr int kPlayModeRadios[] = {201, 208, 209};
 constexpr int kAutomaticDelayRadio = 203;
@@ -69,16 +66,10 @@ void KeyAssignmentLibraryPages::createChildren() {
     comboEdit_->setPalette(colours);
     comboEdit_->hide();
 
-    for (const KeyAssignmentEditPlace& place : keyAssignmentEditPlaces()) {
-        if (place.id == kComboEdit)
-            placeEdit(*comboEdit_, place);
-        else if (place.id == kCountEdit)
-            placeEdit(*countEdit_, place);
-        else if (place.id == kDelayEdit)
-            placeEdit(*delayEdit_, place);
-    }
+    for (const KeyAssignmentEditPlace& place : keyAssignmentEditPlaces())
+        placeEdit(editBox(place.id), place);
 
-    const QImage skin = host_.sharedResources().pictures().picture(kScrollBarSkinSlot);
+    const QImage skin = host_.sharedResources().pictures().picture(PictureSlot::kScrollBarSkin);
     listScrollBar_ = new CSkinScrollBar(Qt::Vertical, &window);
     listScrollBar_->setObjectName("listScrollBar");
     actionScrollBar_ = new CSkinScrollBar(Qt::Vertical, &window);
@@ -132,36 +123,54 @@ void KeyAssignmentLibraryPages::placeScrollBar(CSkinScrollBar& bar,
 
 KeyAssignmentLibraryPages::PageLists KeyAssignmentLibraryPages::listsOf(int page) const {
     KeyAssignmentChoice& choice = host_.choice();
+    PageLists lists{.libraryRows = keyAssignmentRowsOf(page, KeyAssignmentScrollBar::List),
+                    .actionRows = keyAssignmentRowsOf(page, KeyAssignmentScrollBar::Action)};
     switch (page) {
     case kPageSingleCombo:
-        return {&choice.comboList, &choice.comboActions, 6, 0};
+        lists.library = &choice.comboList;
+        lists.actions = &choice.comboActions;
+        break;
     case kPageMacro:
-        return {&choice.macroList, &choice.macroActions, 9, 9};
+        lists.library = &choice.macroList;
+        lists.actions = &choice.macroActions;
+        break;
     case kPageEmulate:
-        return {&choice.emulationList, &choice.emulationActions, 9, 9};
+        lists.library = &choice.emulationList;
+        lists.actions = &choice.emulationActions;
+        break;
     default:
-        return {};
+        break;
+    }
+    return lists;
+}
+
+QWidget& KeyAssignmentLibraryPages::editBox(int id) const {
+    switch (id) {
+    case kCountEdit:
+        return *countEdit_;
+    case kDelayEdit:
+        return *delayEdit_;
+    case kNameEdit:
+        return *nameEdit_;
+    default:
+        return *comboEdit_;
     }
 }
 
 void KeyAssignmentLibraryPages::pageShown(int page) {
     page_ = page;
-    nameEdit_->setEnabled(false);
-    nameEdit_->hide();
-    for (QWidget* edit : std::initializer_list<QWidget*>{countEdit_, delayEdit_, comboEdit_}) {
-        edit->hide();
-        edit->setEnabled(false);
+    for (const int id : {kCountEdit, kDelayEdit, kNameEdit, kComboEdit}) {
+        editBox(id).hide();
+        editBox(id).setEnabled(false);
     }
     listScrollBar_->hide();
     actionScrollBar_->hide();
     for (const KeyAssignmentEditPlace& place : keyAssignmentEditPlaces()) {
         if (place.page != page)
             continue;
-        QWidget* edit = place.id == kComboEdit   ? static_cast<QWidget*>(comboEdit_)
-                        : place.id == kCountEdit ? static_cast<QWidget*>(countEdit_)
-                                                 : static_cast<QWidget*>(delayEdit_);
-        edit->setEnabled(place.enabled);
-        edit->show();
+        QWidget& edit = editBox(place.id);
+        edit.setEnabled(place.enabled);
+        edit.show();
     }
     const PageLists lists = listsOf(page);
     for (const KeyAssignmentScrollBarPlace& place : keyAssignmentScrollBarPlaces()) {

@@ -57,6 +57,8 @@ private:
     };
     PageLists listsOf(int page) const;
 
+    // The edit box with id.
+    QWidget& editBox(int id) const;
     QLineEdit* makeLineEdit(const char* name);
     void placeEdit(QWidget& edit, const KeyAssignmentEditPlace& place);
     void placeScrollBar(CSkinScrollBar& bar, const KeyAssignmentScrollBarPlace& place);

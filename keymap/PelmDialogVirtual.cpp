@@ -12,11 +12,6 @@
 
 namespace {
 
-// Pictures 134, 135 and 136: the keyboard, every key hovered, every key picked.
-constexpr int kBackgroundSlot = 37;
-constexpr int kHoverSlot = 38;
-constexpr int kSelectedSlot = 39;
-
 // The display line, in design units.
 constexpr int kLineLeft = 20;
 constexpr int kLineTop = 305;
@@ -24,10 +19,10 @@ constexpr int kLineWidth = 500;
 constexpr int kLineHeight = 32;
 constexpr int kLineFont = 15;
 
+// How the dialog's entries look and click; its pictures (the keyboard, every key hovered, every key
+// picked) and colour key come from its description.
 SkinScheme virtualKeyScheme() {
     SkinScheme scheme;
-    scheme.pictures = {kBackgroundSlot, kHoverSlot, kSelectedSlot};
-    scheme.colourKey = rgb(0, 0, 255);
     scheme.precedence = LookPrecedence::HoverOverSelected;
     scheme.hoverLook = HoverLook::AllEntries;
     scheme.captionPass = CaptionPass::AfterStretch;
@@ -40,7 +35,7 @@ SkinScheme virtualKeyScheme() {
 } // namespace
 
 PelmDialogVirtual::PelmDialogVirtual(const WindowContext& context, QWidget* parent)
-    : SkinnedWindow(context, virtualKeyScheme(), virtualKeyControls(), kVirtualKeyControlCount, parent) {
+    : SkinnedWindow(context, kVirtualKeysWindow, virtualKeyScheme(), parent) {
     setObjectName("virtualKeyDialog");
     const auto title = std::find_if(controls().begin(), controls().end(), [](const SkinControl& control) {
         return control.id == kClose && control.isLabel;

@@ -4,6 +4,7 @@
 // OK and Cancel buttons.
 #include "res/PictureFamilies.h"
 
+#include "keymap/KeyAssignmentChildren.h"
 #include "keymap/KeyAssignmentControls.h"
 #include "model/KeyboardVariant.h"
 #include "res/FunctionGlyphs.h"
@@ -44,22 +45,8 @@ const QColor kRowSelectedFill{112, 50, 6};
 // Which of a page's three pictures is drawn.
 enum class Picture { Normal, Hover, Selected };
 
-// Where the dialog places its child edit boxes, in design units. The play-count and delay boxes stand
-// further right in English than in Chinese; their wells hold both places.
-struct EditPlace {
-    int page;
-    int leftZh;
-    int leftEn;
-    int top;
-    int width;
-    int height;
-};
-constexpr std::array kEditPlaces = std::to_array<EditPlace>({
-    {.page = 1, .leftZh = 380, .leftEn = 380, .top = 138, .width = 141, .height = 52}, // the combination
-    {.page = 2, .leftZh = 470, .leftEn = 485, .top = 112, .width = 36, .height = 18},  // play count
-    {.page = 2, .leftZh = 470, .leftEn = 480, .top = 176, .width = 36, .height = 18},  // fixed delay
-    {.page = 3, .leftZh = 470, .leftEn = 485, .top = 112, .width = 36, .height = 18},  // key delay
-});
+// The dialog's edit boxes stand in wells; the play-count and delay boxes stand further right in
+// English than in Chinese, and their wells hold both places.
 
 // The skin scroll bar is one skin cell thick whatever the scale: its widest, at scale 1.0, it takes
 // this many design units to the right of its list.
@@ -142,7 +129,7 @@ void drawListWell(QPainter& painter, const KeyAssignmentRowBlock& block) {
                      PictureStyle::kWindowInnerEdge);
 }
 
-void drawEditWell(QPainter& painter, const EditPlace& place) {
+void drawEditWell(QPainter& painter, const KeyAssignmentEditPlace& place) {
     const int left = std::min(place.leftZh, place.leftEn);
     const int right = std::max(place.leftZh, place.leftEn) + place.width;
     PictureStyle::drawFrame(painter, QRect(left - 1, place.top, right - left + 2, place.height + 3),
@@ -168,7 +155,7 @@ void drawPageFurniture(QPainter& painter, int page) {
         if (block.page == page)
             drawListWell(painter, block);
     }
-    for (const EditPlace& place : kEditPlaces) {
+    for (const KeyAssignmentEditPlace& place : keyAssignmentEditPlaces()) {
         if (place.page == page)
             drawEditWell(painter, place);
     }

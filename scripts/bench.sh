@@ -10,7 +10,7 @@ build-bench/bench/profile_benchmark "$@"
 # The program itself: start to first complete paint, peak memory, one full repaint at scale 1.5
 # (a 1920 x 1080 screen), on a virtual keyboard of its own.
 cmake -S . -B build-bench-app -G Ninja -DCMAKE_BUILD_TYPE=Release -DQELEC_BENCH=ON >/dev/null
-cmake --build build-bench-app -j "$(nproc)" --target qelec qelec-vkbd bare_window
+cmake --build build-bench-app -j "$(nproc)" --target qelec qelec-vkbd bare_window key_assignment_timings
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QELEC_VKBD_STATE=$work/keyboard.txt XDG_RUNTIME_DIR=$work
@@ -56,3 +56,5 @@ for dialog in key-assignment virtual-keys rapid-trigger fine-adjust track backli
             grep -E '^dialog-'
     done
 done
+# The key assignment dialog once open: a page shown for the first time, and a hover repaint.
+xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/bench/key_assignment_timings 2>&1 | grep -E '^key-assignment'

@@ -5,6 +5,7 @@
 #include "app/MainWindowControls.h"
 #include "app/ProgramWindows.h"
 #include "device/VirtualKeyboardFile.h"
+#include "keymap/CPelmDialogKeyMapSettings.h"
 #include "model/ConfigStore.h"
 #include "platform/ScriptedPlatformServices.h"
 #include "res/SharedResources.h"
@@ -273,6 +274,40 @@ TEST_F(MainWindowTest, WrittenKeysReadBackThroughTheProgressDialog) {
     moveTo(centreOf(104));
     painted();
     EXPECT_NE(window->informationText().find("顶层键：组合键 " + a + " | " + c), std::string::npos)
+        << window->informationText();
+}
+
+// The program's own key assignment dialog, clicked through while it runs over the main window.
+TEST_F(MainWindowTest, AKeyAssignedInItsDialogShowsItsNewKindAndHoverText) {
+    open();
+    bool answered = false;
+    QTimer::singleShot(0, window.get(), [this, &answered] {
+        auto* dialog = window->findChild<CPelmDialogKeyMapSettings*>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->currentPage(), 1);
+        // The multimedia tab, Play/Pause, OK.
+        for (const int id : {93, 402, static_cast<int>(CPelmDialogKeyMapSettings::kOk)}) {
+            const SkinRect& rect = dialog->controls()[dialog->findById(id)].rect;
+            QTest::mouseClick(dialog, Qt::LeftButton, Qt::NoModifier,
+                              QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+            dialog->timers().fire(SkinnedWindow::kDeferredClickTimer);
+        }
+        answered = true;
+    });
+    click(134); // E
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(store.keyKind[35][0], kKindMultimedia);
+    EXPECT_EQ(store.keyCode[35][0], 111);
+    EXPECT_EQ(store.configDirty, 1);
+    moveTo(centreOf(134));
+    const QImage image = painted();
+    const QRect key = rectOf(134);
+    const Rgb magenta = mainWindowKindPalette()[kKindMultimedia];
+    EXPECT_EQ(image.pixelColor(key.center().x(), key.bottom() - 2),
+              QColor(redOf(magenta), greenOf(magenta), blueOf(magenta)));
+    EXPECT_NE(window->informationText().find("顶层键：" + store.kindNamesZh[kKindMultimedia] + " " +
+                                             store.codeToName(111)),
+              std::string::npos)
         << window->informationText();
 }
 
