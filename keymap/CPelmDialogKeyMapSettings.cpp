@@ -6,13 +6,17 @@
 #include "model/ConfigStore.h"
 #include "platform/PlatformServices.h"
 #include "platform/QtWindowHandle.h"
+#include "res/SharedResources.h"
 #include "ui/SkinGeometry.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 namespace {
 
 constexpr int kTitleLabel = 40;
+// Each mouse icon's words are the label whose id is the icon's plus this.
+constexpr int kMouseLabelOffset = 50;
 
 // How the dialog's entries look and click; its pictures and colour key come from its description.
 SkinScheme keyAssignmentScheme() {
@@ -38,6 +42,7 @@ CPelmDialogKeyMapSettings::CPelmDialogKeyMapSettings(const WindowContext& contex
     setObjectName("keyAssignmentDialog");
     setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
     scaleRowFonts();
+    fitMouseLabels();
     libraries_.createChildren();
 }
 
@@ -58,6 +63,26 @@ void CPelmDialogKeyMapSettings::scaleRowFonts() {
     for (SkinControl& control : table()) {
         if (control.showsText && !control.isLabel)
             control.fontIndex = SkinGeometry::scaledFont(control.fontIndex, scale(), FontScaling::Scaled);
+    }
+}
+
+// The words on the mouse icons stand right of each icon's glyph, in a font small enough for the
+// longer English names to fit.
+void CPelmDialogKeyMapSettings::fitMouseLabels() {
+    const FontTable& fonts = resources().fonts();
+    for (const ControlSpec& icon : keyAssignmentIcons(kPageMouse)) {
+        SkinControl& label = entry(icon.id + kMouseLabelOffset);
+        if (!label.isLabel)
+            continue;
+        label.rect.left += label.rect.height();
+        const QString text = QString::fromStdString(label.caption(store().language));
+        const int designed = label.fontIndex;
+        const int smallest = designed * 2 / 3;
+        while (label.fontIndex > smallest &&
+               QFontMetrics(fonts.font(label.fontIndex)).horizontalAdvance(text) > label.rect.width())
+            --label.fontIndex;
+        // A smaller font stays on the line the designed one is centred on.
+        label.rect.top += (designed - label.fontIndex) / 2;
     }
 }
 

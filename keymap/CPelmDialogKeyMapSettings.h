@@ -82,6 +82,7 @@ private:
     HookBookkeeping& hookBookkeeping() override { return hook_; }
 
     void scaleRowFonts();
+    void fitMouseLabels();
     void showPage(int page);
     bool endRunningWork(int id);
     void runCommand(int id);

@@ -52,8 +52,9 @@ done
 shoot_picker 虚拟键盘 22-zh-picker 21-zh-page-1
 show_page 4 23-zh-multimedia
 click 113 170 # Play/Pause
+point 290 312 # a click hides the tooltip; it comes back once the mouse rests on the icon again
 point 113 170
-sleep 0.5 # the tooltip shows after the mouse has rested on the icon
+sleep 0.5
 shot 24-zh-play-pause-chosen-with-tooltip
 close_key_dialog 407 336 # OK
 point 408 300

@@ -10,6 +10,7 @@
 #include "platform/KeyboardHookFilter.h"
 #include "ui/CSkinScrollBar.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -361,6 +362,27 @@ TEST_F(KeyAssignmentDialogTest, IconsToggleTheirPagesFunctionAndOkStoresItsKind)
         EXPECT_TRUE(closedWith(SkinnedWindow::kResultOk));
         EXPECT_EQ(kind(), c.kind);
         EXPECT_EQ(code(), c.code);
+    }
+}
+
+TEST_F(KeyAssignmentDialogTest, MouseIconWordsFitBesideTheirGlyphsInBothLanguages) {
+    for (const char* language : {"zh-CN", "en-US"}) {
+        SCOPED_TRACE(language);
+        store().language = language;
+        open();
+        for (const ControlSpec& icon : keyAssignmentIcons(5)) {
+            const SkinControl& label = entry(icon.id + 50);
+            const QRect iconRect = mouse->rectOf(icon.id);
+            ASSERT_TRUE(label.isLabel);
+            // Right of the square glyph at the icon's left, up to the icon's right edge.
+            EXPECT_EQ(label.rect.left, iconRect.left() + iconRect.height()) << icon.id;
+            EXPECT_EQ(label.rect.right, iconRect.left() + iconRect.width()) << icon.id;
+            const QFontMetrics metrics(environment.resources.fonts().font(label.fontIndex));
+            EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(label.caption(language))),
+                      label.rect.width())
+                << icon.id;
+            EXPECT_GE(label.fontIndex, 13) << icon.id;
+        }
     }
 }
 
