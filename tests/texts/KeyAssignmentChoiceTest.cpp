@@ -165,40 +165,25 @@ TEST_F(KeyAssignmentChoiceTest, AMatchingEntryIsSelectedWhenPlayFieldsAgreeToo) 
     EXPECT_EQ(choice.macroActions.PlayMode, 2);
 }
 
-TEST_F(KeyAssignmentChoiceTest, DefaultPagesByFactoryCode) {
-    struct Case {
-        int code;
-        int page;
-    };
-    const Case cases[] = {
-        {76, kPagePower},
-        {75, kPageSingleCombo},
-        {77, kPageSingleCombo},
-        {1, kPageSingleCombo},
-        {107, kPageSingleCombo},
-        {204, kPageSingleCombo},
-        {210, kPageSingleCombo},
-        {221, kPageSingleCombo},
-        {108, kPageMultimedia},
-        {125, kPageMultimedia},
-        {126, kPageMouse},
-        {134, kPageMouse},
-        {157, kPageMouse},
-        {158, kPageMouse},
-        {173, kPageMouse},
-        {198, kPageMouse},
-        {199, 0},
-        {202, 0},
-        {135, kPageFunction},
-        {156, kPageFunction},
-        {203, kPageFunction},
-        {209, kPageFunction},
-        {222, kPageFunction},
-        {0, kPageSingleCombo},
-        {-1, kPageSingleCombo},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(pageForFactoryCode(c.code), c.page) << c.code;
+// Where the ranges of Default's rules meet: the first rule holding a code wins.
+TEST_F(KeyAssignmentChoiceTest, DefaultPagesWhereItsRulesMeet) {
+    const std::pair<int, int> cases[] = {{75, kPageSingleCombo},
+                                         {76, kPagePower},
+                                         {77, kPageSingleCombo},
+                                         {107, kPageSingleCombo},
+                                         {108, kPageMultimedia},
+                                         {134, kPageMouse},
+                                         {135, kPageFunction},
+                                         {198, kPageMouse},
+                                         {199, 0},
+                                         {202, 0},
+                                         {204, kPageSingleCombo},
+                                         {209, kPageFunction},
+                                         {221, kPageSingleCombo},
+                                         {222, kPageFunction},
+                                         {-1, kPageSingleCombo}};
+    for (const auto& [code, page] : cases)
+        EXPECT_EQ(pageForFactoryCode(code), page) << code;
 }
 
 TEST_F(KeyAssignmentChoiceTest, DefaultChoosesTheKeysFactoryFunctionOnItsLayer) {
