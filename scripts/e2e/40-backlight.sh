@@ -2,16 +2,33 @@
 # W, A, S and D through the multi-key selection, Set All through the real colour chooser, Write, and
 # the keyboard holds the colour; both windows in both languages, at scale 1.5 and at scale 1.0.
 
-# Picks colour $1 (#rrggbb) in the colour chooser by typing it into its HTML field, then confirms.
+# The visible window that is none of the main window and the X windows given, waiting up to 30 s.
+window_other_than() {
+    local id known
+    for _ in $(seq 300); do
+        for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+            known=no
+            for other in "$main_window" "$@"; do [ "$id" = "$other" ] && known=yes; done
+            [ $known = no ] && echo "$id" && return 0
+        done
+        sleep 0.1
+    done
+    return 1
+}
+# Picks colour $1 (#rrggbb) in the colour chooser (titled in the program's language) by typing it
+# into its HTML field (Alt+H in both languages) and confirms, with screenshot $2 before; the windows
+# open beneath the chooser are the X windows given after.
 choose_colour() {
-    local chooser
-    chooser=$(other_window 'Select Color') || fail "no colour chooser"
+    local colour=$1 screenshot=$2 chooser
+    shift 2
+    chooser=$(window_other_than "$@") || fail "no colour chooser"
     xdotool windowactivate --sync "$chooser" 2>/dev/null || xdotool windowfocus --sync "$chooser"
     xdotool key --clearmodifiers alt+h
     xdotool key --clearmodifiers ctrl+a
-    xdotool type "$1"
+    xdotool type "$colour"
+    shot "$screenshot"
     xdotool key --clearmodifiers Return
-    window_gone 'Select Color' || fail "the colour chooser did not close"
+    gone "$chooser" || fail "the colour chooser did not close"
 }
 # Waits up to 10 s for the window titled $1 to go.
 window_gone() {
@@ -72,14 +89,14 @@ done
 point 426 65
 shot 43-zh-multi-key-wasd-marked
 click 426 65 # Set Color
-choose_colour '#00ff00'
+choose_colour '#00ff00' 43b-zh-multi-key-colour-chooser "$backlight" "$multi_key"
 window_gone 'Set Multi Key' || fail "the multi-key window stayed open"
 use_window "$backlight"
 point 600 40
 shot 44-zh-backlight-wasd-green
 
 click 221 437 # Set All
-choose_colour '#ff8000'
+choose_colour '#ff8000' 44b-zh-set-all-colour-chooser "$backlight"
 point 600 40
 shot 45-zh-backlight-all-orange
 click 536 437 # Write
