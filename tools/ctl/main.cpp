@@ -6,6 +6,7 @@
 #include "model/StartupChecks.h"
 #include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
+#include "tools/ctl/LightsCommand.h"
 #include "tools/ctl/ReportCommands.h"
 
 #include <cstdio>
@@ -38,6 +39,12 @@ commands:
                                renamed or changed, and lights; profiles of different variants are
                                compared on what they share
   diff A.pro --keyboard        the same between a profile and what the attached keyboard holds
+  lights [KEYS]                print the colour of every key, or of KEYS, as the keyboard holds it
+  lights KEYS COLOUR           give KEYS the colour COLOUR and write the lights to the keyboard;
+                               KEYS is all, or key numbers 1-85, ranges (1-16) and key names as
+                               the keyboard view shows them (Esc, W, 'Caps Lock'), separated by
+                               commas; COLOUR is '#rrggbb' (quoted: the shell takes # for a
+                               comment), rrggbb or r,g,b with each 0-255
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
 options:
@@ -296,6 +303,8 @@ int main(int argc, char** argv) {
         }
     }
     if (const auto exitCode = runReportCommand(argc, argv))
+        return *exitCode;
+    if (const auto exitCode = runLightsCommand(argc, argv))
         return *exitCode;
     CommandLine line;
     if (const auto error = parseCommandLine(argc, argv, line))
