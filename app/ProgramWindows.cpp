@@ -1,5 +1,12 @@
 #include "app/ProgramWindows.h"
 
+#include "trigger/PelmDialogTrack.h"
+#include "trigger/PelmDialogTrigger.h"
+#include "trigger/PelmDialogTriggerSet.h"
+
 void installProgramWindows(WindowOpener& opener, CPelmDialogProgress::Waiter transferWaiter) {
     opener.install(WindowId::Transfer, CPelmDialogProgress::runner(std::move(transferWaiter)));
+    opener.install(WindowId::RapidTrigger, PelmDialogTrigger::runner());
+    opener.install(WindowId::FineAdjust, PelmDialogTriggerSet::runner());
+    opener.install(WindowId::Track, PelmDialogTrack::runner());
 }
