@@ -7,6 +7,9 @@
 #include "TriggerWindowsTestSupport.h"
 #include "device/KeyTravel.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -217,6 +220,60 @@ TEST_F(TrackTest, TicksThatDoNotMoveTheBarAllocateNothing) {
         dialog->poll();
     }
     EXPECT_EQ(counter.count(), 0U);
+}
+
+} // namespace
+
+namespace {
+
+double medianMs(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+template <typename Step>
+double medianOf(int runs, const Step& step) {
+    std::vector<double> samples;
+    for (int run = 0; run < runs; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        step(run);
+        samples.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    return medianMs(samples);
+}
+
+// Not a check: the figures of one timer tick at scale 1.5, printed for the benchmark script
+// (scripts/bench.sh runs it with --gtest_also_run_disabled_tests).
+TEST_F(TrackTest, DISABLED_TickFigures) {
+    SharedResources program(4); // the program's own pictures
+    const auto openWithProgramPictures = [&](bool onKeyboard) {
+        dialog = std::make_unique<Dialog>(WindowContext{store, program, QSize(1920, 1080), platform, opener});
+        if (!onKeyboard)
+            dialog->setTravelReader([this](std::uint16_t* sample, int key) {
+                sample[0] = static_cast<std::uint16_t>(key);
+                sample[1] = travel;
+                return true;
+            });
+        dialog->show();
+        QApplication::processEvents();
+    };
+    openWithProgramPictures(true);
+    const double deviceTick = medianOf(201, [this](int) { dialog->poll(); });
+    ASSERT_TRUE(dialog->isVisible()); // every read was answered
+    openWithProgramPictures(false);
+    const double windowTick = medianOf(201, [this](int run) {
+        travel = static_cast<std::uint16_t>(15 + run % 2);
+        dialog->poll();
+    });
+    const double repaintTick = medianOf(201, [this](int run) {
+        travel = run % 2 == 0 ? 24 : 0;
+        dialog->poll();
+        dialog->repaint();
+    });
+    std::printf("track-tick-ms: %.4f without a repaint, reading the virtual keyboard\n", deviceTick);
+    std::printf("track-tick-ms: %.4f without a repaint, the window's own work\n", windowTick);
+    std::printf("track-tick-ms: %.3f with a repaint of the whole window\n", repaintTick);
 }
 
 } // namespace
