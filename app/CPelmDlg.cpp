@@ -113,6 +113,7 @@ CPelmDlg::~CPelmDlg() = default;
 // ---- initialisation ----
 
 void CPelmDlg::onInit() {
+    platform().useLanguage(QString::fromStdString(store().language));
     if (!checkKeyboard()) {
         endDialog(kResultCancel);
         return;
@@ -360,6 +361,7 @@ void CPelmDlg::nextProgram() {
 
 void CPelmDlg::switchLanguage() {
     store().language = store().language == "en-US" ? "zh-CN" : "en-US";
+    platform().useLanguage(QString::fromStdString(store().language));
     update();
 }
 
@@ -407,13 +409,18 @@ bool CPelmDlg::reportTransfer(int result, const char* title) {
     return false;
 }
 
-void CPelmDlg::saveProfile() {
+CPelmDlg::SaveOutcome CPelmDlg::saveProfile() {
     const std::optional<QString> path = platform().chooseSaveFile(this, QString::fromUtf8(kProfileFilter),
                                                                   QString::fromUtf8(kProfileExtension));
-    if (path && !::saveProfile(store(), path->toStdString()))
-        showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString()), {},
+    SaveOutcome outcome = path ? SaveOutcome::Saved : SaveOutcome::Cancelled;
+    std::string error;
+    if (path && !::saveProfile(store(), path->toStdString(), &error)) {
+        outcome = SaveOutcome::Failed;
+        showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString(), error), {},
                  MessageButtons::Ok, MessageIcon::Warning);
+    }
     update();
+    return outcome;
 }
 
 void CPelmDlg::openProfile() {
@@ -464,9 +471,10 @@ void CPelmDlg::restoreFromTray() {
 void CPelmDlg::exitSequence() {
     if (store().configDirty != 0 && !askYesNo(MainWindowTexts::unwrittenChangesQuestion(store().language)))
         return;
-    if (askYesNo(MainWindowTexts::saveProfileQuestion(store().language))) {
-        saveProfile();
-    }
+    // A save that failed keeps the program open, so the configuration can be saved elsewhere.
+    if (askYesNo(MainWindowTexts::saveProfileQuestion(store().language)) &&
+        saveProfile() == SaveOutcome::Failed)
+        return;
     platform().hideTrayIcon();
     endDialog(kResultOk);
 }
