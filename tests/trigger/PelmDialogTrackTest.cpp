@@ -92,10 +92,9 @@ TEST_P(TrackTravelTest, TravelIsMappedOntoTheBar) {
     EXPECT_EQ(at(176, 68), kBackground.rgb());
 }
 
+// The mapping itself is checked with the gauge's rules; here an empty, a middle and a full bar.
 INSTANTIATE_TEST_SUITE_P(Travels, TrackTravelTest,
-                         ::testing::Values(TravelCase{0, 0}, TravelCase{8, 0}, TravelCase{9, 19},
-                                           TravelCase{15, 32}, TravelCase{23, 49}, TravelCase{24, 60},
-                                           TravelCase{40, 60}, TravelCase{65535, 60}));
+                         ::testing::Values(TravelCase{8, 0}, TravelCase{15, 32}, TravelCase{40, 60}));
 
 TEST_F(TrackTest, RepaintsOnlyWhenTheBarMovesByMoreThanTwoUnits) {
     travel = 10; // 21 units

@@ -86,7 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
         ArrowCase{"UpperUpBlocked", kUpperIncrease, {10, 11, 0}, {10, 11, 0}, {"1.0", "1.1", "0.1"}},
         ArrowCase{"LowerDownBlocked", kLowerDecrease, {10, 11, 0}, {10, 11, 0}, {"1.0", "1.1", "0.1"}},
         ArrowCase{"LowerUp", kLowerIncrease, {6, 25, 0}, {6, 26, 0}, {"0.6", "2.6", "0.1"}},
-        ArrowCase{"LowerUpAtTop", kLowerIncrease, {6, 26, 0}, {6, 26, 0}, {"0.6", "2.6", "0.1"}},
         ArrowCase{"ThresholdUp", kThresholdIncrease, {8, 20, 3}, {8, 20, 4}, {"0.8", "2.0", "0.5"}},
         ArrowCase{"ThresholdDownAtFloor", kThresholdDecrease, {8, 20, 0}, {8, 20, 0}, {"0.8", "2.0", "0.1"}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
