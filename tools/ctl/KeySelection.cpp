@@ -143,3 +143,20 @@ KeySelection parseKeySelection(std::string_view text, int variant) {
     selection.keys.erase(std::unique(selection.keys.begin(), selection.keys.end()), selection.keys.end());
     return selection;
 }
+
+std::string describeKeySelection(const std::vector<int>& keys) {
+    if (static_cast<int>(keys.size()) == kLastKey)
+        return "all keys";
+    std::string text;
+    const std::string prefix = keys.size() == 1 ? "key " : "keys ";
+    for (std::size_t first = 0; first < keys.size();) {
+        std::size_t last = first;
+        while (last + 1 < keys.size() && keys[last + 1] == keys[last] + 1)
+            ++last;
+        text += (text.empty() ? "" : ", ") + std::to_string(keys[first]);
+        if (last > first)
+            text += "-" + std::to_string(keys[last]);
+        first = last + 1;
+    }
+    return prefix + text;
+}

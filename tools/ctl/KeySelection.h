@@ -19,3 +19,6 @@ struct KeySelection {
 };
 
 KeySelection parseKeySelection(std::string_view text, int variant);
+
+// The keys in words, ranges joined: "key 34", "keys 1-16, 30, 78-79" or "all keys".
+std::string describeKeySelection(const std::vector<int>& keys);

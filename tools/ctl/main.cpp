@@ -6,6 +6,7 @@
 #include "model/StartupChecks.h"
 #include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
+#include "tools/ctl/ActuationCommands.h"
 #include "tools/ctl/LightsCommand.h"
 #include "tools/ctl/ReportCommands.h"
 
@@ -45,6 +46,17 @@ commands:
                                the keyboard view shows them (Esc, W, 'Caps Lock'), separated by
                                commas; COLOUR is '#rrggbb' (quoted: the shell takes # for a
                                comment), rrggbb or r,g,b with each 0-255
+  triggers                     print every key's press travel, release travel and rapid-trigger
+                               threshold in millimetres
+  triggers set KEYS [--press MM] [--release MM] [--threshold MM]
+                               give the keys KEYS (all, a key 1..85, or a list such as 1-16,30)
+                               new values in millimetres: press 0.6 to 2.4, release 0.8 to 2.6 and
+                               above the press travel, threshold 0.1 to 0.5; nothing is written
+                               when a value is refused
+  track KEY [--seconds N] [--csv]
+                               show how far key KEY is pressed, live, as a bar with its press (P)
+                               and release (R) points, or as CSV samples (time_ms,key,travel_mm);
+                               Ctrl+C ends it
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
 options:
@@ -305,6 +317,8 @@ int main(int argc, char** argv) {
     if (const auto exitCode = runReportCommand(argc, argv))
         return *exitCode;
     if (const auto exitCode = runLightsCommand(argc, argv))
+        return *exitCode;
+    if (const auto exitCode = runActuationCommand(argc, argv))
         return *exitCode;
     CommandLine line;
     if (const auto error = parseCommandLine(argc, argv, line))
