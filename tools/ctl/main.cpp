@@ -5,6 +5,7 @@
 #include "model/KeyboardVariant.h"
 #include "model/StartupChecks.h"
 #include "model/profile/ProfileFile.h"
+#include "tools/ctl/FirmwareCommand.h"
 #include "tools/ctl/ReportCommands.h"
 
 #include <cstdio>
@@ -37,6 +38,9 @@ commands:
                                renamed or changed, and lights; profiles of different variants are
                                compared on what they share
   diff A.pro --keyboard        the same between a profile and what the attached keyboard holds
+  firmware FILE.bin            update the keyboard's firmware from FILE.bin: its name must begin
+                               with the variant's prefix ("QelEC(RGB)_" for QelEC(RGB)) and any
+                               version in it ("_V3.00") must not be lower than the keyboard's
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
 options:
@@ -268,8 +272,12 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"defaults", 1, runDefaults}, {"read", 1, runRead},         {"write", 1, runWrite},
-    {"check", 1, runCheck},       {"counters", 0, runCounters},
+    {"defaults", 1, runDefaults},
+    {"read", 1, runRead},
+    {"write", 1, runWrite},
+    {"check", 1, runCheck},
+    {"counters", 0, runCounters},
+    {"firmware", 1, [](const CommandLine& line) { return runFirmware(line.statePath, line.arguments[0]); }},
 };
 
 } // namespace

@@ -1,0 +1,25 @@
+#include "firmware/FirmwareTransfer.h"
+
+#include "device/CPelmHWI.h"
+
+namespace FirmwareTransfer {
+
+Outcome downloadFile(CPelmHWI& device, const std::string& path, const WindowHandle& window) {
+    Outcome outcome;
+    FirmwareFile::Contents contents = FirmwareFile::read(path);
+    outcome.file = contents.status;
+    if (contents.status == FirmwareFile::ReadStatus::OutOfMemory) {
+        outcome.code = kNotAllocated;
+        return outcome;
+    }
+    if (!contents.ok()) {
+        outcome.code = kCannotOpen;
+        return outcome;
+    }
+    const bool downloaded = device.WriteFirmwareToKeyboard(contents.bytes.data(),
+                                                           static_cast<int>(contents.bytes.size()), window);
+    outcome.code = downloaded ? kDownloaded : kDeviceFailed;
+    return outcome;
+}
+
+} // namespace FirmwareTransfer
