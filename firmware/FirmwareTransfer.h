@@ -3,6 +3,7 @@
 #include "device/WindowHandle.h"
 #include "firmware/FirmwareFile.h"
 
+#include <optional>
 #include <string>
 
 class CPelmHWI;
@@ -22,6 +23,9 @@ struct Outcome {
     int code = kCannotOpen;
     FirmwareFile::ReadStatus file = FirmwareFile::ReadStatus::CannotOpen;
 };
+
+// The keyboard's version text (ReadKeyboardVersion), or nothing when it cannot be read.
+std::optional<std::string> readVersionText(CPelmHWI& device);
 
 // Reads the file at path and downloads it through device, progress to window.
 Outcome downloadFile(CPelmHWI& device, const std::string& path, const WindowHandle& window);

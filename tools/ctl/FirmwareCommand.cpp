@@ -53,21 +53,10 @@ private:
     bool drawn_ = false;
 };
 
-// The keyboard's version text, or nothing when it cannot be read.
-std::optional<std::string> keyboardVersionText(CPelmHWI& device) {
-    wchar_t text[CPelmHWI::kVersionChars] = {};
-    if (!device.ReadKeyboardVersion(text))
-        return std::nullopt;
-    std::string narrow;
-    for (const wchar_t* c = text; *c != L'\0'; ++c)
-        narrow += static_cast<char>(*c);
-    return narrow;
-}
-
 // The keyboard's version as the window parses it: 0.0 when it cannot be read or carries no usable
 // marker, which lets any correctly named file through, as the window does.
 FirmwareVersion installedVersion(CPelmHWI& device) {
-    const std::optional<std::string> text = keyboardVersionText(device);
+    const std::optional<std::string> text = FirmwareTransfer::readVersionText(device);
     if (!text) {
         std::printf("%s; the file's version is not compared\n",
                     FirmwareTexts::versionReadFailed(kLanguage).c_str());
@@ -127,7 +116,7 @@ int runFirmware(const std::optional<std::string>& statePath, const std::string& 
     if (outcome.code != FirmwareTransfer::kDownloaded)
         return fail(failureOf(outcome));
     std::printf("%s\n", forTerminal(FirmwareTexts::downloadResult(outcome.code, kLanguage)).c_str());
-    const std::optional<std::string> after = keyboardVersionText(store->device);
+    const std::optional<std::string> after = FirmwareTransfer::readVersionText(store->device);
     std::printf("keyboard firmware now: %s\n", after ? after->c_str() : "(not read)");
     return 0;
 }
