@@ -15,11 +15,6 @@ using namespace std::chrono_literals;
 using DeviceMessages::WM_TRANSFER_DONE;
 using DeviceMessages::WM_TRANSFER_PROGRESS;
 
-// Pictures 139, 140 and 141.
-constexpr int kBackgroundSlot = 31;
-constexpr int kHoverSlot = 32;
-constexpr int kProgressFillSlot = 33;
-
 // The workers that report their own progress post this once, when the transfer has succeeded.
 constexpr std::uintptr_t kWorkerFullCount = 150;
 constexpr std::uintptr_t kDoneOk = 0;
@@ -27,8 +22,6 @@ constexpr std::uintptr_t kDoneFailed = 1;
 
 SkinScheme progressScheme() {
     SkinScheme scheme;
-    scheme.pictures = {kBackgroundSlot, kHoverSlot, -1};
-    scheme.colourKey = rgb(0, 0, 255);
     scheme.hoverLook = HoverLook::AllEntries;
     scheme.captionPass = CaptionPass::BeforeStretch;
     scheme.labelFonts = FontScaling::None;
@@ -55,8 +48,7 @@ int barWidthFor(int mode, std::uintptr_t count) {
 } // namespace
 
 CPelmDialogProgress::CPelmDialogProgress(const WindowContext& context, QWidget* parent)
-    : SkinnedWindow(context, progressScheme(), progressControls(), kProgressControlCount, parent),
-      store_(context.store) {
+    : SkinnedWindow(context, kProgressWindow, progressScheme(), parent), store_(context.store) {
     setObjectName("progressDialog");
 }
 
@@ -185,5 +177,5 @@ void CPelmDialogProgress::paintInDesignUnits(QPainter& painter) {
     if (!busy_ || barWidth_ <= 0)
         return;
     const QRect strip(kProgressBarStrip.left, kProgressBarStrip.top, barWidth_, kProgressBarStrip.height());
-    painter.drawImage(strip.topLeft(), pictureInSlot(kProgressFillSlot), strip);
+    painter.drawImage(strip.topLeft(), pictureInSlot(PictureSlot::kProgressFill), strip);
 }

@@ -47,8 +47,6 @@ constexpr std::array<int, 6> kKeyboardCommands{CPelmDlg::kRapidTrigger, CPelmDlg
 
 SkinScheme mainWindowScheme() {
     SkinScheme scheme;
-    scheme.pictures = {0, 1, 2};
-    scheme.colourKey = rgb(0, 0, 255);
     scheme.precedence = LookPrecedence::HoverOverSelected;
     scheme.hoverLook = HoverLook::AllEntries;
     scheme.captionPass = CaptionPass::AfterStretch;
@@ -90,9 +88,8 @@ QString defaultHelpPath() {
 } // namespace
 
 CPelmDlg::CPelmDlg(const WindowContext& context, QWidget* parent)
-    : SkinnedWindow(context, mainWindowScheme(),
-                    mainWindowControls(mainWindowLayoutFor(context.store.deviceVariant)),
-                    kMainWindowControlCount, parent),
+    : SkinnedWindow(context, mainWindowDescription(mainWindowLayoutFor(context.store.deviceVariant)),
+                    mainWindowScheme(), parent),
       helpPath_(defaultHelpPath()) {
     setWindowTitle(QStringLiteral("QelEC"));
     informationBox_ = new QPlainTextEdit(this);
@@ -120,6 +117,7 @@ CPelmDlg::~CPelmDlg() = default;
 // ---- initialisation ----
 
 void CPelmDlg::onInit() {
+    platform().useLanguage(QString::fromStdString(store().language));
     if (!checkKeyboard()) {
         endDialog(kResultCancel);
         return;
@@ -368,6 +366,7 @@ void CPelmDlg::nextProgram() {
 
 void CPelmDlg::switchLanguage() {
     store().language = store().language == "en-US" ? "zh-CN" : "en-US";
+    platform().useLanguage(QString::fromStdString(store().language));
     update();
 }
 
@@ -415,13 +414,17 @@ bool CPelmDlg::reportTransfer(int result, const char* title) {
     return false;
 }
 
-void CPelmDlg::saveProfile() {
+CPelmDlg::SaveOutcome CPelmDlg::saveProfile() {
     const std::optional<QString> path = platform().chooseSaveFile(this, QString::fromUtf8(kProfileFilter),
                                                                   QString::fromUtf8(kProfileExtension));
-    if (path && !::saveProfile(store(), path->toStdString()))
+    SaveOutcome outcome = path ? SaveOutcome::Saved : SaveOutcome::Cancelled;
+    if (path && !::saveProfile(store(), path->toStdString())) {
+        outcome = SaveOutcome::Failed;
         showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString()), {},
                  MessageButtons::Ok, MessageIcon::Warning);
+    }
     update();
+    return outcome;
 }
 
 void CPelmDlg::openProfile() {
@@ -472,9 +475,10 @@ void CPelmDlg::restoreFromTray() {
 void CPelmDlg::exitSequence() {
     if (store().configDirty != 0 && !askYesNo(MainWindowTexts::unwrittenChangesQuestion(store().language)))
         return;
-    if (askYesNo(MainWindowTexts::saveProfileQuestion(store().language))) {
-        saveProfile();
-    }
+    // A save that failed keeps the program open, so the configuration can be saved elsewhere.
+    if (askYesNo(MainWindowTexts::saveProfileQuestion(store().language)) &&
+        saveProfile() == SaveOutcome::Failed)
+        return;
     platform().hideTrayIcon();
     endDialog(kResultOk);
 }

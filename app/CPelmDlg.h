@@ -99,7 +99,8 @@ private:
     void readCounters();
     void writeKeys();
     void readAll();
-    void saveProfile();
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    SaveOutcome saveProfile();
     void openProfile();
     void openHelp();
     void minimiseToTray();

@@ -433,3 +433,11 @@ std::span<const ControlSpec> mainWindowControls(MainWindowLayout layout) {
 std::span<const Rgb> mainWindowKindPalette() {
     return kKindPalette;
 }
+
+std::span<const ControlSpec> mainWindowRgbControls() {
+    return mainWindowControls(MainWindowLayout::RgbLayout);
+}
+
+std::span<const ControlSpec> mainWindowSControls() {
+    return mainWindowControls(MainWindowLayout::SLayout);
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,6 +29,19 @@ inline constexpr int kMainWindowKeyEntryOffset = 39;
 inline constexpr SkinRect kMainWindowInformationBox{47, 506, 1000, 653};
 // The whole table of one layout in table order.
 std::span<const ControlSpec> mainWindowControls(MainWindowLayout layout);
+std::span<const ControlSpec> mainWindowRgbControls();
+std::span<const ControlSpec> mainWindowSControls();
+
+// The main window of a layout; its pictures depend on the keyboard variant, through the picture set.
+constexpr WindowDescription mainWindowDescription(MainWindowLayout layout) {
+    return {
+        .name = "main",
+        .pictures = {PictureSlot::kMainBackground, PictureSlot::kMainHover, PictureSlot::kMainPressed},
+        .colourKey = kBlueColourKey,
+        .controls = layout == MainWindowLayout::SLayout ? mainWindowSControls : mainWindowRgbControls,
+        .tableSize = kMainWindowControlCount,
+    };
+}
 
 // The marker colour of each function kind 0 to 8 (not set, single key, combination, macro,
 // emulation, multimedia, mouse, function, power). Kinds 0 and 1 never get a marker bar.

@@ -1,5 +1,7 @@
 #include "app/MainWindowTexts.h"
 
+#include "model/KeyboardVariant.h"
+
 #include "app/MainWindowControls.h"
 #include "keymap/ActionTexts.h"
 #include "model/ConfigStore.h"
@@ -131,6 +133,20 @@ std::string trayExitItem(const std::string& language) {
     return inChinese(language) ? "关闭" : "Exit";
 }
 
+namespace {
+
+// Whether name is the root element of some keyboard variant's profiles.
+bool isKeyboardName(const std::string& name) {
+    for (const int variant :
+         {KeyboardVariant::kRgbBle, KeyboardVariant::kSBle, KeyboardVariant::kS, KeyboardVariant::kRgb}) {
+        if (name == KeyboardVariant::name(variant))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::string profileNotOpened(const std::string& language, const std::string& path,
                              const ProfileLoadReport& report) {
     const bool zh = inChinese(language);
@@ -145,6 +161,10 @@ std::string profileNotOpened(const std::string& language, const std::string& pat
         reason = zh ? "文件不是有效的配置文件。" : "The file is not a well-formed profile.";
         break;
     case ProfileLoadReport::Status::WrongVariant:
+        if (!isKeyboardName(report.rootName)) {
+            reason = zh ? "该文件不是本程序的配置文件。" : "The file is not a profile of this program.";
+            break;
+        }
         reason = zh ? "该配置文件属于另一款键盘（" + report.rootName + "）。"
                     : "The profile is for another keyboard (" + report.rootName + ").";
         break;

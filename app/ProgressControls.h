@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -18,3 +18,15 @@ inline constexpr int kProgressBarFullWidth = 300;
 
 // The whole table in table order.
 std::span<const ControlSpec> progressControls();
+
+inline constexpr SkinRect kProgressStrips[] = {kProgressBarStrip};
+inline constexpr int kProgressStripSlots[] = {PictureSlot::kProgressFill};
+inline constexpr WindowDescription kProgressWindow{
+    .name = "progress",
+    .pictures = {PictureSlot::kProgressBackground, PictureSlot::kProgressHover, PictureSlot::kNone},
+    .colourKey = kBlueColourKey,
+    .controls = progressControls,
+    .tableSize = kProgressControlCount,
+    .strips = kProgressStrips,
+    .stripSlots = kProgressStripSlots,
+};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -16,3 +16,14 @@ inline constexpr int kFirmwareBarFullWidth = 290;
 
 // The whole table in slot order.
 std::span<const ControlSpec> firmwareControls();
+
+inline constexpr SkinRect kFirmwareStrips[] = {kFirmwareBarStrip};
+inline constexpr WindowDescription kFirmwareWindow{
+    .name = "firmware",
+    .pictures = {PictureSlot::kFirmwareBackground, PictureSlot::kFirmwareHover,
+                 PictureSlot::kFirmwareSelected},
+    .colourKey = kBlueColourKey,
+    .controls = firmwareControls,
+    .tableSize = kFirmwareControlCount,
+    .strips = kFirmwareStrips,
+};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -13,6 +13,16 @@ inline constexpr int kKeyAssignmentPageCount = 7;
 
 // The whole table in table order (the dialog's hit test takes the first match, so order matters).
 std::span<const ControlSpec> keyAssignmentControls();
+
+// The dialog as it opens, on page 1; every page has pictures of its own (keyAssignmentPages()).
+inline constexpr WindowDescription kKeyAssignmentWindow{
+    .name = "key-assignment",
+    .pictures = {PictureSlot::keyAssignmentNormal(1), PictureSlot::keyAssignmentHover(1),
+                 PictureSlot::keyAssignmentSelected(1)},
+    .colourKey = kBlueColourKey,
+    .controls = keyAssignmentControls,
+    .tableSize = kKeyAssignmentControlCount,
+};
 
 // The page an id belongs to: 0 for the frame (ids below 100, shown on every page), else 1..7.
 constexpr int keyAssignmentPageOf(int id) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -15,6 +15,15 @@ inline constexpr std::size_t kVirtualKeyButtonCount = 114;
 
 // The whole table in table order.
 std::span<const ControlSpec> virtualKeyControls();
+
+inline constexpr WindowDescription kVirtualKeysWindow{
+    .name = "virtual-keys",
+    .pictures = {PictureSlot::kVirtualKeysBackground, PictureSlot::kVirtualKeysHover,
+                 PictureSlot::kVirtualKeysSelected},
+    .colourKey = kBlueColourKey,
+    .controls = virtualKeyControls,
+    .tableSize = kVirtualKeyControlCount,
+};
 
 // The key buttons alone (entries 6..119), in table order.
 std::span<const ControlSpec> virtualKeyButtons();

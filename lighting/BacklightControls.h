@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -15,6 +15,15 @@ inline constexpr int kBacklightKeyEntryOffset = 15;
 
 // The whole table in table order.
 std::span<const ControlSpec> backlightControls();
+
+inline constexpr WindowDescription kBacklightWindow{
+    .name = "backlight",
+    .pictures = {PictureSlot::kBacklightBackground, PictureSlot::kBacklightHover,
+                 PictureSlot::kBacklightSelected},
+    .colourKey = kNearBlueColourKey,
+    .controls = backlightControls,
+    .tableSize = kBacklightControlCount,
+};
 
 // The rectangle of key index 1 to 85 in this dialog's keyboard (the multi-key colour selection uses
 // the same), in design units; the default rectangle (all -1) for any other index.

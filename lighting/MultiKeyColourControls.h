@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -16,3 +16,12 @@ inline constexpr int kMultiKeyColourKeyEntryOffset = 3;
 
 // The whole table in table order.
 std::span<const ControlSpec> multiKeyColourControls();
+
+inline constexpr WindowDescription kMultiKeyColourWindow{
+    .name = "multi-key-colour",
+    .pictures = {PictureSlot::kMultiKeyBackground, PictureSlot::kMultiKeyHoverAndMarked,
+                 PictureSlot::kMultiKeySelected},
+    .colourKey = kNearBlueColourKey,
+    .controls = multiKeyColourControls,
+    .tableSize = kMultiKeyColourControlCount,
+};

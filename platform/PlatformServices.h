@@ -63,4 +63,8 @@ public:
 
     // The size of the primary screen in device pixels.
     virtual QSize primaryScreenSize() const = 0;
+
+    // The language of the toolkit's own texts (file dialogs, the colour chooser, message-box
+    // buttons): "zh-CN" for Simplified Chinese, anything else for English.
+    virtual void useLanguage(const QString& language) = 0;
 };

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -156,4 +158,22 @@ QSize QtPlatformServices::primaryScreenSize() const {
     if (screen == nullptr)
         return {};
     return screen->geometry().size() * screen->devicePixelRatio();
+}
+
+void QtPlatformServices::useLanguage(const QString& language) {
+    const bool chinese = language == QStringLiteral("zh-CN");
+    if (chinese == (translator_ != nullptr))
+        return;
+    if (translator_) {
+        QCoreApplication::removeTranslator(translator_.get());
+        translator_.reset();
+        return;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    // Without the toolkit's translations installed the dialogs simply stay in English.
+    if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    translator_ = std::move(translator);
 }

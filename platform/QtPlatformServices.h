@@ -3,6 +3,10 @@
 #include "platform/PlatformServices.h"
 #include "platform/QtTrayIcon.h"
 
+#include <QTranslator>
+
+#include <memory>
+
 // The platform services on Qt's own dialogs (never the desktop's native ones, so that they look and
 // behave the same everywhere), the system tray and the desktop's file handlers.
 class QtPlatformServices final : public PlatformServices {
@@ -28,6 +32,7 @@ public:
     void setTrayDoubleClickHandler(std::function<void()> onDoubleClick) override;
     bool openWithDesktop(const QString& path) override;
     QSize primaryScreenSize() const override;
+    void useLanguage(const QString& language) override;
 
 private:
     enum class FileMode { Open, Save };
@@ -35,6 +40,8 @@ private:
                                       const QString& defaultExtension);
 
     QtTrayIcon tray_;
+    // The toolkit's Simplified Chinese texts while the program speaks Chinese.
+    std::unique_ptr<QTranslator> translator_;
     // The folder of the last file chosen; the next file dialog starts there.
     QString lastFolder_;
 };

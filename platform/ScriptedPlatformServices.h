@@ -93,6 +93,9 @@ public:
     void setTrayDoubleClickHandler(std::function<void()> onDoubleClick) override;
     bool openWithDesktop(const QString& path) override;
     QSize primaryScreenSize() const override { return screenSize_; }
+    void useLanguage(const QString& language) override { toolkitLanguage_ = language; }
+    // The language the toolkit's texts were last asked to use.
+    const QString& toolkitLanguage() const { return toolkitLanguage_; }
 
 private:
     std::optional<QString> answerFileDialog(FileDialogMode mode, const QString& filter,
@@ -114,4 +117,5 @@ private:
     std::vector<TrayMenuEntry> trayMenu_;
     std::function<void(int)> onTrayChoice_;
     std::function<void()> onTrayDoubleClick_;
+    QString toolkitLanguage_;
 };

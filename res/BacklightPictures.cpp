@@ -253,7 +253,7 @@ using PictureStyle::ButtonLook;
 
 constexpr QSize kDesignSize{862, 470};
 constexpr int kTitleBandBottom = 50;
-constexpr Rgb kColourKey = rgb(1, 3, 255);
+constexpr Rgb kColourKey = kBacklightWindow.colourKey;
 
 bool isKey(const ControlSpec& control) {
     return control.role == ControlRole::Key;

@@ -15,7 +15,7 @@ using PictureStyle::ButtonLook;
 
 constexpr QSize kDesignSize{370, 250};
 constexpr int kTitleBandBottom = 50;
-constexpr Rgb kColourKey = rgb(0, 0, 255);
+constexpr Rgb kColourKey = kFineAdjustWindow.colourKey;
 
 // Where the dialog lays its three number boxes over the picture (at a scale of 1): left 270, top
 // 1 + y, 32 wide and 1 + 16 high, each between its decrease and increase steppers.

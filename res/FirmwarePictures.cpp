@@ -15,7 +15,7 @@ using PictureStyle::ButtonLook;
 constexpr QSize kDesignSize{370, 250};
 constexpr int kTitleBandBottom = 52;
 constexpr int kChamfer = 8;
-constexpr Rgb kColourKey = rgb(0, 0, 255);
+constexpr Rgb kColourKey = kFirmwareWindow.colourKey;
 
 // The panel behind the version and file rows, and the rule above the Update and Cancel buttons.
 constexpr QRect kFilePanel{34, 62, 308, 84};

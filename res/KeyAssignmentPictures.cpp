@@ -24,7 +24,7 @@ using PictureStyle::ButtonLook;
 constexpr QSize kDesignSize{581, 368};
 constexpr int kChamfer = 8;
 constexpr int kTitleBandBottom = 40;
-constexpr Rgb kColourKey = rgb(0, 0, 255);
+constexpr Rgb kColourKey = kKeyAssignmentWindow.colourKey;
 
 // The page body below the tabs, holding the page's own controls.
 constexpr QRect kPageBody{18, 82, 545, 232};

@@ -24,7 +24,7 @@ using PictureStyle::ButtonLook;
 
 constexpr QSize kDesignSize{1040, 680};
 constexpr int kChamfer = 14;
-constexpr Rgb kColourKey = rgb(0, 0, 255);
+constexpr Rgb kColourKey = mainWindowDescription(MainWindowLayout::RgbLayout).colourKey;
 
 // The bands of the window, in design units (the control rectangles are the table's).
 constexpr int kTitleBandBottom = 68;

@@ -15,7 +15,7 @@ using PictureStyle::ButtonLook;
 constexpr QSize kDesignSize{862, 414};
 // The title band closes at the foot of the close button, a little above the set-colour button.
 constexpr int kTitleBandBottom = 44;
-constexpr Rgb kColourKey = rgb(1, 3, 255);
+constexpr Rgb kColourKey = kMultiKeyColourWindow.colourKey;
 
 QImage drawMultiKeyWindow(const PictureStyle::LookOf& lookOf) {
     const std::span<const ControlSpec> controls = multiKeyColourControls();

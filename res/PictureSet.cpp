@@ -4,7 +4,8 @@
 
 namespace {
 
-// Picture numbers of one slot for the variants 2, 3, 4 and any other.
+// Picture numbers of one slot for the variants 2, 3, 4 and any other, in the order of the slots named
+// in PictureSlot.
 struct SlotPictures {
     int sBle;
     int s;

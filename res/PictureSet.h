@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/WindowDescription.h"
 #include "res/PictureLibrary.h"
 
 #include <QImage>
@@ -9,7 +10,7 @@
 // number. Pictures are drawn by the library when first asked for.
 class PictureSet {
 public:
-    static constexpr int kSlots = 49;
+    static constexpr int kSlots = PictureSlot::kCount;
 
     PictureSet(const PictureLibrary& library, int deviceVariant);
 

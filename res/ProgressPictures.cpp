@@ -13,7 +13,7 @@ using PictureStyle::ButtonLook;
 constexpr QSize kDesignSize{370, 250};
 constexpr int kTitleBandBottom = 52;
 constexpr int kChamfer = 8;
-constexpr Rgb kColourKey = rgb(0, 0, 255);
+constexpr Rgb kColourKey = kProgressWindow.colourKey;
 
 void drawControls(QPainter& painter, ButtonLook look) {
     for (const ControlSpec& control : progressControls()) {

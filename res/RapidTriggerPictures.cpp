@@ -19,7 +19,7 @@ using PictureStyle::ButtonLook;
 constexpr QSize kDesignSize{862, 470};
 // The information box starts right under the title band.
 constexpr int kTitleBandBottom = 42;
-constexpr Rgb kColourKey = rgb(1, 3, 255);
+constexpr Rgb kColourKey = kRapidTriggerWindow.colourKey;
 // Where the dialog lays its information box over the picture (at a scale of 1): left 20, top 1 + 43,
 // 140 wide and 1 + 48 high.
 constexpr QRect kInformationBox{20, 44, 140, 49};

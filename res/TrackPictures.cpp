@@ -16,7 +16,7 @@ using PictureStyle::ButtonLook;
 // As wide as the rapid-trigger dialog, whose keyboard this window repeats lower down.
 constexpr QSize kDesignSize{862, 462};
 constexpr int kTitleBandBottom = 50;
-constexpr Rgb kColourKey = rgb(1, 3, 255);
+constexpr Rgb kColourKey = kTrackWindow.colourKey;
 // The gap between the group frame over the keyboard and the things around it.
 constexpr int kGap = 8;
 

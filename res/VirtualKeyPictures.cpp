@@ -22,7 +22,7 @@ using PictureStyle::ButtonLook;
 constexpr QSize kDesignSize{940, 354};
 constexpr int kTitleBandBottom = 48;
 constexpr int kChamfer = 10;
-constexpr Rgb kColourKey = rgb(0, 0, 255);
+constexpr Rgb kColourKey = kVirtualKeysWindow.colourKey;
 
 // The plates the three blocks of keys stand on: main block with F1..F14, navigation block with
 // F15..F17, keypad with F18..F21.

@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr Rgb kBlueKey = rgb(0, 0, 255);
-constexpr Rgb kNearBlueKey = rgb(1, 3, 255);
-
 struct VariantName {
     int variant;
     const char* name;
@@ -26,26 +23,30 @@ struct VariantName {
 // Variant 1 stands for every variant other than 2, 3 and 4.
 constexpr std::array<VariantName, 4> kVariants{{{1, "rgbble"}, {2, "sble"}, {3, "s"}, {4, "rgb"}}};
 
-WindowPictures windowOf(std::string name, std::array<int, 3> backgroundHoverSelected, Rgb colourKey,
-                        std::span<const ControlSpec> controls, std::vector<SkinRect> strips = {}) {
+// The window a description gives, with the picture numbers of variant's picture set.
+WindowPictures windowOf(const WindowDescription& description, int variant = 1, std::string name = {},
+                        std::span<const ControlSpec> controls = {}, SkinPictures looks = {}) {
+    if (looks.background == PictureSlot::kNone)
+        looks = description.pictures;
     WindowPictures window;
-    window.name = std::move(name);
-    window.background = backgroundHoverSelected[0];
-    window.hover = backgroundHoverSelected[1];
-    window.selected = backgroundHoverSelected[2];
-    window.colourKey = colourKey;
+    window.name = name.empty() ? std::string(description.name) : std::move(name);
+    window.background = PictureSet::pictureNumber(looks.background, variant);
+    window.hover = PictureSet::pictureNumber(looks.hover, variant);
+    window.selected = PictureSet::pictureNumber(looks.pressed, variant);
+    window.colourKey = description.colourKey;
+    if (controls.empty())
+        controls = description.controls();
     window.controls.assign(controls.begin(), controls.end());
-    window.strips = std::move(strips);
+    window.strips.assign(description.strips.begin(), description.strips.end());
+    for (const int slot : description.stripSlots)
+        window.stripPictures.push_back(PictureSet::pictureNumber(slot, variant));
     return window;
 }
 
 void addMainWindows(std::vector<WindowPictures>& windows) {
     for (const VariantName& variant : kVariants) {
-        windows.push_back(windowOf(std::string("main-") + variant.name,
-                                   {PictureSet::pictureNumber(0, variant.variant),
-                                    PictureSet::pictureNumber(1, variant.variant),
-                                    PictureSet::pictureNumber(2, variant.variant)},
-                                   kBlueKey, mainWindowControls(mainWindowLayoutFor(variant.variant))));
+        windows.push_back(windowOf(mainWindowDescription(mainWindowLayoutFor(variant.variant)),
+                                   variant.variant, std::string("main-") + variant.name));
     }
 }
 
@@ -66,11 +67,9 @@ void addKeyAssignmentPages(std::vector<WindowPictures>& windows) {
         for (std::size_t k = 0; k < variants; ++k) {
             const VariantName& variant = kVariants[k];
             const std::vector<ControlSpec> controls = keyAssignmentPageControls(page.page);
-            windows.push_back(windowOf(page.page == 6 ? stem + "-" + variant.name : stem,
-                                       {PictureSet::pictureNumber(page.normalPicture, variant.variant),
-                                        PictureSet::pictureNumber(page.hoverPicture, variant.variant),
-                                        PictureSet::pictureNumber(page.selectedPicture, variant.variant)},
-                                       kBlueKey, controls));
+            windows.push_back(windowOf(kKeyAssignmentWindow, variant.variant,
+                                       page.page == 6 ? stem + "-" + variant.name : stem, controls,
+                                       {page.normalPicture, page.hoverPicture, page.selectedPicture}));
         }
     }
 }
@@ -80,19 +79,11 @@ void addKeyAssignmentPages(std::vector<WindowPictures>& windows) {
 std::vector<WindowPictures> everyWindowsPictures() {
     std::vector<WindowPictures> windows;
     addMainWindows(windows);
-    WindowPictures progress =
-        windowOf("progress", {139, 140, -1}, kBlueKey, progressControls(), {kProgressBarStrip});
-    progress.stripPictures = {141};
-    windows.push_back(std::move(progress));
+    windows.push_back(windowOf(kProgressWindow));
     addKeyAssignmentPages(windows);
-    windows.push_back(
-        windowOf("firmware", {128, 129, 130}, kBlueKey, firmwareControls(), {kFirmwareBarStrip}));
-    windows.push_back(windowOf("backlight", {131, 132, 133}, kNearBlueKey, backlightControls()));
-    windows.push_back(windowOf("multi-key-colour", {142, 143, 144}, kNearBlueKey, multiKeyColourControls()));
-    windows.push_back(windowOf("virtual-keys", {158, 159, 157}, kBlueKey, virtualKeyControls()));
-    windows.push_back(windowOf("rapid-trigger", {162, 163, 161}, kNearBlueKey, rapidTriggerControls()));
-    windows.push_back(
-        windowOf("fine-adjust", {165, 166, 164}, kBlueKey, fineAdjustControls(), {kFineAdjustTravelGauge}));
-    windows.push_back(windowOf("track", {168, 169, 167}, kNearBlueKey, trackControls(), {kTrackTravelGauge}));
+    for (const WindowDescription* description :
+         {&kFirmwareWindow, &kBacklightWindow, &kMultiKeyColourWindow, &kVirtualKeysWindow,
+          &kRapidTriggerWindow, &kFineAdjustWindow, &kTrackWindow})
+        windows.push_back(windowOf(*description));
     return windows;
 }

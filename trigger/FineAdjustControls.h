@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -16,3 +16,14 @@ inline constexpr SkinRect kFineAdjustTravelGauge{179, 94, 189, 154};
 
 // The whole table in table order.
 std::span<const ControlSpec> fineAdjustControls();
+
+inline constexpr SkinRect kFineAdjustStrips[] = {kFineAdjustTravelGauge};
+inline constexpr WindowDescription kFineAdjustWindow{
+    .name = "fine-adjust",
+    .pictures = {PictureSlot::kFineAdjustBackground, PictureSlot::kFineAdjustHover,
+                 PictureSlot::kFineAdjustSelected},
+    .colourKey = kBlueColourKey,
+    .controls = fineAdjustControls,
+    .tableSize = kFineAdjustControlCount,
+    .strips = kFineAdjustStrips,
+};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/KeyboardKeys.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -13,6 +14,15 @@ inline constexpr int kRapidTriggerKeyEntryOffset = 15;
 
 // The whole table in table order.
 std::span<const ControlSpec> rapidTriggerControls();
+
+inline constexpr WindowDescription kRapidTriggerWindow{
+    .name = "rapid-trigger",
+    .pictures = {PictureSlot::kRapidTriggerBackground, PictureSlot::kRapidTriggerHighlight,
+                 PictureSlot::kRapidTriggerSelected},
+    .colourKey = kNearBlueColourKey,
+    .controls = rapidTriggerControls,
+    .tableSize = kRapidTriggerControlCount,
+};
 
 // The rectangle of key index 1 to 85 in this dialog's keyboard, in design units; the default
 // rectangle (all -1) for any other index.

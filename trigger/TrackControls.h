@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 #include <cstddef>
 #include <span>
@@ -18,3 +18,13 @@ inline constexpr SkinRect kTrackTravelGauge{177, 68, 189, 128};
 
 // The whole table in table order.
 std::span<const ControlSpec> trackControls();
+
+inline constexpr SkinRect kTrackStrips[] = {kTrackTravelGauge};
+inline constexpr WindowDescription kTrackWindow{
+    .name = "track",
+    .pictures = {PictureSlot::kTrackBackground, PictureSlot::kTrackHover, PictureSlot::kTrackSelected},
+    .colourKey = kNearBlueColourKey,
+    .controls = trackControls,
+    .tableSize = kTrackControlCount,
+    .strips = kTrackStrips,
+};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/SkinControl.h"
+#include "controls/WindowDescription.h"
 
 // Which look an entry shows while it is both under the mouse and selected.
 enum class LookPrecedence { HoverOverSelected, SelectedOverHover };
@@ -20,19 +20,12 @@ enum class ButtonCaptions { WhenShowsText, WhileHoveredBelow100 };
 // trunc(f x scale + 1).
 enum class FontScaling { None, Scaled, ScaledPlusOne };
 
-// Slots of the PictureSet a window is drawn from; -1 for none (draws nothing).
-struct SkinPictures {
-    int background = -1;
-    int hover = -1;
-    int pressed = -1;
-};
-
 // Everything in which the windows' shared drawing, hit-testing and clicking differ: each window gives
 // its own as data.
 struct SkinScheme {
     SkinPictures pictures;
     // Pixels of this colour in the background picture are see-through.
-    Rgb colourKey = rgb(0, 0, 255);
+    Rgb colourKey = kBlueColourKey;
     LookPrecedence precedence = LookPrecedence::SelectedOverHover;
     HoverLook hoverLook = HoverLook::AllEntries;
     CaptionPass captionPass = CaptionPass::AfterStretch;

@@ -58,6 +58,21 @@ SkinnedWindow::SkinnedWindow(const WindowContext& context, const SkinScheme& sch
     setUpFrame();
 }
 
+namespace {
+
+SkinScheme withDescribedLooks(SkinScheme scheme, const WindowDescription& description) {
+    scheme.pictures = description.pictures;
+    scheme.colourKey = description.colourKey;
+    return scheme;
+}
+
+} // namespace
+
+SkinnedWindow::SkinnedWindow(const WindowContext& context, const WindowDescription& description,
+                             SkinScheme scheme, QWidget* parent)
+    : SkinnedWindow(context, withDescribedLooks(scheme, description), description.controls(),
+                    description.tableSize, parent) {}
+
 SkinnedWindow::~SkinnedWindow() = default;
 
 int SkinnedWindow::openWindow(WindowId window, int argument) {

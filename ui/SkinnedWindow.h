@@ -37,6 +37,9 @@ public:
     // defaults; rectangles and label fonts are scaled as the scheme says.
     SkinnedWindow(const WindowContext& context, const SkinScheme& scheme, std::span<const ControlSpec> rows,
                   std::size_t tableSize, QWidget* parent = nullptr);
+    // The window a description gives: its table, pictures and colour key, with the rest of scheme.
+    SkinnedWindow(const WindowContext& context, const WindowDescription& description, SkinScheme scheme,
+                  QWidget* parent = nullptr);
     ~SkinnedWindow() override;
 
     // Runs the window's initialisation, then the modal loop unless the initialisation ended it.

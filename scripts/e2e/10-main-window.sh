@@ -12,6 +12,12 @@ click 623 110 # read counters
 answer QelEC 04-rgb-zh-counters-done
 point 366 300 # hover W: 42 presses
 shot 05-rgb-zh-hover-w-counters
+click 85 110 # save: the file dialog speaks the program's language
+dialog=$(any_other_window) || fail "no file dialog"
+shot 05b-rgb-zh-save-file-dialog
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+xdotool key --clearmodifiers Escape
+gone "$dialog" || fail "the file dialog did not close"
 click 964 110 # language
 point 451 300 # hover R: nothing on the top layer
 shot 06-rgb-en-hover-r

@@ -98,6 +98,25 @@ other_window() {
     done
     return 1
 }
+# Any visible window other than the main window (whatever its title), waiting up to 30 s for it.
+any_other_window() {
+    local id
+    for _ in $(seq 300); do
+        for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+            [ "$id" != "$main_window" ] && echo "$id" && return 0
+        done
+        sleep 0.1
+    done
+    return 1
+}
+# Waits up to 10 s for X window $1 to be gone.
+gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1" || return 0
+        sleep 0.1
+    done
+    return 1
+}
 # Takes screenshot $2 of the message box titled $1, then answers it with its default button.
 answer() {
     local box

@@ -451,6 +451,53 @@ TEST_F(MainWindowTest, ExitAsksAboutUnwrittenChangesFirst) {
     EXPECT_EQ(window->result(), SkinnedWindow::kResultOk);
 }
 
+// A save on the way out that fails keeps the program open so the user can save elsewhere; a
+// cancelled file dialog still ends it.
+TEST_F(MainWindowTest, ExitStaysWhenTheSaveFailsAndEndsWhenTheFileDialogIsCancelled) {
+    open();
+    platform.queueMessageAnswer(Answer::Yes);
+    const std::string nowhere = folder.file("missing-folder/on-exit.pro");
+    platform.queueFileName(QString::fromStdString(nowhere));
+    click(CPelmDlg::kExit);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(lastMessage().text.startsWith("无法保存配置文件"));
+
+    platform.queueMessageAnswer(Answer::Yes);
+    platform.queueFileCancel();
+    click(CPelmDlg::kExit);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), SkinnedWindow::kResultOk);
+}
+
+// Any other XML file is not taken for a profile of another keyboard.
+TEST_F(MainWindowTest, ForeignDocumentsAreNotProfilesAndOtherKeyboardsAreNamed) {
+    struct Case {
+        const char* content;
+        const char* reason;
+    };
+    for (const Case& file :
+         {Case{"<html><body>hello</body></html>", "该文件不是本程序的配置文件。"},
+          Case{"<QelEC(S)><KEY ID=\"1\"/></QelEC(S)>", "该配置文件属于另一款键盘（QelEC(S)）。"}}) {
+        open();
+        const std::string path = folder.file("foreign.pro");
+        std::ofstream(path) << file.content;
+        platform.queueFileName(QString::fromStdString(path));
+        click(CPelmDlg::kOpenProfile);
+        EXPECT_TRUE(lastMessage().text.contains(QString::fromUtf8(file.reason)))
+            << lastMessage().text.toStdString();
+    }
+}
+
+// The toolkit's own texts follow the program's language from the start and with the language button.
+TEST_F(MainWindowTest, TheToolkitSpeaksTheProgramsLanguage) {
+    open();
+    EXPECT_EQ(platform.toolkitLanguage(), "zh-CN");
+    click(CPelmDlg::kLanguage);
+    EXPECT_EQ(platform.toolkitLanguage(), "en-US");
+    click(CPelmDlg::kLanguage);
+    EXPECT_EQ(platform.toolkitLanguage(), "zh-CN");
+}
+
 TEST_F(MainWindowTest, ExitWithoutChangesAsksOnlyAboutSaving) {
     open();
     platform.queueMessageAnswer(Answer::No);

@@ -127,3 +127,22 @@ TEST(QtPlatformServices, TrayMenuChoiceReachesAHandlerThatMayReplaceTheMenu) {
     ASSERT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(menu->actions().front()->text(), "Exit");
 }
+
+namespace {
+
+// The toolkit's buttons and dialogs speak Chinese while the program does, and English again after.
+TEST(QtPlatformServices, ToolkitTextsFollowTheProgramsLanguage) {
+    QtPlatformServices platform;
+    const QString english = QCoreApplication::translate("QFileDialog", "Save As");
+    ASSERT_EQ(english, "Save As");
+    platform.useLanguage(QStringLiteral("zh-CN"));
+    const QString chinese = QCoreApplication::translate("QFileDialog", "Save As");
+    if (chinese == english)
+        GTEST_SKIP() << "the toolkit's Simplified Chinese translations are not installed";
+    platform.useLanguage(QStringLiteral("zh-CN"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), chinese);
+    platform.useLanguage(QStringLiteral("en-US"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), english);
+}
+
+} // namespace
