@@ -19,11 +19,6 @@ namespace {
 
 using namespace FirmwareChecks;
 
-// Pictures 128, 129 and 130; the selected picture also holds the bar strip.
-constexpr int kBackgroundSlot = 24;
-constexpr int kHoverSlot = 25;
-constexpr int kSelectedSlot = 26;
-
 // The title label, whose caption names the window.
 constexpr int kTitleLabel = 188;
 // The edit boxes' font is 15 pixels high at scale 1.
@@ -34,8 +29,6 @@ constexpr SkinRect kFileBox{112, 116, 255, 135};
 
 SkinScheme firmwareScheme() {
     SkinScheme scheme;
-    scheme.pictures = {kBackgroundSlot, kHoverSlot, kSelectedSlot};
-    scheme.colourKey = rgb(0, 0, 255);
     scheme.precedence = LookPrecedence::SelectedOverHover;
     scheme.hoverLook = HoverLook::AllEntries;
     scheme.captionPass = CaptionPass::AfterStretch;
@@ -59,7 +52,7 @@ QRect loweredByOne(const SkinRect& rect, float scale) {
 } // namespace
 
 CPelmDialogFirmwareUpdate::CPelmDialogFirmwareUpdate(const WindowContext& context, QWidget* parent)
-    : SkinnedWindow(context, firmwareScheme(), firmwareControls(), kFirmwareControlCount, parent) {
+    : SkinnedWindow(context, kFirmwareWindow, firmwareScheme(), parent) {
     setObjectName(QStringLiteral("firmwareDialog"));
     versionBox_ = makeEditBox("versionBox");
     fileBox_ = makeEditBox("fileBox");
@@ -262,5 +255,6 @@ void CPelmDialogFirmwareUpdate::paintInDesignUnits(QPainter& painter) {
     if (width <= 0)
         return;
     const QRect strip(kFirmwareBarStrip.left, kFirmwareBarStrip.top, width, kFirmwareBarStrip.height());
-    painter.drawImage(strip.topLeft(), pictureInSlot(kSelectedSlot), strip);
+    // The selected picture holds the bar strip full.
+    painter.drawImage(strip.topLeft(), pictureInSlot(PictureSlot::kFirmwareSelected), strip);
 }
