@@ -56,3 +56,11 @@ for dialog in key-assignment virtual-keys rapid-trigger fine-adjust track backli
             grep -E '^dialog-'
     done
 done
+
+# The firmware window's bar during a download: how many repaints its progress causes (at most one per
+# progress step) and the slowest of them, at scale 1.5 on the offscreen platform.
+cmake --build build-bench-app -j "$(nproc)" --target firmware_window_tests
+for run in 1 2 3; do
+    QT_QPA_PLATFORM=offscreen build-bench-app/tests/firmware/firmware_window_tests \
+        --gtest_filter='*ProgressRepaintsOnlyTheBarOncePerStep' | grep -E '^bar repaints'
+done
