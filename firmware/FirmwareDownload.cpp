@@ -25,7 +25,6 @@ FirmwareDownload::~FirmwareDownload() {
 bool FirmwareDownload::start(const std::string& path) {
     if (running_)
         return false;
-    worker_.stopAndJoin();
     running_ = true;
     handle_ = makeWindowHandle(this);
     store_.progressWindow = handle_;
