@@ -418,9 +418,10 @@ CPelmDlg::SaveOutcome CPelmDlg::saveProfile() {
     const std::optional<QString> path = platform().chooseSaveFile(this, QString::fromUtf8(kProfileFilter),
                                                                   QString::fromUtf8(kProfileExtension));
     SaveOutcome outcome = path ? SaveOutcome::Saved : SaveOutcome::Cancelled;
-    if (path && !::saveProfile(store(), path->toStdString())) {
+    std::string error;
+    if (path && !::saveProfile(store(), path->toStdString(), &error)) {
         outcome = SaveOutcome::Failed;
-        showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString()), {},
+        showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString(), error), {},
                  MessageButtons::Ok, MessageIcon::Warning);
     }
     update();

@@ -155,7 +155,10 @@ std::string profileNotOpened(const std::string& language, const std::string& pat
     case ProfileLoadReport::Status::Loaded:
         return {};
     case ProfileLoadReport::Status::Unreadable:
-        reason = zh ? "文件无法读取。" : "The file cannot be read.";
+        if (!report.reason.empty())
+            reason = (zh ? "文件无法读取：" : "The file cannot be read: ") + report.reason;
+        else
+            reason = zh ? "文件无法读取。" : "The file cannot be read.";
         break;
     case ProfileLoadReport::Status::NotWellFormed:
         reason = zh ? "文件不是有效的配置文件。" : "The file is not a well-formed profile.";
@@ -174,9 +177,15 @@ std::string profileNotOpened(const std::string& language, const std::string& pat
            "\n" + unchanged;
 }
 
-std::string profileNotSaved(const std::string& language, const std::string& path) {
-    if (inChinese(language))
+std::string profileNotSaved(const std::string& language, const std::string& path, const std::string& reason) {
+    if (inChinese(language)) {
+        if (!reason.empty())
+            return "无法保存配置文件：\n" + path + "\n" + reason + "\n原有文件保持不变。";
         return "无法保存配置文件：\n" + path + "\n请确认文件夹存在且可以写入；原有文件保持不变。";
+    }
+    if (!reason.empty())
+        return "The profile could not be saved:\n" + path + "\n" + reason +
+               "\nAny existing file is unchanged.";
     return "The profile could not be saved:\n" + path +
            "\nCheck that the folder exists and can be written to; any existing file is unchanged.";
 }

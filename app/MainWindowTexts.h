@@ -25,9 +25,10 @@ inline constexpr const char* kFailed = "Failed!";
 std::string unwrittenChangesQuestion(const std::string& language);
 std::string saveProfileQuestion(const std::string& language);
 std::string trayExitItem(const std::string& language);
-// Why a profile could not be opened or saved, with its path.
+// Why a profile could not be opened or saved, with its path and the system's reason when known.
 std::string profileNotOpened(const std::string& language, const std::string& path,
                              const ProfileLoadReport& report);
-std::string profileNotSaved(const std::string& language, const std::string& path);
+std::string profileNotSaved(const std::string& language, const std::string& path,
+                            const std::string& reason = {});
 
 } // namespace MainWindowTexts

@@ -65,6 +65,10 @@ bool CPelmHWI::__createDev() {
     return guarded(false, [&] { return session_->open(); });
 }
 
+std::string CPelmHWI::lastOpenError() const {
+    return guarded(std::string(), [&] { return session_->openError(); });
+}
+
 int CPelmHWI::DetectDeviceForMac() {
     return guarded(0, [&] { return session_->detectMacMode(); });
 }

@@ -47,6 +47,10 @@ public:
     // Opens the connection. Succeeds for an attached keyboard in Windows mode even when another
     // program holds it; that shows only when the keyboard is asked something.
     bool __createDev();
+    // Why the last __createDev failed when the cause is not an absent keyboard (a state file that
+    // cannot be read or is corrupt, a lock that cannot be taken): one line for a person; "" when the
+    // keyboard is simply absent or the connection opened.
+    std::string lastOpenError() const;
     // Above 0: a keyboard in Mac mode is attached.
     int DetectDeviceForMac();
     // Fills at most kVersionChars wide chars, terminator included; the version follows ";V".

@@ -1,5 +1,7 @@
 #include "device/VirtualKeyboardFile.h"
 
+#include "AtomicFileWrite.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -8,7 +10,6 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 constexpr const char* kStateFileName = "virtual-keyboard.txt";
@@ -29,28 +30,6 @@ std::string folderOf(const std::string& path) {
 const char* homeFromPasswordDatabase() {
     const passwd* entry = ::getpwuid(::getuid());
     return entry != nullptr ? entry->pw_dir : nullptr;
-}
-
-bool writeAll(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Best effort: a folder that cannot be synced still holds the renamed file.
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 // Reads at most limit + 1 bytes, so that a file over the limit is noticed without reading all of it.
@@ -172,33 +151,7 @@ LoadResult VirtualKeyboardFile::load() const {
 }
 
 bool VirtualKeyboardFile::save(const VirtualKeyboardState& state, std::string* error) const {
-    const std::string text = serialiseVirtualKeyboardState(state);
-    const std::string folder = folderOf(path_);
-    std::string temporary = folder + "/." + std::filesystem::path(path_).filename().string() + ".XXXXXX";
-    std::vector<char> name(temporary.begin(), temporary.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
-        if (error != nullptr)
-            *error = errnoText("cannot write in " + folder);
-        return false;
-    }
-    temporary = name.data();
-    std::string failure;
-    if (!writeAll(fd, text) || ::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0)
-        failure = errnoText("cannot write " + temporary);
-    if (::close(fd) != 0 && failure.empty())
-        failure = errnoText("cannot write " + temporary);
-    if (failure.empty() && ::rename(temporary.c_str(), path_.c_str()) != 0)
-        failure = errnoText("cannot replace " + path_);
-    if (!failure.empty()) {
-        ::unlink(temporary.c_str());
-        if (error != nullptr)
-            *error = failure;
-        return false;
-    }
-    syncFolder(folder);
-    return true;
+    return writeFileAtomically(path_, serialiseVirtualKeyboardState(state), error);
 }
 
 UpdateResult VirtualKeyboardFile::update(const std::function<bool(VirtualKeyboardState&)>& change) const {

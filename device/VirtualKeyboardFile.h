@@ -46,9 +46,9 @@ struct UpdateResult {
 };
 
 // The state file and its two side files: "<path>.lock" serialises read-modify-write cycles of every
-// process, "<path>.owner" is held by the connection that owns the keyboard. Each save writes a
-// temporary file in the same folder, syncs it and renames it over the state, so a reader sees
-// either the old state or the new one, never a part.
+// process, "<path>.owner" is held by the connection that owns the keyboard. Each save replaces the
+// state with writeFileAtomically, so a reader sees either the old state or the new one, never a
+// part; a state reached through a symbolic link is replaced at the link's target and keeps its mode.
 class VirtualKeyboardFile {
 public:
     // Larger files are refused unread.
@@ -62,7 +62,7 @@ public:
 
     StateText readText() const;
     LoadResult load() const;
-    // Replaces the file atomically; the folder must exist.
+    // Replaces the file atomically (writeFileAtomically); the folder must exist.
     bool save(const VirtualKeyboardState& state, std::string* error) const;
     // Loads, lets change edit the state and saves it, all under the update lock; change returns
     // false to leave the file as it was (Declined).

@@ -75,15 +75,21 @@ bool VirtualKeyboardSession::attached() {
 }
 
 bool VirtualKeyboardSession::open() {
+    openError_.clear();
     const LoadResult& load = current();
+    // A state that cannot be read is a fault to name; a missing one is an absent keyboard.
+    if (load.status == LoadStatus::Corrupt || load.status == LoadStatus::Unreadable)
+        openError_ = load.message;
     if (!attachedInWindowsMode(load) || load.state->fails(Failure::Open))
         return false;
     // A probe such as the tool's show holds the owner lock for a moment; only a lock that stays
     // taken means another owner.
     for (int attempt = 1; !owner_.held() && attempt <= kOwnAttempts; ++attempt) {
         owner_ = file_.tryOwn();
-        if (owner_.status() == FileLock::Status::Failed)
+        if (owner_.status() == FileLock::Status::Failed) {
+            openError_ = owner_.error();
             return false;
+        }
         if (!owner_.held() && attempt < kOwnAttempts)
             sleeper_(kOwnRetryWait);
     }

@@ -49,6 +49,9 @@ public:
     bool open();
     // Open, but another connection owns the keyboard.
     bool occupied() const { return opened_ && !owner_.held(); }
+    // Why the last open failed when the keyboard is not simply absent: the state file's fault (corrupt
+    // or unreadable) or the owner lock's; "" otherwise.
+    const std::string& openError() const { return openError_; }
 
     std::optional<std::string> readVersion();
 
@@ -96,6 +99,7 @@ private:
     VirtualKeyboardFile file_;
     FileLock owner_;
     bool opened_ = false;
+    std::string openError_;
     Clock clock_;
     Sleeper sleeper_;
     KeyTables staged_;

@@ -123,7 +123,8 @@ public:
 
     // Transfers between the store and the keyboard (DeviceTransfers.cpp). Each says whether every
     // device call succeeded; a read that fails leaves the store as it was.
-    // window receives the keyboard's progress counts (0..750) during the two key transfers.
+    // window receives the keyboard's progress counts (0..750) during the two key transfers. A key
+    // that cannot be sent (assignmentProblem) fails the key write before the keyboard changes.
     bool writeKeyConfiguration(const WindowHandle& window);
     bool readKeyDefinitions(const WindowHandle& window);
     bool writeLights();

@@ -42,6 +42,10 @@ bool CConfigStore::writeKeyConfiguration(const WindowHandle& window) {
         for (int key = kFirstKey; ok && key <= kLastKey; ++key) {
             if (keyKind[key][table] <= 0)
                 continue;
+            // A key that cannot be sent as it stands fails the write before anything reaches the
+            // keyboard (what was staged is dropped by the next prepare).
+            if (!assignmentProblem(keyKind[key][table], keyActions[key][table]).empty())
+                return false;
             const std::vector<int> array =
                 encodeKeyAssignment(*this, keyKind[key][table], keyCode[key][table], keyActions[key][table]);
             if (array.empty())

@@ -13,6 +13,8 @@ constexpr int kRecordEmulation = 1;
 constexpr int kRecordMacro = 2;
 constexpr int kDoubleClickCode = 199;
 constexpr int kLeftButtonCode = 130;
+// What marks a delay entry such as "<50 ms>", as nameToCode reads one.
+constexpr std::string_view kDelayMark = "ms>";
 
 void appendItemCodes(const CConfigStore& store, const ActionList& actions, std::vector<int>& array) {
     for (const std::string& item : actions.items())
@@ -26,6 +28,9 @@ std::vector<int> encodeCombo(const CConfigStore& store, const ActionList& action
 }
 
 std::vector<int> encodeMacro(const CConfigStore& store, const ActionList& actions) {
+    // Items out of their places would send keys as delays and delays as keys: such a list is refused.
+    if (!assignmentProblem(kKindMacro, actions).empty())
+        return {};
     const int n = actions.count();
     std::vector<int> array{kRecordMacro,
                            actions.PlayMode,
@@ -138,6 +143,29 @@ DecodedKeyAssignment decodeMacro(const CConfigStore& store, std::span<const int>
 }
 
 } // namespace
+
+bool isDelayEntry(std::string_view item) {
+    return item.find(kDelayMark) != std::string_view::npos;
+}
+
+std::string assignmentProblem(int kind, const ActionList& actions) {
+    if (kind != kKindMacro)
+        return {};
+    const std::vector<std::string>& items = actions.items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const bool delay = isDelayEntry(items[i]);
+        // With recorded delays the items alternate key event, delay entry, key event, ...
+        const bool delayWanted = !actions.IsAutoInterval && i % 2 == 1;
+        if (delay == delayWanted)
+            continue;
+        const std::string item = "macro item " + std::to_string(i + 1) + " (\"" + items[i] + "\")";
+        if (actions.IsAutoInterval)
+            return item + " is a delay entry in a macro with an automatic delay";
+        return item + (delayWanted ? " should be a delay entry" : " should be a key event") +
+               ", as recorded delays alternate key and delay";
+    }
+    return {};
+}
 
 std::vector<int> encodeKeyAssignment(const CConfigStore& store, int kind, int code,
                                      const ActionList& actions) {

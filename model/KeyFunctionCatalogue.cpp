@@ -2,6 +2,7 @@
 // function, and the lookups between them.
 #include "model/ConfigStore.h"
 
+#include "model/KeyAssignmentCodec.h"
 #include "model/KeyboardVariant.h"
 #include "model/catalogue/DeviceCodeTable.h"
 #include "model/catalogue/FunctionNotes.h"
@@ -129,7 +130,7 @@ int CConfigStore::nameToIndex(std::string_view text) const {
 }
 
 int CConfigStore::nameToCode(std::string_view text) const {
-    if (text.find("ms>") != std::string_view::npos) {
+    if (isDelayEntry(text)) {
         if (text.size() < 5)
             return 0;
         return leadingDecimal(text.substr(1, text.size() - 5));

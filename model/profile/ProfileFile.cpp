@@ -1,21 +1,23 @@
 #include "model/profile/ProfileFile.h"
 
+#include "device/AtomicFileWrite.h"
 #include "model/ConfigStore.h"
+#include "model/KeyAssignmentCodec.h"
 #include "model/KeyboardVariant.h"
 #include "model/profile/ActionListXml.h"
 #include "model/profile/XmlDocument.h"
 
-#include <atomic>
-#include <cstdio>
+#include <algorithm>
+#include <array>
 #include <exception>
-#include <filesystem>
 #include <memory>
 #include <string_view>
-#include <unistd.h>
 
 namespace {
 
 constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+constexpr int kMinColour = 0;
+constexpr int kMaxColour = 255;
 
 struct LibrarySection {
     const char* name;
@@ -102,6 +104,28 @@ bool isValidAssignment(int kind, int code) {
     return !carriesCode || (code >= 0 && code < kNoteCount);
 }
 
+std::array<int, 3> boundedColour(const std::array<int, 3>& colour) {
+    std::array<int, 3> bounded{};
+    for (std::size_t i = 0; i < colour.size(); ++i)
+        bounded[i] = std::clamp(colour[i], kMinColour, kMaxColour);
+    return bounded;
+}
+
+// "AREA with ID 1: Red 300, Green -5 (colours run 0..255; set to 255, 0, 255)"
+std::string colourReport(int id, const std::array<int, 3>& colour, const std::array<int, 3>& bounded) {
+    static constexpr const char* kNames[] = {"Red", "Green", "Blue"};
+    std::string text = "AREA with ID " + std::to_string(id) + ": ";
+    const char* separator = "";
+    for (std::size_t i = 0; i < colour.size(); ++i) {
+        if (colour[i] == bounded[i])
+            continue;
+        text += separator + std::string(kNames[i]) + " " + std::to_string(colour[i]);
+        separator = ", ";
+    }
+    return text + " (colours run 0..255; set to " + std::to_string(bounded[0]) + ", " +
+           std::to_string(bounded[1]) + ", " + std::to_string(bounded[2]) + ")";
+}
+
 void readLibraries(XmlDocument& doc, const CConfigStore& store, ProfileContent& content,
                    ActionListReadState& state) {
     for (std::size_t i = 0; i < std::size(kLibrarySections); ++i) {
@@ -130,8 +154,12 @@ void readLights(XmlDocument& doc, ProfileContent& content, ActionListReadState& 
             state.skip("AREA with ID " + std::to_string(id) + " (keys run 1..85)");
             continue;
         }
-        content.lightArea[id] = {XmlDocument::attribInt(values[1]), XmlDocument::attribInt(values[2]),
-                                 XmlDocument::attribInt(values[3])};
+        const std::array<int, 3> colour = {XmlDocument::attribInt(values[1]),
+                                           XmlDocument::attribInt(values[2]),
+                                           XmlDocument::attribInt(values[3])};
+        content.lightArea[id] = boundedColour(colour);
+        if (content.lightArea[id] != colour)
+            state.skip(colourReport(id, colour, content.lightArea[id]));
     }
     doc.outOfElem();
 }
@@ -156,13 +184,6 @@ void readKeys(XmlDocument& doc, ProfileContent& content, ActionListReadState& st
         }
         const int mode = XmlDocument::attribInt(values[2]);
         const int code = XmlDocument::attribInt(values[3]);
-        if (!isValidAssignment(mode, code)) {
-            state.skip(where() + ": Mode " + std::to_string(mode) + " with HWCode " + std::to_string(code) +
-                       " (left not set)");
-        } else {
-            content.keyKind[id][level] = mode;
-            content.keyCode[id][level] = code;
-        }
         ActionList& actions = content.keyActions[id][level];
         doc.intoElem();
         if (doc.findElem("ComboKey")) {
@@ -171,6 +192,21 @@ void readKeys(XmlDocument& doc, ProfileContent& content, ActionListReadState& st
             doc.outOfElem();
         }
         doc.outOfElem();
+        // A key that could not be sent as the file gives it is left not set; its list is kept as the
+        // file has it, rewritten in no way.
+        std::string problem;
+        if (!isValidAssignment(mode, code))
+            problem = "Mode " + std::to_string(mode) + " with HWCode " + std::to_string(code);
+        else
+            problem = assignmentProblem(mode, actions);
+        if (problem.empty()) {
+            content.keyKind[id][level] = mode;
+            content.keyCode[id][level] = code;
+        } else {
+            state.skip(where() + ": " + problem + " (left not set)");
+            content.keyKind[id][level] = kKindNotSet;
+            content.keyCode[id][level] = 0;
+        }
     }
     doc.outOfElem();
 }
@@ -211,11 +247,6 @@ ProfileLoadReport readDocument(CConfigStore& store, XmlDocument& doc) {
     replaceStoreContent(store, *content);
     report.status = ProfileLoadReport::Status::Loaded;
     return report;
-}
-
-std::string temporaryPathBeside(const std::string& path) {
-    static std::atomic<unsigned> counter{0};
-    return path + ".saving-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
 }
 
 // Rough size of the text of a list (a little more than its usual length), to reserve for the text.
@@ -260,49 +291,38 @@ std::string buildText(const CConfigStore& store) {
     return out.take();
 }
 
-// Writes the whole text to a new file at path; false when it could not be.
-bool writeNewFile(const std::string& path, std::string_view text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool closed = std::fclose(file) == 0;
-    return written && closed;
-}
-
 } // namespace
 
 std::string profileText(const CConfigStore& store) {
     return buildText(store);
 }
 
-bool saveProfile(const CConfigStore& store, const std::string& path) {
+bool saveProfile(const CConfigStore& store, const std::string& path, std::string* error) {
     std::string text;
-    std::string temporary;
     try {
         text = buildText(store);
-        temporary = temporaryPathBeside(path);
     } catch (const std::exception&) {
+        if (error != nullptr)
+            *error = "out of memory";
         return false;
     }
-    if (!writeNewFile(temporary, text)) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, text, error);
 }
 
 ProfileLoadReport loadProfile(CConfigStore& store, const std::string& path) {
     XmlDocument doc;
     ProfileLoadReport report;
-    if (!doc.load(path)) {
+    if (!doc.load(path, kMaxProfileBytes)) {
         report.status = ProfileLoadReport::Status::Unreadable;
+        report.reason = doc.getFileError();
+        return report;
+    }
+    // A profile is UTF-8 (or UTF-16 with its zero bytes where they belong): zero bytes that had to be
+    // removed mean text read in the wrong encoding, whose names would load garbled.
+    if (doc.getNullsRemoved() > 0) {
+        report.status = ProfileLoadReport::Status::Unreadable;
+        report.reason = "it holds " + std::to_string(doc.getNullsRemoved()) +
+                        " zero bytes, so it is not UTF-8 text (UTF-16 without a byte-order mark?)";
         return report;
     }
     if (!doc.isWellFormed()) {

@@ -196,8 +196,13 @@ public:
     void resetPos();
 
     // Reads a file, converting it to UTF-8, and parses it; false (and an empty document) when the
-    // file cannot be read. A document that is not well-formed still loads.
-    bool load(const std::string& path);
+    // file cannot be read: when it is no regular file or holds more than maxFileBytes. A document
+    // that is not well-formed still loads.
+    bool load(const std::string& path, std::size_t maxFileBytes = kMaxTextSize);
+    // Why the last load or save failed, one line for a person; "" after one that succeeded.
+    const std::string& getFileError() const { return fileError_; }
+    // How many zero characters the last load removed from the text (see "nulls_removed").
+    std::size_t getNullsRemoved() const { return nullsRemoved_; }
     // Writes the document in the encoding its XML declaration names (UTF-8 when none); false when the
     // file cannot be opened or fully written.
     bool save(const std::string& path);
@@ -230,11 +235,13 @@ private:
     void payOwedLength();
     void dropCursor();
     void splice(std::uint32_t at, std::uint32_t oldLength, std::string_view replacement, bool insideCurrent);
-    bool readDocumentFile(const std::string& path);
+    bool readDocumentFile(const std::string& path, std::size_t maxFileBytes);
     bool writeDocumentFile(const std::string& path);
 
     std::string doc_;
     std::string result_;
+    std::string fileError_;
+    std::size_t nullsRemoved_ = 0;
     std::string scratch_;    // reused for the text of an edit
     std::string tagScratch_; // reused for the start tag of a new element
     XmlIndex index_;

@@ -269,6 +269,25 @@ struct DetectedEncoding {
     bool named = false;
 };
 
+// Whether the bytes start as XML in UTF-16 without a byte-order mark: white space, if any, then '<',
+// each as one 16-bit unit whose high byte is zero. Utf16Le or Utf16Be when they do, Utf8 otherwise.
+Kind unmarkedUtf16(std::string_view bytes) {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    for (const Kind kind : {Kind::Utf16Le, Kind::Utf16Be}) {
+        const std::size_t low = kind == Kind::Utf16Le ? 0 : 1;
+        for (std::size_t at = 0; at + 1 < std::min(bytes.size(), kHeadLength); at += 2) {
+            const char character = bytes[at + low];
+            if (bytes[at + 1 - low] != '\0')
+                break;
+            if (character == '<')
+                return kind;
+            if (!isSpace(character))
+                break;
+        }
+    }
+    return Kind::Utf8;
+}
+
 DetectedEncoding detectEncoding(std::string_view bytes) {
     if (bytes.substr(0, 3) == kUtf8Mark)
         return {resolveEncoding("UTF-8"), 3, kUtf8MarkFlag, true};
@@ -276,11 +295,9 @@ DetectedEncoding detectEncoding(std::string_view bytes) {
         return {resolveEncoding("UTF-16LE"), 2, kUtf16LeMarkFlag, true};
     if (bytes.substr(0, 2) == kUtf16BeMark)
         return {resolveEncoding("UTF-16BE"), 2, kUtf16BeMarkFlag, true};
-    // UTF-16 without a mark still shows itself by the zero byte beside the first '<'.
-    if (bytes.substr(0, 2) == std::string_view("<\0", 2))
-        return {resolveEncoding("UTF-16LE"), 0, 0, true};
-    if (bytes.substr(0, 2) == std::string_view("\0<", 2))
-        return {resolveEncoding("UTF-16BE"), 0, 0, true};
+    // UTF-16 without a mark still shows itself by the zero bytes beside the first '<'.
+    if (const Kind unmarked = unmarkedUtf16(bytes); unmarked != Kind::Utf8)
+        return {resolveEncoding(unmarked == Kind::Utf16Le ? "UTF-16LE" : "UTF-16BE"), 0, 0, true};
     const std::string_view head = bytes.substr(0, kHeadLength);
     std::string_view name = declaredEncoding(head);
     if (name.empty())
@@ -348,13 +365,15 @@ std::string decodeBody(std::string_view body, const Encoding& encoding, XmlRepor
     return {};
 }
 
-void removeNulls(std::string& text, XmlReport& report) {
+// Drops the NUL characters of text; returns how many there were.
+std::size_t removeNulls(std::string& text, XmlReport& report) {
     if (std::memchr(text.data(), '\0', text.size()) == nullptr)
-        return;
+        return 0;
     const std::size_t before = text.size();
     text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
     const std::size_t nulls = before - text.size();
     report.add("nulls_removed", {{"count", number(nulls)}});
+    return nulls;
 }
 
 std::string_view markFor(const Encoding& encoding, int markFlags) {
@@ -375,7 +394,7 @@ std::string_view markFor(const Encoding& encoding, int markFlags) {
 
 } // namespace
 
-std::string decodeFile(std::string bytes, int& markFlags, XmlReport& report) {
+std::string decodeFile(std::string bytes, int& markFlags, XmlReport& report, std::size_t* nullsRemoved) {
     DetectedEncoding detected = detectEncoding(bytes);
     markFlags = detected.markFlags;
     const std::string_view body = std::string_view(bytes).substr(detected.markLength);
@@ -395,7 +414,9 @@ std::string decodeFile(std::string bytes, int& markFlags, XmlReport& report) {
     } else {
         text = decodeBody(body, detected.encoding, report);
     }
-    removeNulls(text, report);
+    const std::size_t nulls = removeNulls(text, report);
+    if (nullsRemoved != nullptr)
+        *nullsRemoved = nulls;
     return text;
 }
 

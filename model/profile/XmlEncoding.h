@@ -23,8 +23,12 @@ struct EncodedFile {
 
 // Turns the raw bytes of a file into document text: detects the encoding (byte-order mark, then the
 // XML declaration or an HTML meta charset in the first 1024 bytes, then a UTF-8 validity test),
-// converts, drops NUL characters and reports each step. Sets markFlags to the mark found.
-std::string decodeFile(std::string bytes, int& markFlags, XmlReport& report);
+// converts, drops NUL characters and reports each step. Sets markFlags to the mark found, and
+// *nullsRemoved (when given) to the number of NUL characters dropped. UTF-16 without a mark is
+// recognised by its zero bytes: a first character '<', or white space followed by '<', as a 16-bit
+// unit.
+std::string decodeFile(std::string bytes, int& markFlags, XmlReport& report,
+                       std::size_t* nullsRemoved = nullptr);
 // Converts document text to the bytes of a file in the named encoding; markFlags decide the mark.
 EncodedFile encodeFile(std::string_view text, std::string_view encoding, int markFlags, XmlReport& report);
 // Whether the bytes are valid UTF-8 (no overlong forms, surrogates or values past U+10FFFF).

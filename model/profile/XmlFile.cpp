@@ -10,20 +10,32 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
 constexpr int kMarkFlags = XmlDocument::kUtf16LeMark | XmlDocument::kUtf8Mark | XmlDocument::kUtf16BeMark;
 constexpr std::size_t kReadChunk = 64 * 1024;
-// UTF-16 and 8-bit files can grow when converted; the text limit is checked again after conversion.
-constexpr std::size_t kMaxFileSize = XmlDocument::kMaxTextSize;
+constexpr std::size_t kMebibyte = std::size_t{1} << 20;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+// Closes a file descriptor at the end of its scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
 };
-using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
 
 // Sets a flag bit for the lifetime of the object.
 class FlagScope {
@@ -46,37 +58,60 @@ void reportFileError(XmlReport& report, std::string_view msg) {
     report.add("file_error", {{"msg", msg}});
 }
 
-bool readWholeFile(std::FILE* file, std::string& bytes, XmlReport& report) {
-    std::size_t expected = kReadChunk;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long size = std::ftell(file);
-        if (size >= 0 && static_cast<unsigned long>(size) > kMaxFileSize) {
-            reportFileError(report, "file too large");
-            return false;
-        }
-        if (size >= 0)
-            expected = static_cast<std::size_t>(size) + 1;
-        std::rewind(file);
-    }
+std::string sizeText(std::size_t bytes) {
+    if (bytes >= kMebibyte && bytes % kMebibyte == 0)
+        return std::to_string(bytes / kMebibyte) + " MiB";
+    return std::to_string(bytes) + " bytes";
+}
+
+std::string tooLarge(std::size_t limit) {
+    return "file too large (larger than " + sizeText(limit) + ")";
+}
+
+// Reads at most limit + 1 bytes of fd into bytes; the reason when it cannot, or when the file holds
+// more than limit.
+std::string readAtMost(int fd, std::size_t sizeHint, std::size_t limit, std::string& bytes) {
     // One byte more than the size found, so that reaching the end needs no second buffer.
-    bytes.resize(expected);
+    bytes.resize(std::min(sizeHint, limit) + 1);
     std::size_t filled = 0;
     while (true) {
-        filled += std::fread(bytes.data() + filled, 1, bytes.size() - filled, file);
-        if (filled < bytes.size())
-            break;
-        if (bytes.size() > kMaxFileSize) {
-            reportFileError(report, "file too large");
-            return false;
+        if (filled == bytes.size()) {
+            if (bytes.size() > limit)
+                return tooLarge(limit);
+            bytes.resize(std::min(2 * bytes.size(), limit + 1));
         }
-        bytes.resize(std::min(2 * bytes.size(), kMaxFileSize + 1));
+        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::strerror(errno);
+        if (n == 0)
+            break;
+        filled += static_cast<std::size_t>(n);
     }
     bytes.resize(filled);
-    if (std::ferror(file) != 0) {
-        reportFileError(report, std::strerror(errno));
-        return false;
-    }
-    return true;
+    return {};
+}
+
+// The bytes of the regular file at path, or the reason they cannot be had. The file is opened
+// without waiting, so that a FIFO or a device in its place cannot hang the reader.
+std::string readRegularFile(const std::string& path, std::size_t limit, std::string& bytes) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0)
+        return std::strerror(errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        return std::strerror(errno);
+    if (!S_ISREG(info.st_mode))
+        return "not a regular file";
+    const auto size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    if (size > limit)
+        return tooLarge(limit);
+    const int flags = ::fcntl(file.get(), F_GETFL);
+    if (flags != -1)
+        (void)::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);
+    // A size of 0 may mean a file whose size is not known ahead (as in /proc): read it in chunks.
+    return readAtMost(file.get(), size > 0 ? size : kReadChunk, limit, bytes);
 }
 
 bool writeAll(std::FILE* file, std::string_view bytes) {
@@ -85,37 +120,37 @@ bool writeAll(std::FILE* file, std::string_view bytes) {
 
 } // namespace
 
-bool XmlDocument::load(const std::string& path) {
+bool XmlDocument::load(const std::string& path, std::size_t maxFileBytes) {
     if ((flags_ & (kReadingFile | kWritingFile)) != 0)
         return false;
     FlagScope reading(flags_, kReadingFile);
     try {
         result_.clear();
-        if (readDocumentFile(path))
+        fileError_.clear();
+        nullsRemoved_ = 0;
+        if (readDocumentFile(path, std::min(maxFileBytes, kMaxTextSize)))
             return true;
     } catch (const std::exception&) {
-        XmlReport(result_).add("file_error", {{"msg", "out of memory"}});
+        fileError_ = "out of memory";
+        XmlReport(result_).add("file_error", {{"msg", fileError_}});
     }
     clearDocument();
     return false;
 }
 
-bool XmlDocument::readDocumentFile(const std::string& path) {
+bool XmlDocument::readDocumentFile(const std::string& path, std::size_t maxFileBytes) {
     XmlReport report(result_);
     std::string bytes;
-    {
-        const FilePointer file(std::fopen(path.c_str(), "rb"));
-        if (!file) {
-            reportFileError(report, std::strerror(errno));
-            return false;
-        }
-        if (!readWholeFile(file.get(), bytes, report))
-            return false;
+    fileError_ = readRegularFile(path, maxFileBytes, bytes);
+    if (!fileError_.empty()) {
+        reportFileError(report, fileError_);
+        return false;
     }
     int marks = 0;
-    std::string text = xml::decodeFile(std::move(bytes), marks, report);
+    std::string text = xml::decodeFile(std::move(bytes), marks, report, &nullsRemoved_);
     if (text.size() > kMaxTextSize) {
-        reportFileError(report, "document too large");
+        fileError_ = "document too large";
+        reportFileError(report, fileError_);
         return false;
     }
     flags_ = (flags_ & ~kMarkFlags) | marks;
@@ -130,9 +165,11 @@ bool XmlDocument::save(const std::string& path) {
     FlagScope writing(flags_, kWritingFile);
     try {
         result_.clear();
+        fileError_.clear();
         return writeDocumentFile(path);
     } catch (const std::exception&) {
-        XmlReport(result_).add("file_error", {{"msg", "out of memory"}});
+        fileError_ = "out of memory";
+        XmlReport(result_).add("file_error", {{"msg", fileError_}});
         return false;
     }
 }
@@ -145,14 +182,16 @@ bool XmlDocument::writeDocumentFile(const std::string& path) {
     const std::string_view body = encoded.converted ? std::string_view(encoded.body) : std::string_view(doc_);
     std::FILE* file = std::fopen(path.c_str(), (flags_ & kAppendFile) != 0 ? "ab" : "wb");
     if (file == nullptr) {
-        reportFileError(report, std::strerror(errno));
+        fileError_ = std::strerror(errno);
+        reportFileError(report, fileError_);
         return false;
     }
     const bool written = writeAll(file, encoded.mark) && writeAll(file, body);
     const int writeErrno = errno;
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
-        reportFileError(report, std::strerror(written ? errno : writeErrno));
+        fileError_ = std::strerror(written ? errno : writeErrno);
+        reportFileError(report, fileError_);
         return false;
     }
     report.add("write", {{"encoding", encoding}, {"length", number(encoded.mark.size() + body.size())}});

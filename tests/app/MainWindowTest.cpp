@@ -425,6 +425,7 @@ TEST_F(MainWindowTest, ProfilesThatCannotBeOpenedOrSavedAreReportedAndChangeNoth
     click(CPelmDlg::kSaveProfile);
     ASSERT_EQ(platform.messageBoxes().size(), 2U);
     EXPECT_TRUE(lastMessage().text.startsWith("The profile could not be saved"));
+    EXPECT_TRUE(lastMessage().text.contains("No such file or directory")) << lastMessage().text.toStdString();
     EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -132,4 +133,51 @@ TEST(VirtualKeyboardFile, ReadersSeeWholeStatesDuringSaves) {
         ++whole;
     }
     EXPECT_GT(whole, 0);
+}
+
+TEST(VirtualKeyboardFile, SavingThroughALinkReplacesItsTargetAndKeepsItsMode) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("real"));
+    const std::string target = dir.file("real/kb.txt");
+    writeState(target, factoryState(4));
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+    std::filesystem::create_symlink("real/kb.txt", dir.file("kb.txt"));
+
+    const VirtualKeyboardFile file(dir.file("kb.txt"));
+    std::string error;
+    ASSERT_TRUE(file.save(factoryState(3), &error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("kb.txt"))) << "the link stays";
+    EXPECT_EQ(readState(target).variant, 3) << "its target is replaced";
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777U, 0600U) << "a private state stays private";
+    EXPECT_EQ(filesIn(dir.file("real")), (std::vector<std::string>{"kb.txt", "kb.txt.lock"}))
+        << "no temporary file is left";
+
+    ASSERT_TRUE(file.update([](VirtualKeyboardState& state) {
+                        state.plugged = false;
+                        return true;
+                    })
+                    .ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("kb.txt")));
+    EXPECT_FALSE(readState(target).plugged);
+}
+
+TEST(VirtualKeyboardFile, ALongNameSaves) {
+    TempDir dir;
+    const std::string name = std::string(250, 'k') + ".txt";
+    const VirtualKeyboardFile file(dir.file(name));
+    std::string error;
+    ASSERT_TRUE(file.save(factoryState(4), &error)) << error;
+    ASSERT_TRUE(file.save(factoryState(2), &error)) << error;
+    EXPECT_EQ(readState(file.path()).variant, 2);
+    EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{name}));
+
+    const mode_t old = ::umask(027);
+    const bool saved = VirtualKeyboardFile(dir.file("new.txt")).save(factoryState(4), &error);
+    ::umask(old);
+    ASSERT_TRUE(saved) << error;
+    struct stat info {};
+    ASSERT_EQ(::stat(dir.file("new.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777U, 0640U) << "a new file: 0666 less the umask";
 }

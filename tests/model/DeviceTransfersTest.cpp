@@ -2,6 +2,7 @@
 #include "device/DeviceMessages.h"
 #include "model/ConfigStore.h"
 #include "model/FactoryKeyboard.h"
+#include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
 
 #include <gtest/gtest.h>
@@ -202,4 +203,29 @@ TEST_F(DeviceTransfers, AFailedTransferSaysSoAndLeavesTheStoreAlone) {
     EXPECT_FALSE(store->writeKeyConfiguration(nullptr));
     EXPECT_EQ(profileText(*store), before);
     EXPECT_EQ(readState(path).keys, factoryKeyboard(4).keys) << "the keyboard kept its keys";
+}
+
+TEST_F(DeviceTransfers, AKeyThatCannotBeSentStopsTheWriteBeforeTheKeyboardChanges) {
+    auto store = connectedStore();
+    const KeyTables before = readState(path).keys;
+    store->keyKind[4][4] = kKindSingle;
+    store->keyCode[4][4] = 43;
+    store->keyKind[34][4] = kKindMacro;
+    store->keyActions[34][4] = listOf({"A Down", "B Down", "<50 ms>", "A UP"}, 9);
+    EXPECT_FALSE(store->writeKeyConfiguration(nullptr));
+    EXPECT_EQ(readState(path).keys, before) << "nothing was sent";
+
+    const std::vector<std::string> found = findUnsendable(*store);
+    ASSERT_EQ(found.size(), 1U);
+    EXPECT_EQ(found[0], "key 34 on table 4: macro item 2 (\"B Down\") should be a delay entry, as recorded "
+                        "delays alternate key and delay");
+    store->lightArea[2] = {256, 0, -1};
+    EXPECT_EQ(findUnsendable(*store).size(), 2U);
+    EXPECT_EQ(findUnsendable(*store)[0], "colour of key 2: 256, 0, -1 (colours run 0..255)");
+
+    store->keyActions[34][4] = listOf({"A Down", "<50 ms>", "A UP"}, 9);
+    store->lightArea[2] = {255, 0, 0};
+    EXPECT_TRUE(findUnsendable(*store).empty());
+    EXPECT_TRUE(store->writeKeyConfiguration(nullptr));
+    EXPECT_EQ(readState(path).keys.at(4, 4), (std::vector<int>{0, 1, 43}));
 }

@@ -105,6 +105,38 @@ TEST_F(KeyAssignmentCodec, MacrosWithRecordedDelaysAlternateEventsAndDelays) {
         << "lists end scrolled to their last item";
 }
 
+TEST_F(KeyAssignmentCodec, MacrosWhoseItemsDoNotAlternateAreNeverSent) {
+    // A recording ends with a delay ("<50 ms>" appended on stop): key, delay, key, delay is fine.
+    EXPECT_EQ(encode(kKindMacro, 0, listOf({"A Down", "<20 ms>", "A UP", "<50 ms>"})),
+              (std::vector<int>{2, 0, 1, 1, 0, 2, 43, 20, 43, 50}));
+    EXPECT_EQ(assignmentProblem(kKindMacro, listOf({"A Down", "<20 ms>", "A UP", "<50 ms>"})), "");
+    EXPECT_EQ(assignmentProblem(kKindMacro, ActionList()), "") << "an empty macro";
+
+    // Two keys in a row would send the second key as a delay and every later item shifted.
+    const ActionList twoKeys = listOf({"A Down", "B Down", "<50 ms>", "A UP"});
+    EXPECT_TRUE(encode(kKindMacro, 0, twoKeys).empty());
+    EXPECT_EQ(
+        assignmentProblem(kKindMacro, twoKeys),
+        "macro item 2 (\"B Down\") should be a delay entry, as recorded delays alternate key and delay");
+    const ActionList delayFirst = listOf({"<50 ms>", "A Down"});
+    EXPECT_TRUE(encode(kKindMacro, 0, delayFirst).empty());
+    EXPECT_EQ(assignmentProblem(kKindMacro, delayFirst),
+              "macro item 1 (\"<50 ms>\") should be a key event, as recorded delays alternate key and delay");
+
+    // With an automatic delay every item is a key event; a delay entry would travel as a key code.
+    ActionList automatic = listOf({"A Down", "<50 ms>", "A UP"});
+    automatic.IsAutoInterval = true;
+    EXPECT_TRUE(encode(kKindMacro, 0, automatic).empty());
+    EXPECT_EQ(assignmentProblem(kKindMacro, automatic),
+              "macro item 2 (\"<50 ms>\") is a delay entry in a macro with an automatic delay");
+
+    EXPECT_EQ(assignmentProblem(kKindCombo, twoKeys), "") << "only macros carry delays";
+    EXPECT_TRUE(isDelayEntry("<50 ms>"));
+    EXPECT_TRUE(isDelayEntry("<0 ms>"));
+    EXPECT_FALSE(isDelayEntry("A Down"));
+    EXPECT_FALSE(isDelayEntry(""));
+}
+
 TEST_F(KeyAssignmentCodec, MacrosWithOneIntervalAndPlayModes) {
     ActionList macro = listOf({"A", "B", "C"});
     macro.IsAutoInterval = true;

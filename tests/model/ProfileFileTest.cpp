@@ -448,3 +448,60 @@ TEST_F(ProfileFile, ManyShortElementsInAListLoadAsFewItems) {
     EXPECT_TRUE(report.skipped.empty());
     EXPECT_EQ(store->predefinedCombos.items(), (std::vector<std::string>{"", "", "last"}));
 }
+
+TEST_F(ProfileFile, ColoursOutsideTheirRangeAreBoundedAndReported) {
+    auto store = freshStore();
+    const std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<QelEC(RGB)>\r\n"
+                             "<BackgroundLightSettings>"
+                             "<AREA ID=\"1\" Red=\"300\" Green=\"-5\" Blue=\"255\"/>"
+                             "<AREA ID=\"2\" Red=\"0\" Green=\"128\" Blue=\"99999999999\"/>"
+                             "<AREA ID=\"3\" Red=\"10\" Green=\"20\" Blue=\"30\"/>"
+                             "</BackgroundLightSettings></QelEC(RGB)>\r\n";
+    const ProfileLoadReport report = loadProfileText(*store, text);
+    ASSERT_TRUE(report.loaded());
+    EXPECT_EQ(store->lightArea[1], (std::array<int, 3>{255, 0, 255}));
+    EXPECT_EQ(store->lightArea[2], (std::array<int, 3>{0, 128, 255}));
+    EXPECT_EQ(store->lightArea[3], (std::array<int, 3>{10, 20, 30}));
+    ASSERT_EQ(report.skipped.size(), 2U);
+    EXPECT_EQ(report.skipped[0],
+              "AREA with ID 1: Red 300, Green -5 (colours run 0..255; set to 255, 0, 255)");
+    EXPECT_EQ(report.skipped[1], "AREA with ID 2: Blue 2147483647 (colours run 0..255; set to 0, 128, 255)");
+}
+
+TEST_F(ProfileFile, AMacroWhoseItemsDoNotAlternateKeyAndDelayIsLeftNotSet) {
+    auto store = freshStore();
+    const auto key = [](int id, int autoInterval, const std::string& items) {
+        return "<KEY ID=\"" + std::to_string(id) + "\" Level=\"0\" Mode=\"3\" HWCode=\"0\"><ComboKey>" +
+               "<List SizeOfView=\"9\" Cycles=\"1\" IsAutoInterval=\"" + std::to_string(autoInterval) +
+               "\" Delay=\"30\" PlayMode=\"0\">" + items + "</List></ComboKey></KEY>";
+    };
+    const auto x = [](int id, const char* text) {
+        return "<x ID=\"" + std::to_string(id) + "\" t1=\"" + text + "\"/>";
+    };
+    const std::string text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<QelEC(RGB)>\r\n<CurrentSettings>" +
+        key(1, 0, x(0, "A Down") + x(1, "&lt;50 ms&gt;") + x(2, "A UP") + x(3, "&lt;50 ms&gt;")) +
+        key(2, 0, x(0, "A Down") + x(1, "B Down") + x(2, "&lt;50 ms&gt;")) +
+        key(3, 0, x(0, "&lt;50 ms&gt;") + x(1, "A Down")) +
+        key(4, 1, x(0, "A Down") + x(1, "&lt;50 ms&gt;") + x(2, "A UP")) +
+        key(5, 1, x(0, "A Down") + x(1, "A UP")) + key(6, 0, x(0, "A Down") + x(2, "A UP")) +
+        "</CurrentSettings></QelEC(RGB)>\r\n";
+    const ProfileLoadReport report = loadProfileText(*store, text);
+    ASSERT_TRUE(report.loaded());
+    EXPECT_EQ(store->keyKind[1][0], kKindMacro) << "key, delay, key, delay alternate";
+    EXPECT_EQ(store->keyKind[5][0], kKindMacro) << "an automatic delay needs no delay entries";
+    for (const int refused : {2, 3, 4, 6}) {
+        EXPECT_EQ(store->keyKind[refused][0], kKindNotSet) << "key " << refused;
+        EXPECT_FALSE(store->keyActions[refused][0].empty()) << "the user's list is kept as it was";
+    }
+    EXPECT_EQ(store->keyActions[2][0].items(), (std::vector<std::string>{"A Down", "B Down", "<50 ms>"}));
+    ASSERT_EQ(report.skipped.size(), 4U);
+    EXPECT_EQ(report.skipped[0], "KEY with ID 2 and Level 0: macro item 2 (\"B Down\") should be a delay "
+                                 "entry, as recorded delays alternate key and delay (left not set)");
+    EXPECT_EQ(report.skipped[1], "KEY with ID 3 and Level 0: macro item 1 (\"<50 ms>\") should be a key "
+                                 "event, as recorded delays alternate key and delay (left not set)");
+    EXPECT_EQ(report.skipped[2], "KEY with ID 4 and Level 0: macro item 2 (\"<50 ms>\") is a delay entry "
+                                 "in a macro with an automatic delay (left not set)");
+    EXPECT_EQ(report.skipped[3], "KEY with ID 6 and Level 0: macro item 2 (\"\") should be a delay entry, "
+                                 "as recorded delays alternate key and delay (left not set)");
+}

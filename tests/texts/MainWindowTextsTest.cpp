@@ -89,6 +89,16 @@ TEST_F(MainWindowTextsTest, MessagesFollowTheLanguage) {
               std::string::npos);
     EXPECT_NE(profileNotOpened("zh-CN", "/a.pro", wrong).find("/a.pro"), std::string::npos);
     EXPECT_NE(profileNotSaved("zh-CN", "/b.pro").find("无法保存配置文件"), std::string::npos);
+    const std::string why = "cannot create a file in /b: Permission denied";
+    EXPECT_NE(profileNotSaved("en-US", "/b/c.pro", why).find("\n" + why + "\n"), std::string::npos);
+    EXPECT_NE(profileNotSaved("zh-CN", "/b/c.pro", why).find("\n" + why + "\n"), std::string::npos);
+    ProfileLoadReport unreadable;
+    unreadable.status = ProfileLoadReport::Status::Unreadable;
+    unreadable.reason = "not a regular file";
+    EXPECT_NE(
+        profileNotOpened("en-US", "/a.pro", unreadable).find("The file cannot be read: not a regular file"),
+        std::string::npos);
+    EXPECT_NE(profileNotOpened("zh-CN", "/a.pro", unreadable).find("not a regular file"), std::string::npos);
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sys/stat.h>
+
 namespace {
 
 class QelecCtl : public ::testing::Test {
@@ -115,4 +118,75 @@ TEST_F(QelecCtl, CountersAndFailuresGiveClearExitCodes) {
     const ToolRun help = runProgram(QELEC_CTL_PATH, {"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("usage: qelec-ctl"), std::string::npos);
+}
+
+TEST_F(QelecCtl, SaveFailuresSayWhy) {
+    const ToolRun nowhere = ctl({"defaults", dir.file("no-such-folder/x.pro"), "--variant", "4"});
+    EXPECT_EQ(nowhere.exitCode, 1);
+    EXPECT_NE(nowhere.err.find("No such file or directory"), std::string::npos) << nowhere.err;
+
+    const std::string longName = dir.file(std::string(250, 'n') + ".pro");
+    const ToolRun longRun = ctl({"defaults", longName});
+    EXPECT_EQ(longRun.exitCode, 0) << longRun.err;
+
+    const ToolRun read = ctl({"read", dir.file(std::string(256, 'n'))});
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_NE(read.err.find("File name too long"), std::string::npos) << read.err;
+}
+
+TEST_F(QelecCtl, CheckSaysWhyAFileCannotBeRead) {
+    const std::string fifo = dir.file("fifo.pro");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const ToolRun run = ctl({"check", fifo, "--variant", "4"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+}
+
+TEST_F(QelecCtl, WriteBoundsColoursAndChangesTheKeyboardWholeOrNotAtAll) {
+    const std::string profile = dir.file("bright.pro");
+    ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
+    std::string text = readFile(profile);
+    const std::string escKey = "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"1\">";
+    text.replace(text.find(escKey), escKey.size(), "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"43\">");
+    const std::string firstArea = "<AREA ID=\"1\" Red=\"0\" Green=\"0\" Blue=\"0\"/>";
+    text.replace(text.find(firstArea), firstArea.size(),
+                 "<AREA ID=\"1\" Red=\"300\" Green=\"7\" Blue=\"0\"/>");
+    writeFile(profile, text);
+
+    const ToolRun check = ctl({"check", profile});
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_NE(check.out.find("skipped: AREA with ID 1: Red 300"), std::string::npos) << check.out;
+
+    const ToolRun write = ctl({"write", profile});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_NE(write.out.find("skipped: AREA with ID 1: Red 300"), std::string::npos) << write.out;
+    EXPECT_EQ(readState(state).keys.at(0, 1), (std::vector<int>{0, 1, 43}));
+    EXPECT_EQ(readState(state).lights[0], 255);
+    EXPECT_EQ(readState(state).lights[1], 7);
+}
+
+TEST_F(QelecCtl, ABrokenStateOrLockIsReportedAsSuchNotAsAnAbsentKeyboard) {
+    changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.plugged = false; });
+    const ToolRun absent = ctl({"read", dir.file("x.pro")});
+    EXPECT_EQ(absent.exitCode, 1);
+    EXPECT_NE(absent.err.find("Keyboard is not connected!"), std::string::npos) << absent.err;
+
+    changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.plugged = true; });
+    writeFile(state, readFile(state) + "bogus\n");
+    const ToolRun corrupt = ctl({"read", dir.file("x.pro")});
+    EXPECT_EQ(corrupt.exitCode, 1);
+    EXPECT_NE(corrupt.err.find("corrupt virtual keyboard state"), std::string::npos) << corrupt.err;
+    EXPECT_NE(corrupt.err.find("text after the 'end' line"), std::string::npos) << corrupt.err;
+    EXPECT_EQ(corrupt.err.find("not connected"), std::string::npos) << corrupt.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.pro")));
+
+    VirtualKeyboardState keyboard = factoryKeyboard(4);
+    keyboard.transferMs = 0;
+    writeState(state, keyboard);
+    std::filesystem::create_directory(state + ".owner"); // the owner lock cannot be made
+    const ToolRun locked = ctl({"counters"});
+    EXPECT_EQ(locked.exitCode, 1);
+    EXPECT_NE(locked.err.find("cannot open the lock file " + state + ".owner"), std::string::npos)
+        << locked.err;
+    EXPECT_EQ(locked.err.find("not connected"), std::string::npos) << locked.err;
 }

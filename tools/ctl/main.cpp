@@ -4,6 +4,7 @@
 #include "model/FactoryDefaults.h"
 #include "model/KeyboardVariant.h"
 #include "model/StartupChecks.h"
+#include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
 #include "tools/ctl/FirmwareCommand.h"
 #include "tools/ctl/ReportCommands.h"
@@ -119,7 +120,12 @@ bool connect(CConfigStore& store) {
     store.deviceVariant = store.device.DetectDeviceType();
     const StartupFailure failure = openKeyboard(store.device, store.deviceVariant);
     if (failure != StartupFailure::None) {
-        std::fprintf(stderr, "qelec-ctl: %s\n", startupFailureMessage(failure, "en-US").c_str());
+        // A state file or lock at fault is named as such; "not connected" is for an absent keyboard.
+        const std::string cause = store.device.lastOpenError();
+        const std::string message = failure == StartupFailure::NotConnected && !cause.empty()
+                                        ? cause
+                                        : startupFailureMessage(failure, "en-US");
+        std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
         return false;
     }
     store.buildCatalogue();
@@ -136,8 +142,8 @@ int runDefaults(const CommandLine& line) {
     } else if (!connect(*store)) {
         return fail("no keyboard to take the variant from; pass --variant N");
     }
-    if (!saveProfile(*store, line.arguments[0]))
-        return fail("could not write '" + line.arguments[0] + "'");
+    if (std::string error; !saveProfile(*store, line.arguments[0], &error))
+        return fail("could not write '" + line.arguments[0] + "': " + error);
     std::printf("wrote the factory profile of %s to %s\n", variantText(store->deviceVariant).c_str(),
                 line.arguments[0].c_str());
     return 0;
@@ -151,8 +157,8 @@ int runRead(const CommandLine& line) {
         return fail("reading the key definitions failed; nothing was written");
     if (!store->readLights())
         return fail("reading the lights failed; nothing was written");
-    if (!saveProfile(*store, line.arguments[0]))
-        return fail("could not write '" + line.arguments[0] + "'");
+    if (std::string error; !saveProfile(*store, line.arguments[0], &error))
+        return fail("could not write '" + line.arguments[0] + "': " + error);
     std::printf("read the keys and lights of %s into %s\n", variantText(store->deviceVariant).c_str(),
                 line.arguments[0].c_str());
     return 0;
@@ -168,7 +174,7 @@ void printSkipped(const ProfileLoadReport& report) {
 std::string loadFailure(const ProfileLoadReport& report, const std::string& path, int variant) {
     switch (report.status) {
     case ProfileLoadReport::Status::Unreadable:
-        return "cannot read '" + path + "'";
+        return "cannot read '" + path + "'" + (report.reason.empty() ? "" : ": " + report.reason);
     case ProfileLoadReport::Status::NotWellFormed:
         return "'" + path + "' is not a well-formed XML document";
     case ProfileLoadReport::Status::WrongVariant:
@@ -189,6 +195,14 @@ int runWrite(const CommandLine& line) {
         return fail(loadFailure(report, line.arguments[0], store->deviceVariant) +
                     "; the keyboard is unchanged");
     printSkipped(report);
+    // Everything is checked before anything is sent, so that a refusal cannot leave the keyboard half
+    // changed.
+    if (const std::vector<std::string> unsendable = findUnsendable(*store); !unsendable.empty()) {
+        for (const std::string& entry : unsendable)
+            std::fprintf(stderr, "qelec-ctl: cannot send %s\n", entry.c_str());
+        return fail("'" + line.arguments[0] +
+                    "' holds what the keyboard cannot take; the keyboard is unchanged");
+    }
     if (!store->writeKeyConfiguration(nullptr))
         return fail("writing the keys failed");
     if (!store->writeLights())

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using xmltest::contains;
 using xmltest::dataPath;
@@ -254,4 +257,76 @@ TEST_F(XmlFile, SavedUtf16WithoutMarkFlagLoadsBack) {
     XmlDocument loaded;
     ASSERT_TRUE(loaded.load(temp.file("be.xml")));
     EXPECT_EQ(loaded.getDoc(), doc.getDoc());
+}
+
+TEST_F(XmlFile, Utf16WithoutMarkIsRecognisedAfterLeadingWhiteSpace) {
+    const std::u16string text = u"\r\n \t<r><x t1=\"Grüße €\"/></r>\r\n";
+    for (const bool bigEndian : {false, true}) {
+        std::string bytes;
+        for (const char16_t unit : text) {
+            const char high = static_cast<char>(unit >> 8);
+            const char low = static_cast<char>(unit & 0xFF);
+            bytes += bigEndian ? high : low;
+            bytes += bigEndian ? low : high;
+        }
+        const std::string path = temp.file(bigEndian ? "be.xml" : "le.xml");
+        xmltest::writeBytes(path, bytes);
+        XmlDocument doc;
+        ASSERT_TRUE(doc.load(path));
+        const char* which = bigEndian ? "big-endian" : "little-endian";
+        EXPECT_TRUE(contains(doc.getResult(), bigEndian ? "encoding=\"UTF-16BE\"" : "encoding=\"UTF-16LE\""))
+            << which;
+        EXPECT_FALSE(contains(doc.getResult(), "nulls_removed")) << which;
+        EXPECT_EQ(doc.getNullsRemoved(), 0U) << which;
+        EXPECT_TRUE(doc.isWellFormed()) << which;
+        EXPECT_EQ(itemText(doc), "Grüße €") << which;
+    }
+    // Eight-bit text that merely starts with white space is still eight-bit text.
+    xmltest::writeBytes(temp.file("plain.xml"), "\r\n <r><x t1=\"ab\"/></r>");
+    XmlDocument plain;
+    ASSERT_TRUE(plain.load(temp.file("plain.xml")));
+    EXPECT_EQ(itemText(plain), "ab");
+}
+
+TEST_F(XmlFile, RemovedNullCharactersAreCounted) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.load(dataPath("nulls.xml")));
+    EXPECT_EQ(doc.getNullsRemoved(), 2U);
+    ASSERT_TRUE(doc.load(dataPath("utf8.xml")));
+    EXPECT_EQ(doc.getNullsRemoved(), 0U);
+}
+
+TEST_F(XmlFile, OnlyRegularFilesWithinTheLimitAreRead) {
+    const std::string fifo = temp.file("fifo.xml");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // In a child, so that a load that waits for a writer ends with the alarm instead of the test.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(10);
+        XmlDocument doc;
+        const bool loaded = doc.load(fifo);
+        ::_exit(!loaded && doc.getResult() == "<file_error msg=\"not a regular file\"/>" &&
+                        doc.getFileError() == "not a regular file"
+                    ? 0
+                    : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "the load hung on the FIFO";
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+
+    XmlDocument folder;
+    EXPECT_FALSE(folder.load(temp.file("")));
+    EXPECT_EQ(folder.getFileError(), "not a regular file");
+
+    xmltest::writeBytes(temp.file("small.xml"), "<r>0123456789</r>");
+    XmlDocument doc;
+    EXPECT_TRUE(doc.load(temp.file("small.xml"), 17));
+    EXPECT_EQ(doc.getFileError(), "");
+    EXPECT_FALSE(doc.load(temp.file("small.xml"), 16));
+    EXPECT_EQ(doc.getFileError(), "file too large (larger than 16 bytes)");
+    EXPECT_EQ(doc.getDoc(), "");
+    EXPECT_FALSE(doc.load(temp.file("missing.xml")));
+    EXPECT_EQ(doc.getFileError(), "No such file or directory");
 }
