@@ -1,5 +1,6 @@
 #include "app/ProgramWindows.h"
 
+#include "firmware/CPelmDialogFirmwareUpdate.h"
 #include "lighting/CPelmDialogBkLightMultiSelect.h"
 #include "lighting/CPelmDialogBkLightSettings.h"
 #include "trigger/PelmDialogTrack.h"
@@ -13,4 +14,5 @@ void installProgramWindows(WindowOpener& opener, CPelmDialogProgress::Waiter tra
     opener.install(WindowId::RapidTrigger, PelmDialogTrigger::runner());
     opener.install(WindowId::FineAdjust, PelmDialogTriggerSet::runner());
     opener.install(WindowId::Track, PelmDialogTrack::runner());
+    opener.install(WindowId::FirmwareUpdate, CPelmDialogFirmwareUpdate::runner());
 }

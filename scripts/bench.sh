@@ -65,3 +65,11 @@ for run in 1 2 3; do
     QT_QPA_PLATFORM=offscreen build-bench-app/tests/trigger/trigger_window_tests --gtest_also_run_disabled_tests \
         --gtest_filter='*TickFigures*' 2>/dev/null | grep -E '^track-tick'
 done
+
+# The firmware window's bar during a download: how many repaints its progress causes (at most one per
+# progress step) and the slowest of them, at scale 1.5 on the offscreen platform.
+cmake --build build-bench-app -j "$(nproc)" --target firmware_window_tests
+for run in 1 2 3; do
+    QT_QPA_PLATFORM=offscreen build-bench-app/tests/firmware/firmware_window_tests \
+        --gtest_filter='*ProgressRepaintsOnlyTheBarOncePerStep' | grep -E '^bar repaints'
+done

@@ -7,6 +7,7 @@
 #include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
 #include "tools/ctl/ActuationCommands.h"
+#include "tools/ctl/FirmwareCommand.h"
 #include "tools/ctl/LightsCommand.h"
 #include "tools/ctl/ReportCommands.h"
 
@@ -57,6 +58,9 @@ commands:
                                show how far key KEY is pressed, live, as a bar with its press (P)
                                and release (R) points, or as CSV samples (time_ms,key,travel_mm);
                                Ctrl+C ends it
+  firmware FILE.bin            update the keyboard's firmware from FILE.bin: its name must begin
+                               with the variant's prefix ("QelEC(RGB)_" for QelEC(RGB)) and any
+                               version in it ("_V3.00") must not be lower than the keyboard's
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
 options:
@@ -301,8 +305,12 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"defaults", 1, runDefaults}, {"read", 1, runRead},         {"write", 1, runWrite},
-    {"check", 1, runCheck},       {"counters", 0, runCounters},
+    {"defaults", 1, runDefaults},
+    {"read", 1, runRead},
+    {"write", 1, runWrite},
+    {"check", 1, runCheck},
+    {"counters", 0, runCounters},
+    {"firmware", 1, [](const CommandLine& line) { return runFirmware(line.statePath, line.arguments[0]); }},
 };
 
 } // namespace
