@@ -40,6 +40,10 @@ constexpr std::array<LayerButton, 3> kLayerButtons{{
     {CPelmDlg::kFn2Layer, 2, 78},
 }};
 constexpr std::array<int, 3> kProgramLabels{80, 81, 82};
+// The commands that talk to the keyboard, themselves or through the window they open.
+constexpr std::array<int, 6> kKeyboardCommands{CPelmDlg::kRapidTrigger, CPelmDlg::kReadCounters,
+                                               CPelmDlg::kWriteKeys,    CPelmDlg::kBacklight,
+                                               CPelmDlg::kReadAll,      CPelmDlg::kFirmwareUpdate};
 
 SkinScheme mainWindowScheme() {
     SkinScheme scheme;
@@ -171,6 +175,7 @@ int CPelmDlg::runModalLoop() {
     modalLoop_ = &loop;
     loop.exec(QEventLoop::DialogExec);
     modalLoop_ = nullptr;
+    waitForBackgroundDownload();
     return result();
 }
 
@@ -254,7 +259,7 @@ void CPelmDlg::updateInformation() {
 // ---- commands ----
 
 void CPelmDlg::onClick(int id) {
-    if (store().clickGuard != 0)
+    if (store().clickGuard != 0 || waitsForKeyboard(id))
         return;
     if (id >= kFirstKeyButton && id <= kLastKeyButton) {
         editKey(controls()[findById(id)].keyIndex);
@@ -491,8 +496,10 @@ bool CPelmDlg::askYesNo(const std::string& question) {
 
 // ---- the keyboard going away ----
 
+// The firmware window talks to the keyboard only from this thread while no download runs, so a
+// device check may be asked while it is open; a download holds the keyboard through progressWindow.
 bool CPelmDlg::keyboardBusy() const {
-    return transferRunning_ || store().progressWindow || store().firmwareUpdating != 0;
+    return transferRunning_ || store().progressWindow;
 }
 
 void CPelmDlg::checkDeviceAfterChange() {
@@ -518,4 +525,23 @@ void CPelmDlg::quitProgram() {
             dialog->reject();
     }
     endDialog(kResultCancel);
+}
+
+// ---- a firmware download that goes on after its window was closed ----
+
+// Only a download whose window was closed holds the keyboard while this window takes clicks.
+bool CPelmDlg::keyboardHeldInBackground() const {
+    return static_cast<bool>(store().progressWindow);
+}
+
+// While it runs, the commands that talk to the keyboard do nothing; the rest work as ever.
+bool CPelmDlg::waitsForKeyboard(int id) const {
+    return keyboardHeldInBackground() &&
+           std::find(kKeyboardCommands.begin(), kKeyboardCommands.end(), id) != kKeyboardCommands.end();
+}
+
+// The program never ends during a download: it waits for the download, which says its result.
+void CPelmDlg::waitForBackgroundDownload() {
+    while (keyboardHeldInBackground())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

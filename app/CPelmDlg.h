@@ -114,6 +114,9 @@ private:
                   MessageButtons buttons = MessageButtons::Ok, MessageIcon icon = MessageIcon::None);
     bool askYesNo(const std::string& question);
     void quitProgram();
+    bool keyboardHeldInBackground() const;
+    bool waitsForKeyboard(int id) const;
+    void waitForBackgroundDownload();
 
     QPlainTextEdit* informationBox_ = nullptr;
     std::unique_ptr<DeviceWatcher> watcher_;

@@ -17,10 +17,11 @@ inline constexpr int kMultiKeyColourKeyEntryOffset = 3;
 // The whole table in table order.
 std::span<const ControlSpec> multiKeyColourControls();
 
+// Marked keys are drawn from the hover picture, which shows every key marked.
 inline constexpr WindowDescription kMultiKeyColourWindow{
     .name = "multi-key-colour",
     .pictures = {PictureSlot::kMultiKeyBackground, PictureSlot::kMultiKeyHoverAndMarked,
-                 PictureSlot::kMultiKeySelected},
+                 PictureSlot::kMultiKeyHoverAndMarked},
     .colourKey = kNearBlueColourKey,
     .controls = multiKeyColourControls,
     .tableSize = kMultiKeyColourControlCount,

@@ -14,16 +14,13 @@ QFont baseFont() {
 }
 } // namespace
 
-FontTable::FontTable() {
-    const QFont base = baseFont();
-    for (int index = 0; index < kFonts; ++index) {
-        QFont& font = fonts_[static_cast<std::size_t>(index)];
-        font = base;
-        if (index > 0)
-            font.setPixelSize(index);
-    }
-}
-
 const QFont& FontTable::font(int index) const {
-    return fonts_[static_cast<std::size_t>(std::clamp(index, 0, kFonts - 1))];
+    const auto slot = static_cast<std::size_t>(std::clamp(index, 0, kFonts - 1));
+    std::optional<QFont>& font = fonts_[slot];
+    if (!font) {
+        font = baseFont();
+        if (slot > 0)
+            font->setPixelSize(static_cast<int>(slot));
+    }
+    return *font;
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include <array>
+#include <optional>
 
 // The 50 fonts every window picks by index: font k (1..49) is k pixels high, font 0 has the default
 // size. All use the application's CJK-capable face so Chinese captions show.
@@ -12,11 +13,10 @@ public:
     // The face every font uses when it is installed.
     static constexpr const char* kPreferredFamily = "WenQuanYi Micro Hei";
 
-    FontTable();
-
-    // Font index; an index beyond the table gives its largest font, a negative one font 0.
+    // Font index; an index beyond the table gives its largest font, a negative one font 0. Each font
+    // is made the first time it is asked for, so start-up pays only for the fonts it shows.
     const QFont& font(int index) const;
 
 private:
-    std::array<QFont, kFonts> fonts_;
+    mutable std::array<std::optional<QFont>, kFonts> fonts_;
 };

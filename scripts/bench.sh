@@ -56,5 +56,23 @@ for dialog in key-assignment virtual-keys rapid-trigger fine-adjust track backli
             grep -E '^dialog-'
     done
 done
+
+# The travel view's timer tick at scale 1.5: reading the virtual keyboard without a repaint, the
+# window's own work, and a tick that repaints the whole window.
+cmake --build build-bench-app -j "$(nproc)" --target trigger_window_tests
+for run in 1 2 3; do
+    echo "track tick run $run:"
+    QT_QPA_PLATFORM=offscreen build-bench-app/tests/trigger/trigger_window_tests --gtest_also_run_disabled_tests \
+        --gtest_filter='*TickFigures*' 2>/dev/null | grep -E '^track-tick'
+done
+
+# The firmware window's bar during a download: how many repaints its progress causes (at most one per
+# progress step) and the slowest of them, at scale 1.5 on the offscreen platform.
+cmake --build build-bench-app -j "$(nproc)" --target firmware_window_tests
+for run in 1 2 3; do
+    QT_QPA_PLATFORM=offscreen build-bench-app/tests/firmware/firmware_window_tests \
+        --gtest_filter='*ProgressRepaintsOnlyTheBarOncePerStep' | grep -E '^bar repaints'
+done
+
 # The key assignment dialog once open: a page shown for the first time, and a hover repaint.
 xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/bench/key_assignment_timings 2>&1 | grep -E '^key-assignment'

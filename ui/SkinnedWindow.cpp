@@ -115,8 +115,18 @@ void SkinnedWindow::setUpFrame() {
 void SkinnedWindow::setPictures(const SkinPictures& pictures) {
     scheme_.pictures = pictures;
     background_ = pictureInSlot(pictures.background);
-    hover_ = pictureInSlot(pictures.hover);
+    hover_ = QImage();
+    hoverLoaded_ = false;
     pressed_ = pictureInSlot(pictures.pressed);
+}
+
+// The hover picture is drawn the first time something is under the mouse, not when the window opens.
+const QImage& SkinnedWindow::hoverPicture() const {
+    if (!hoverLoaded_) {
+        hover_ = pictureInSlot(scheme_.pictures.hover);
+        hoverLoaded_ = true;
+    }
+    return hover_;
 }
 
 QImage SkinnedWindow::pictureInSlot(int slot) const {
@@ -297,22 +307,43 @@ void SkinnedWindow::handleTimer(int id) {
 }
 
 // One design-size picture, one stretch: the window never shows a half-drawn state.
-void SkinnedWindow::paintEvent(QPaintEvent* /*event*/) {
+// The design-unit part of the picture that the window rectangle update is stretched from, with a
+// margin for the rounding of the stretch, within the picture.
+QRect SkinnedWindow::designAreaOf(const QRect& update) const {
+    constexpr int kMargin = 2;
+    const auto down = [this](int value) { return static_cast<int>(static_cast<float>(value) / scale_); };
+    const QRect area(QPoint(down(update.left()) - kMargin, down(update.top()) - kMargin),
+                     QPoint(down(update.right() + 1) + kMargin, down(update.bottom() + 1) + kMargin));
+    return area.intersected(QRect(QPoint(0, 0), background_.size()));
+}
+
+// Only the part of the memory picture the update needs is drawn anew, and only the update region of
+// the window is stretched from it; the stretch itself is the same for every region, so the seams
+// between a partial repaint and what was painted before are exact.
+void SkinnedWindow::paintEvent(QPaintEvent* event) {
     prepareLooks();
     const QSize windowSize = SkinGeometry::windowSize(background_.size(), scale_);
     QPainter window(this);
     if (background_.isNull()) {
         window.fillRect(rect(), Qt::black);
     } else {
-        QImage memory = background_.copy();
+        if (memory_.size() != background_.size())
+            memory_ = QImage(background_.size(), background_.format());
+        const QRect area = designAreaOf(event->rect());
         {
-            QPainter design(&memory);
-            paintLooks(design);
+            QPainter design(&memory_);
+            design.setCompositionMode(QPainter::CompositionMode_Source);
+            design.drawImage(area.topLeft(), background_, area);
+            design.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            design.setClipRect(area);
+            paintLooks(design, area);
             paintInDesignUnits(design);
             if (scheme_.captionPass == CaptionPass::BeforeStretch)
                 paintCaptions(design, CaptionPass::BeforeStretch);
         }
-        window.drawImage(QRect(QPoint(0, 0), windowSize), memory);
+        window.setClipRegion(event->region());
+        window.drawImage(QRect(QPoint(0, 0), windowSize), memory_);
+        window.setClipping(false);
     }
     paintInWindowPixels(window);
     if (scheme_.captionPass == CaptionPass::AfterStretch)
@@ -321,14 +352,16 @@ void SkinnedWindow::paintEvent(QPaintEvent* /*event*/) {
     emit painted();
 }
 
-void SkinnedWindow::paintLooks(QPainter& design) const {
+void SkinnedWindow::paintLooks(QPainter& design, const QRect& area) const {
     for (const SkinControl& control : controls_) {
         if (!takesPart(control) || control.isLabel)
+            continue;
+        const QRect region = designRectOf(control);
+        if (!region.intersects(area))
             continue;
         const QImage* look = lookFor(control);
         if (look == nullptr || look->isNull())
             continue;
-        const QRect region = designRectOf(control);
         design.drawImage(region.topLeft(), *look, region);
     }
 }
@@ -337,12 +370,12 @@ const QImage* SkinnedWindow::lookFor(const SkinControl& control) const {
     const bool hovered = takesHoverLook(control) && windowRectOf(control).contains(lastMouse_);
     if (scheme_.precedence == LookPrecedence::HoverOverSelected) {
         if (hovered)
-            return &hover_;
+            return &hoverPicture();
         return control.selected ? &pressed_ : nullptr;
     }
     if (control.selected)
         return &pressed_;
-    return hovered ? &hover_ : nullptr;
+    return hovered ? &hoverPicture() : nullptr;
 }
 
 bool SkinnedWindow::takesHoverLook(const SkinControl& control) const {

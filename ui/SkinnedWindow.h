@@ -134,7 +134,9 @@ private:
     void dispatchClick(int id);
     void runPendingClick();
 
-    void paintLooks(QPainter& design) const;
+    QRect designAreaOf(const QRect& update) const;
+    void paintLooks(QPainter& design, const QRect& area) const;
+    const QImage& hoverPicture() const;
     const QImage* lookFor(const SkinControl& control) const;
     bool takesHoverLook(const SkinControl& control) const;
     void paintCaptions(QPainter& painter, CaptionPass pass) const;
@@ -144,8 +146,11 @@ private:
     SkinScheme scheme_;
     float scale_;
     QImage background_;
-    QImage hover_;
+    mutable QImage hover_;
+    mutable bool hoverLoaded_ = false;
     QImage pressed_;
+    // The design-size picture each paint draws into before the stretch, kept between paints.
+    QImage memory_;
     std::vector<SkinControl> controls_;
     QPoint lastMouse_{-1, -1};
     WindowDrag drag_;

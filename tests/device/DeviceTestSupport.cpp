@@ -144,8 +144,11 @@ ToolRun runProgram(const std::string& program, const std::vector<std::string>& a
     return run;
 }
 
-RunningTool::RunningTool(const std::vector<std::string>& arguments) {
-    std::vector<std::string> words = {QELEC_VKBD_PATH};
+RunningTool::RunningTool(const std::vector<std::string>& arguments)
+    : RunningTool(QELEC_VKBD_PATH, arguments) {}
+
+RunningTool::RunningTool(const std::string& program, const std::vector<std::string>& arguments) {
+    std::vector<std::string> words = {program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv = argvFor(words);
     int pipeFds[2];
@@ -191,6 +194,19 @@ int RunningTool::stop() {
     if (pid_ <= 0)
         return -1;
     ::kill(pid_, SIGTERM);
+    const int code = waitForChild(pid_);
+    pid_ = -1;
+    return code;
+}
+
+void RunningTool::signal(int signal) {
+    if (pid_ > 0)
+        ::kill(pid_, signal);
+}
+
+int RunningTool::wait() {
+    if (pid_ <= 0)
+        return -1;
     const int code = waitForChild(pid_);
     pid_ = -1;
     return code;

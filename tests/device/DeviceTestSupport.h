@@ -62,6 +62,8 @@ ToolRun runProgram(const std::string& program, const std::vector<std::string>& a
 class RunningTool {
 public:
     explicit RunningTool(const std::vector<std::string>& arguments);
+    // Any program run the same way.
+    RunningTool(const std::string& program, const std::vector<std::string>& arguments);
     ~RunningTool();
     RunningTool(const RunningTool&) = delete;
     RunningTool& operator=(const RunningTool&) = delete;
@@ -69,6 +71,10 @@ public:
     std::string readLine(int timeoutMs);
     // Sends SIGTERM and returns its exit code (-1 when it died of a signal).
     int stop();
+    // Sends signal and goes on running.
+    void signal(int signal);
+    // Waits for it to end by itself and returns its exit code (-1 when it died of a signal).
+    int wait();
 
 private:
     int pid_ = -1;

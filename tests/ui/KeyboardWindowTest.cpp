@@ -16,10 +16,17 @@ namespace {
 
 using namespace SkinTest;
 
+// The multi-key colour window's table with a pressed picture of its own, told apart from the hover.
+constexpr WindowDescription kTestWindow = [] {
+    WindowDescription description = kMultiKeyColourWindow;
+    description.pictures.pressed = kPressedSlot;
+    return description;
+}();
+
 class TestKeyboardWindow : public KeyboardWindow {
 public:
     explicit TestKeyboardWindow(const WindowContext& context)
-        : KeyboardWindow(context, kMultiKeyColourWindow, keyboardScheme(HoverLook::IdsBelow100, true)) {}
+        : KeyboardWindow(context, kTestWindow, keyboardScheme(HoverLook::IdsBelow100, true)) {}
 
     std::vector<int> keyClicks;
     std::vector<int> commands;

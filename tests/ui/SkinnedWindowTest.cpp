@@ -298,4 +298,44 @@ TEST_F(SkinnedWindowTest, EscapeEndsWithCancelAndInitRunsOnce) {
     EXPECT_FALSE(ending.isVisible());
 }
 
+// A repaint of part of the window draws exactly the pixels a full repaint would, at every scale:
+// the parts copied anew from the pictures meet what stayed from earlier paints without a seam.
+class PartialRepaintTest : public ::testing::TestWithParam<float> {};
+
+TEST_P(PartialRepaintTest, APartialRepaintMatchesAFullOneAtEveryScale) {
+    Environment environment(GetParam());
+    TestWindow window(environment.context(), mainLikeScheme());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto rectOf = [&window](int id) {
+        const SkinRect& rect = window.controls()[window.findById(id)].rect;
+        return QRect(rect.left, rect.top, rect.width(), rect.height());
+    };
+    QTest::mouseMove(&window, rectOf(85).center());
+    // Pixels outside the window's outline are never painted: both pictures start out alike there.
+    QImage partial(window.size(), QImage::Format_ARGB32_Premultiplied);
+    partial.fill(Qt::transparent);
+    window.render(&partial);
+    // The mouse moves from one button to the other: only those two are painted again.
+    QTest::mouseMove(&window, rectOf(86).center());
+    const QRegion changed = QRegion(rectOf(85)) + QRegion(rectOf(86));
+    window.render(&partial, changed.boundingRect().topLeft(), changed);
+    QImage full(window.size(), QImage::Format_ARGB32_Premultiplied);
+    full.fill(Qt::transparent);
+    window.render(&full);
+    int differing = 0;
+    QRect where;
+    for (int y = 0; y < full.height(); ++y)
+        for (int x = 0; x < full.width(); ++x)
+            if (partial.pixel(x, y) != full.pixel(x, y)) {
+                ++differing;
+                where |= QRect(x, y, 1, 1);
+            }
+    EXPECT_EQ(differing, 0) << where.x() << "," << where.y() << " " << where.width() << "x" << where.height();
+    EXPECT_NE(full.pixel(rectOf(86).center()), full.pixel(rectOf(85).center()));
+}
+
+// The scale factor is always a whole or half step.
+INSTANTIATE_TEST_SUITE_P(Scales, PartialRepaintTest, ::testing::Values(1.0F, 1.5F, 2.0F, 2.5F, 3.0F, 4.5F));
+
 } // namespace

@@ -6,6 +6,9 @@
 #include "model/StartupChecks.h"
 #include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
+#include "tools/ctl/ActuationCommands.h"
+#include "tools/ctl/FirmwareCommand.h"
+#include "tools/ctl/LightsCommand.h"
 #include "tools/ctl/ReportCommands.h"
 
 #include <cstdio>
@@ -38,6 +41,26 @@ commands:
                                renamed or changed, and lights; profiles of different variants are
                                compared on what they share
   diff A.pro --keyboard        the same between a profile and what the attached keyboard holds
+  lights [KEYS]                print the colour of every key, or of KEYS, as the keyboard holds it
+  lights KEYS COLOUR           give KEYS the colour COLOUR and write the lights to the keyboard;
+                               KEYS is all, or key numbers 1-85, ranges (1-16) and key names as
+                               the keyboard view shows them (Esc, W, 'Caps Lock'), separated by
+                               commas; COLOUR is '#rrggbb' (quoted: the shell takes # for a
+                               comment), rrggbb or r,g,b with each 0-255
+  triggers                     print every key's press travel, release travel and rapid-trigger
+                               threshold in millimetres
+  triggers set KEYS [--press MM] [--release MM] [--threshold MM]
+                               give the keys KEYS (all, a key 1..85, or a list such as 1-16,30)
+                               new values in millimetres: press 0.6 to 2.4, release 0.8 to 2.6 and
+                               above the press travel, threshold 0.1 to 0.5; nothing is written
+                               when a value is refused
+  track KEY [--seconds N] [--csv]
+                               show how far key KEY is pressed, live, as a bar with its press (P)
+                               and release (R) points, or as CSV samples (time_ms,key,travel_mm);
+                               Ctrl+C ends it
+  firmware FILE.bin            update the keyboard's firmware from FILE.bin: its name must begin
+                               with the variant's prefix ("QelEC(RGB)_" for QelEC(RGB)) and any
+                               version in it ("_V3.00") must not be lower than the keyboard's
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
 options:
@@ -282,8 +305,12 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"defaults", 1, runDefaults}, {"read", 1, runRead},         {"write", 1, runWrite},
-    {"check", 1, runCheck},       {"counters", 0, runCounters},
+    {"defaults", 1, runDefaults},
+    {"read", 1, runRead},
+    {"write", 1, runWrite},
+    {"check", 1, runCheck},
+    {"counters", 0, runCounters},
+    {"firmware", 1, [](const CommandLine& line) { return runFirmware(line.statePath, line.arguments[0]); }},
 };
 
 } // namespace
@@ -296,6 +323,10 @@ int main(int argc, char** argv) {
         }
     }
     if (const auto exitCode = runReportCommand(argc, argv))
+        return *exitCode;
+    if (const auto exitCode = runLightsCommand(argc, argv))
+        return *exitCode;
+    if (const auto exitCode = runActuationCommand(argc, argv))
         return *exitCode;
     CommandLine line;
     if (const auto error = parseCommandLine(argc, argv, line))

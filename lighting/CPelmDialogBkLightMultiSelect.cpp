@@ -1,0 +1,52 @@
+#include "lighting/CPelmDialogBkLightMultiSelect.h"
+
+#include "lighting/LightColour.h"
+#include "lighting/MultiKeyColourControls.h"
+#include "platform/PlatformServices.h"
+
+#include <QPainter>
+
+CPelmDialogBkLightMultiSelect::CPelmDialogBkLightMultiSelect(const WindowContext& context, QWidget* parent)
+    : KeyboardWindow(context, kMultiKeyColourWindow, keyboardScheme(HoverLook::IdsBelow100, true), parent) {
+    setObjectName("multiKeyColourDialog");
+    setWindowTitle(QStringLiteral("Set Multi Key"));
+}
+
+WindowOpener::Runner CPelmDialogBkLightMultiSelect::runner() {
+    return [](const WindowContext& context, QWidget* parent, int /*argument*/) {
+        CPelmDialogBkLightMultiSelect dialog(context, parent);
+        return dialog.exec();
+    };
+}
+
+// No key starts marked, and the flags say so too: marks from an earlier run never reach the caller.
+void CPelmDialogBkLightMultiSelect::onInit() {
+    shown_ = LightColour::unflatten(store().multiSelectColours);
+    store().multiSelectFlags.fill(0);
+}
+
+void CPelmDialogBkLightMultiSelect::onKeyClick(int keyIndex) {
+    const bool marked = !isKeySelected(keyIndex);
+    setKeySelected(keyIndex, marked);
+    store().multiSelectFlags[static_cast<std::size_t>(keyIndex)] = marked ? 1 : 0;
+}
+
+void CPelmDialogBkLightMultiSelect::onCommand(int id) {
+    if (id == kClose)
+        endDialog(kResultCancel);
+    else if (id == kSetColour)
+        chooseColourForMarkedKeys();
+}
+
+// A cancelled chooser leaves the window open with its marks.
+void CPelmDialogBkLightMultiSelect::chooseColourForMarkedKeys() {
+    const std::optional<std::uint32_t> chosen = platform().chooseColour(this, rgb(0, 0, 0));
+    if (!chosen)
+        return;
+    store().multiSelectColour = LightColour::rowOf(*chosen);
+    endDialog(kResultOk);
+}
+
+void CPelmDialogBkLightMultiSelect::paintKey(QPainter& painter, int keyIndex, const QRect& rect) {
+    drawColourFrame(painter, rect, LightColour::colourOf(shown_[static_cast<std::size_t>(keyIndex)]));
+}
