@@ -20,12 +20,9 @@ constexpr int kMouseLabelOffset = 50;
 
 // How the dialog's entries look and click; its pictures and colour key come from its description.
 SkinScheme keyAssignmentScheme() {
+    // The scheme's defaults otherwise: selection over hover unless said, every entry hovered, captions
+    // after the stretch, scaled label fonts.
     SkinScheme scheme;
-    scheme.precedence = LookPrecedence::SelectedOverHover;
-    scheme.hoverLook = HoverLook::AllEntries;
-    scheme.captionPass = CaptionPass::AfterStretch;
-    scheme.buttonCaptions = ButtonCaptions::WhenShowsText;
-    scheme.labelFonts = FontScaling::Scaled;
     scheme.deferredClickMs = CPelmDialogKeyMapSettings::kClickWaitMs;
     return scheme;
 }

@@ -22,12 +22,10 @@ constexpr int kLineFont = 15;
 // How the dialog's entries look and click; its pictures (the keyboard, every key hovered, every key
 // picked) and colour key come from its description.
 SkinScheme virtualKeyScheme() {
+    // The scheme's defaults otherwise: selection over hover unless said, every entry hovered, captions
+    // after the stretch, scaled label fonts.
     SkinScheme scheme;
     scheme.precedence = LookPrecedence::HoverOverSelected;
-    scheme.hoverLook = HoverLook::AllEntries;
-    scheme.captionPass = CaptionPass::AfterStretch;
-    scheme.buttonCaptions = ButtonCaptions::WhenShowsText;
-    scheme.labelFonts = FontScaling::Scaled;
     scheme.deferredClickMs = PelmDialogVirtual::kClickWaitMs;
     return scheme;
 }

@@ -29,12 +29,9 @@ constexpr int kBoxHeight = 16;
 constexpr int kBoxFont = 13;
 
 SkinScheme fineAdjustScheme() {
+    // The scheme's defaults otherwise: selection over hover unless said, every entry hovered, captions
+    // after the stretch, scaled label fonts.
     SkinScheme scheme;
-    scheme.precedence = LookPrecedence::SelectedOverHover;
-    scheme.hoverLook = HoverLook::AllEntries;
-    scheme.captionPass = CaptionPass::AfterStretch;
-    scheme.buttonCaptions = ButtonCaptions::WhenShowsText;
-    scheme.labelFonts = FontScaling::Scaled;
     scheme.deferredClickMs = PelmDialogTriggerSet::kDoubleClickWaitMs;
     return scheme;
 }
