@@ -4,6 +4,7 @@
 #include "device/DeviceMessages.h"
 #include "keymap/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
+#include "platform/KeyboardHookFilter.h"
 #include "platform/PlatformServices.h"
 #include "platform/QtWindowHandle.h"
 #include "res/SharedResources.h"
@@ -30,6 +31,14 @@ SkinScheme keyAssignmentScheme() {
     return scheme;
 }
 
+// The Shift keys as the application's keyboard hook has seen them; neither held without a hook.
+ShiftKeyStates shiftKeysOfTheHook() {
+    const KeyboardHookFilter* hook = KeyboardHookFilter::current();
+    if (hook == nullptr)
+        return {};
+    return {.left = hook->isLeftShiftDown(), .right = hook->isRightShiftDown()};
+}
+
 bool closesDialog(int id) {
     return id == CPelmDialogKeyMapSettings::kOk || id == CPelmDialogKeyMapSettings::kCancel;
 }
@@ -38,7 +47,8 @@ bool closesDialog(int id) {
 
 CPelmDialogKeyMapSettings::CPelmDialogKeyMapSettings(const WindowContext& context, QWidget* parent)
     : SkinnedWindow(context, kKeyAssignmentWindow, keyAssignmentScheme(), parent), single_(*this),
-      libraries_(*this), functions_(*this), clock_([] { return std::chrono::steady_clock::now(); }) {
+      libraries_(*this), functions_(*this), clock_([] { return std::chrono::steady_clock::now(); }),
+      shiftQuery_(shiftKeysOfTheHook) {
     setObjectName("keyAssignmentDialog");
     setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
     scaleRowFonts();
@@ -271,10 +281,12 @@ void CPelmDialogKeyMapSettings::customEvent(QEvent* event) {
 void CPelmDialogKeyMapSettings::onHookMessage(std::uintptr_t wParam, std::intptr_t lParam) {
     if (!listening_)
         return;
-    const HookKeyEvent event = decodeHookKey(wParam, lParam);
+    const auto at = clock_();
+    const HookKeyEvent event = withShiftSide(decodeHookKey(wParam, lParam), shiftQuery_(),
+                                             store().lastLShiftState, store().lastRShiftState);
     if (single_.isCapturing())
         single_.onHookKey(event);
     else
-        libraries_.onHookKey(event);
-    hook_.remember(event, clock_());
+        libraries_.onHookKey(event, at);
+    hook_.remember(event, at);
 }

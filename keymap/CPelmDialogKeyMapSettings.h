@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/WindowHandle.h"
+#include "keymap/ActionRecorder.h"
 #include "keymap/HookKeyEvent.h"
 #include "keymap/KeyAssignmentChoice.h"
 #include "keymap/KeyAssignmentFunctionPages.h"
@@ -36,6 +37,8 @@ public:
     static constexpr int kClickWaitMs = 200;
 
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    // The states of the two Shift keys at this moment.
+    using ShiftQuery = std::function<ShiftKeyStates()>;
 
     explicit CPelmDialogKeyMapSettings(const WindowContext& context, QWidget* parent = nullptr);
     ~CPelmDialogKeyMapSettings() override;
@@ -51,6 +54,8 @@ public:
     const KeyAssignmentLibraryPages& libraries() const { return libraries_; }
     // Replaces the clock the key events are timed with; for tests.
     void setClock(Clock clock) { clock_ = std::move(clock); }
+    // Replaces the Shift key-state queries; for tests.
+    void setShiftQuery(ShiftQuery query) { shiftQuery_ = std::move(query); }
 
     void done(int result) override;
 
@@ -99,4 +104,5 @@ private:
     WindowHandle handle_;
     bool listening_ = false;
     Clock clock_;
+    ShiftQuery shiftQuery_;
 };

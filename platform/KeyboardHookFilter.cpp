@@ -6,6 +6,14 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+namespace {
+const KeyboardHookFilter* currentFilter = nullptr;
+} // namespace
+
+const KeyboardHookFilter* KeyboardHookFilter::current() {
+    return currentFilter;
+}
+
 KeyboardHookFilter::KeyboardHookFilter(QCoreApplication* application, Sink sink)
     : application_(application), sink_(sink ? std::move(sink) : Sink(feedHookKeyEvent)) {
     releaseTimer_.setSingleShot(true);
@@ -14,6 +22,7 @@ KeyboardHookFilter::KeyboardHookFilter(QCoreApplication* application, Sink sink)
     if (application_ == nullptr)
         return;
     application_->installEventFilter(this);
+    currentFilter = this;
     // Releases that happen while another program has the keyboard never arrive here.
     if (auto* gui = qobject_cast<QGuiApplication*>(application_))
         connect(gui, &QGuiApplication::applicationStateChanged, this,
@@ -21,6 +30,8 @@ KeyboardHookFilter::KeyboardHookFilter(QCoreApplication* application, Sink sink)
 }
 
 KeyboardHookFilter::~KeyboardHookFilter() {
+    if (currentFilter == this)
+        currentFilter = nullptr;
     handOnHeldRelease();
     if (application_ != nullptr)
         application_->removeEventFilter(this);

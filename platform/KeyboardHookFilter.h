@@ -42,6 +42,9 @@ public:
     KeyboardHookFilter(const KeyboardHookFilter&) = delete;
     KeyboardHookFilter& operator=(const KeyboardHookFilter&) = delete;
 
+    // The filter watching the application, the latest made of those alive; null when none is.
+    static const KeyboardHookFilter* current();
+
     // Held keys as of the last key event seen.
     const KeyStateTracker& keyState() const { return keyState_; }
     // The two key-state queries of the hook's users.
