@@ -11,6 +11,7 @@
 #include "ui/SkinGeometry.h"
 
 #include <QFontMetrics>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace {
@@ -37,6 +38,16 @@ ShiftKeyStates shiftKeysOfTheHook() {
     if (hook == nullptr)
         return {};
     return {.left = hook->isLeftShiftDown(), .right = hook->isRightShiftDown()};
+}
+
+void addMenuEntries(QMenu& menu, const std::vector<MacroMenuEntry>& entries) {
+    for (const MacroMenuEntry& entry : entries) {
+        const QString caption = QString::fromStdString(entry.caption);
+        if (entry.id == 0)
+            addMenuEntries(*menu.addMenu(caption), entry.entries);
+        else
+            menu.addAction(caption)->setData(entry.id);
+    }
 }
 
 bool closesDialog(int id) {
@@ -235,6 +246,18 @@ void CPelmDialogKeyMapSettings::mousePressEvent(QMouseEvent* event) {
     SkinnedWindow::mousePressEvent(event);
 }
 
+// A right click on a macro action row opens its context menu.
+void CPelmDialogKeyMapSettings::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) {
+        SkinnedWindow::mouseReleaseEvent(event);
+        return;
+    }
+    const int index = clickableAt(event->position().toPoint());
+    if (index >= 0)
+        libraries_.openActionMenu(controls()[static_cast<std::size_t>(index)].id,
+                                  event->globalPosition().toPoint());
+}
+
 void CPelmDialogKeyMapSettings::leaveEvent(QEvent* event) {
     functions_.hideTooltip();
     SkinnedWindow::leaveEvent(event);
@@ -244,6 +267,17 @@ void CPelmDialogKeyMapSettings::leaveEvent(QEvent* event) {
 
 int CPelmDialogKeyMapSettings::pickOnVirtualKeyboard(int mode) {
     return openWindow(WindowId::VirtualKeys, mode);
+}
+
+int CPelmDialogKeyMapSettings::chooseFromMenu(const std::vector<MacroMenuEntry>& menu,
+                                              QPoint globalPosition) {
+    if (menuChooser_)
+        return menuChooser_(menu, globalPosition);
+    QMenu popup(this);
+    popup.setObjectName("actionMenu");
+    addMenuEntries(popup, menu);
+    const QAction* chosen = popup.exec(globalPosition);
+    return chosen == nullptr ? 0 : chosen->data().toInt();
 }
 
 void CPelmDialogKeyMapSettings::showText(const std::string& text) {

@@ -351,3 +351,26 @@ void KeyAssignmentLibraryPages::prepareRecordButton(int page) {
     host_.entry(ids->recordLabel).visible = !recording;
     host_.entry(ids->stopLabel).visible = recording;
 }
+
+// ---- the context menu of the macro's action rows ----
+
+bool KeyAssignmentLibraryPages::openActionMenu(int id, QPoint globalPosition) {
+    const LibraryPageIds* ids = idsOf(page_);
+    const PageLists lists = listsOf(page_);
+    if (page_ != kPageMacro || id < ids->firstActionRow || id >= ids->firstActionRow + lists.actionRows)
+        return false;
+    ActionList& macro = *lists.actions;
+    const int row = id - ids->firstActionRow;
+    if (!holdsEntry(macro, row))
+        return false;
+    const std::vector<MacroMenuEntry> menu = macroMenu(host_.keyStore().language);
+    if (menu.empty())
+        return true;
+    const int command = host_.chooseFromMenu(menu, globalPosition);
+    if (command == 0 || !runMacroMenuCommand(macro, command, row, host_.keyStore()))
+        return true;
+    setUpScrollBar(*actionScrollBar_, &macro, lists.actionRows);
+    saveShownActions(kPageMacro);
+    host_.repaintWindow();
+    return true;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 #include <chrono>
 #include <string>
@@ -42,6 +43,9 @@ public:
     int recordingPage() const { return recordingPage_; }
     // Whether the name box is open over a library row or a delay row.
     bool isEditing() const { return editedRow_ != 0; }
+    // A right click on the control with id at globalPosition: the context menu of a macro action row
+    // that holds an item; false when id is no such row.
+    bool openActionMenu(int id, QPoint globalPosition);
     // Rows, radios and boxes of page as the lists stand.
     void prepareLooks(int page);
 

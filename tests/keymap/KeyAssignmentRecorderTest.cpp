@@ -277,3 +277,41 @@ TEST_F(KeyAssignmentRecorderTest, TheVirtualKeyboardPicksTheCombinationInPickOrd
     newEntry(kCombo);
     EXPECT_EQ(choice().comboList.children()[0].items(), picked);
 }
+
+TEST_F(KeyAssignmentRecorderTest, TheActionRowMenuInsertsBeforeTheRowClickedAndSavesTheEntry) {
+    std::vector<std::string> captions;
+    int answer = 1137; // left button click
+    open();
+    dialog->setMenuChooser([&](const std::vector<MacroMenuEntry>& menu, QPoint) {
+        captions.clear();
+        for (const MacroMenuEntry& entry : menu)
+            captions.push_back(entry.caption);
+        return answer;
+    });
+    mouse->click(kMacro.tab);
+    newEntry(kMacro);
+    mouse->click(kMacro.record);
+    keyAt(0, kVkA, false);
+    keyAt(20, kVkA, true);
+    mouse->click(kMacro.record);
+    const auto rightClick = [&](int id) {
+        const QPoint at = mouse->centreOf(id);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, dialog->mapToGlobal(at), Qt::RightButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(dialog.get(), &release);
+    };
+    rightClick(kFirstMacroAction + 2); // A UP
+    const std::string left = store().codeToName(130);
+    const Items clicked{down(kVkA), "<20 ms>", left, "<0 ms>", left, "<0 ms>", up(kVkA), "<50 ms>"};
+    EXPECT_EQ(choice().macroActions.items(), clicked);
+    EXPECT_EQ(choice().macroList.children()[0].items(), clicked);
+    EXPECT_EQ(captions.front(), "Cursor Move Left(Point)");
+    // A row past the end opens no menu.
+    captions.clear();
+    rightClick(kFirstMacroAction + 8);
+    EXPECT_TRUE(captions.empty());
+    answer = 1147;
+    rightClick(kFirstMacroAction + 2);
+    EXPECT_EQ(choice().macroActions.items(),
+              (Items{down(kVkA), "<20 ms>", left, "<0 ms>", up(kVkA), "<50 ms>"}));
+}
