@@ -315,9 +315,10 @@ void CPelmDialogKeyMapSettings::customEvent(QEvent* event) {
 void CPelmDialogKeyMapSettings::onHookMessage(std::uintptr_t wParam, std::intptr_t lParam) {
     if (!listening_)
         return;
-    const auto at = clock_();
-    const HookKeyEvent event = withShiftSide(decodeHookKey(wParam, lParam), shiftQuery_(),
-                                             store().lastLShiftState, store().lastRShiftState);
+    const HookKeyEvent decoded = decodeHookKey(wParam, lParam);
+    const auto at = hook_.timeOf(decoded, clock_());
+    const HookKeyEvent event =
+        withShiftSide(decoded, shiftQuery_(), store().lastLShiftState, store().lastRShiftState);
     if (single_.isCapturing())
         single_.onHookKey(event);
     else

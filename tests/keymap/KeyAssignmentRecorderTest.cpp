@@ -7,8 +7,10 @@
 #include "device/CPelmHWI.h"
 #include "device/KeyboardHook.h"
 #include "keymap/ActionTexts.h"
+#include "platform/KeyboardHookFilter.h"
 #include "ui/CSkinScrollBar.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -314,4 +316,24 @@ TEST_F(KeyAssignmentRecorderTest, TheActionRowMenuInsertsBeforeTheRowClickedAndS
     rightClick(kFirstMacroAction + 2);
     EXPECT_EQ(choice().macroActions.items(),
               (Items{down(kVkA), "<20 ms>", left, "<0 ms>", up(kVkA), "<50 ms>"}));
+}
+
+TEST_F(KeyAssignmentRecorderTest, RecordedDelaysAreTheGapsBetweenTheEventsOwnTimes) {
+    const KeyboardHookFilter hook(qApp);
+    open();
+    mouse->click(kMacro.tab);
+    newEntry(kMacro);
+    mouse->click(kMacro.record);
+    // The window is busy: every event is handled at the same moment on its clock.
+    const auto keyOfTheWindowSystem = [&](QEvent::Type type, int qtKey, ulong timestamp) {
+        QKeyEvent event(type, qtKey, Qt::NoModifier, 0, 0, 0);
+        event.setTimestamp(timestamp);
+        QApplication::sendEvent(dialog->windowHandle(), &event);
+    };
+    keyOfTheWindowSystem(QEvent::KeyPress, Qt::Key_A, 5000);
+    keyOfTheWindowSystem(QEvent::KeyPress, Qt::Key_B, 5137);
+    keyOfTheWindowSystem(QEvent::KeyRelease, Qt::Key_A, 5140);
+    QApplication::processEvents();
+    EXPECT_EQ(choice().macroActions.items(), (Items{down(kVkA), "<137 ms>", down(kVkB), "<3 ms>", up(kVkA)}));
+    mouse->click(kMacro.record);
 }

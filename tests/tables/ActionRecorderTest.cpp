@@ -1,5 +1,6 @@
 #include "keymap/ActionRecorder.h"
 
+#include "device/KeyboardHook.h"
 #include "keymap/ActionTexts.h"
 #include "keymap/HookKeyEvent.h"
 #include "model/ActionList.h"
@@ -23,10 +24,10 @@ constexpr int kVkAlt = 18;
 constexpr int kVkDelete = 46;
 
 HookKeyEvent press(int vk) {
-    return {.virtualKey = vk, .released = false, .code = vk};
+    return {.virtualKey = vk, .released = false, .code = vk, .eventMs = std::nullopt};
 }
 HookKeyEvent release(int vk) {
-    return {.virtualKey = vk, .released = true, .code = vk + 0x200};
+    return {.virtualKey = vk, .released = true, .code = vk + 0x200, .eventMs = std::nullopt};
 }
 
 // Feeds events the way the dialog does: each is remembered as the previous one, recorded or not.
@@ -235,4 +236,44 @@ TEST_F(ActionRecorderTest, ARecordingStartsEmptyButKeepsThePlaySettings) {
     EXPECT_TRUE(macro.IsAutoInterval);
     EXPECT_EQ(macro.Delay, 120);
     EXPECT_EQ(macro.PlayMode, 2);
+}
+
+TEST(HookEventTimes, EventsWithTheirOwnTimesKeepTheirGapsHoweverLateTheyAreHandled) {
+    const Time handled = Time{} + std::chrono::hours(1);
+    struct Case {
+        std::optional<std::uint32_t> eventMs;
+        int handledLaterMs;
+        int placedMs; // from the first event's place
+    };
+    // The platform's clock wraps at 2^32 between the third and the fourth event.
+    const Case cases[] = {
+        {0xFFFFFF00U, 0, 0},
+        {0xFFFFFF10U, 90, 16},
+        {std::nullopt, 120, 120},
+        {0x00000010U, 400, 272},
+    };
+    HookBookkeeping hook;
+    hook.restart();
+    for (const Case& c : cases) {
+        HookKeyEvent event = press(kVkA);
+        event.eventMs = c.eventMs;
+        EXPECT_EQ(hook.timeOf(event, handled + milliseconds(c.handledLaterMs)),
+                  handled + milliseconds(c.placedMs));
+    }
+    hook.restart();
+    HookKeyEvent event = press(kVkA);
+    event.eventMs = 5;
+    EXPECT_EQ(hook.timeOf(event, handled), handled) << "a restart anchors afresh";
+}
+
+TEST(HookEventTimes, TheHookMessageCarriesTheEventTime) {
+    for (const std::optional<std::uint32_t> time :
+         {std::optional<std::uint32_t>{}, std::optional<std::uint32_t>{0U},
+          std::optional<std::uint32_t>{0xFFFFFFFFU}}) {
+        for (const bool extended : {false, true}) {
+            const HookKeyEvent event = decodeHookKey(hookKeyWParam(13, true), hookKeyLParam(extended, time));
+            EXPECT_EQ(event.eventMs, time);
+            EXPECT_EQ(event.code, extended ? 13 + 0x100 + 0x200 : 13 + 0x200);
+        }
+    }
 }
