@@ -337,3 +337,35 @@ TEST_F(KeyAssignmentRecorderTest, RecordedDelaysAreTheGapsBetweenTheEventsOwnTim
     EXPECT_EQ(choice().macroActions.items(), (Items{down(kVkA), "<137 ms>", down(kVkB), "<3 ms>", up(kVkA)}));
     mouse->click(kMacro.record);
 }
+
+TEST_F(KeyAssignmentRecorderTest, AnyClickEndsAMacroRecordingThereAndKeepsItInTheEntryRecorded) {
+    struct Case {
+        const char* name;
+        int id;
+    };
+    const Case cases[] = {
+        {"OK", Dialog::kOk},
+        {"Cancel", Dialog::kCancel},
+        {"another entry", kMacro.firstRow},
+        {"another tab", kEmulation.tab},
+        {"new entry", kMacro.newEntry},
+    };
+    for (const Case& c : cases) {
+        open();
+        mouse->click(kMacro.tab);
+        newEntry(kMacro);
+        newEntry(kMacro);
+        mouse->click(kMacro.record);
+        keyAt(0, kVkA, false);
+        mouse->click(c.id);
+        EXPECT_TRUE(dialog->isVisible()) << c.name;
+        EXPECT_EQ(dialog->libraries().recordingPage(), 0) << c.name;
+        EXPECT_EQ(dialog->currentPage(), kPageMacro) << c.name;
+        EXPECT_EQ(choice().macroList.count(), 2) << c.name;
+        EXPECT_EQ(choice().macroList.CursorPos, 1) << c.name;
+        EXPECT_TRUE(choice().macroList.children()[0].empty()) << c.name;
+        EXPECT_EQ(choice().macroList.children()[1].items(), (Items{down(kVkA), "<50 ms>"})) << c.name;
+        keyAt(10, kVkB, false);
+        EXPECT_EQ(choice().macroActions.count(), 2) << c.name;
+    }
+}
