@@ -96,3 +96,5 @@ void InstallHook(const WindowHandle& window);
 void UninstallHook();
 // Called by the platform layer for each key event: vk is the platform's virtual-key code.
 void feedHookKeyEvent(int virtualKey, bool released, bool extended);
+// The same for an event the platform gave its own time (milliseconds, wrapping at 2^32).
+void feedTimedHookKeyEvent(int virtualKey, bool released, bool extended, std::uint32_t eventMs);

@@ -15,6 +15,10 @@ inline constexpr unsigned WM_TRANSFER_DONE = kWmUser + 104;
 
 inline constexpr unsigned long kHookReleasedBit = 0x80000000UL;
 inline constexpr long kHookExtendedBit = 0x01000000L;
+// A key event that carries its own time: lParam's bits 32..63 hold it, in milliseconds of the
+// platform's clock (wrapping at 2^32).
+inline constexpr long kHookTimedBit = 0x02000000L;
+inline constexpr int kHookTimeShift = 32;
 
 // Full scale of the progress counts the device posts during key transfers and firmware downloads.
 inline constexpr int kKeyTransferFullScale = 750;

@@ -28,10 +28,10 @@ bool KeyboardHook::installed() const {
     return window_ != nullptr;
 }
 
-void KeyboardHook::feed(int virtualKey, bool released, bool extended) {
+void KeyboardHook::feed(int virtualKey, bool released, bool extended, std::optional<std::uint32_t> eventMs) {
     const std::lock_guard<std::mutex> lock(mutex_);
     postMessage(window_, DeviceMessages::WM_HOOK_KEY, hookKeyWParam(virtualKey, released),
-                hookKeyLParam(extended));
+                hookKeyLParam(extended, eventMs));
 }
 
 std::uintptr_t hookKeyWParam(int virtualKey, bool released) {
@@ -39,8 +39,13 @@ std::uintptr_t hookKeyWParam(int virtualKey, bool released) {
            (released ? DeviceMessages::kHookReleasedBit : 0UL);
 }
 
-std::intptr_t hookKeyLParam(bool extended) {
-    return extended ? DeviceMessages::kHookExtendedBit : 0L;
+std::intptr_t hookKeyLParam(bool extended, std::optional<std::uint32_t> eventMs) {
+    static_assert(sizeof(std::intptr_t) >= 8, "the event time needs the upper half of lParam");
+    std::intptr_t lParam = extended ? DeviceMessages::kHookExtendedBit : 0L;
+    if (eventMs)
+        lParam |= DeviceMessages::kHookTimedBit |
+                  static_cast<std::intptr_t>(std::uint64_t{*eventMs} << DeviceMessages::kHookTimeShift);
+    return lParam;
 }
 
 void InstallHook(const WindowHandle& window) {
@@ -53,4 +58,8 @@ void UninstallHook() {
 
 void feedHookKeyEvent(int virtualKey, bool released, bool extended) {
     KeyboardHook::processHook().feed(virtualKey, released, extended);
+}
+
+void feedTimedHookKeyEvent(int virtualKey, bool released, bool extended, std::uint32_t eventMs) {
+    KeyboardHook::processHook().feed(virtualKey, released, extended, eventMs);
 }

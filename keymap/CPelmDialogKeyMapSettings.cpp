@@ -4,12 +4,14 @@
 #include "device/DeviceMessages.h"
 #include "keymap/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
+#include "platform/KeyboardHookFilter.h"
 #include "platform/PlatformServices.h"
 #include "platform/QtWindowHandle.h"
 #include "res/SharedResources.h"
 #include "ui/SkinGeometry.h"
 
 #include <QFontMetrics>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace {
@@ -27,6 +29,24 @@ SkinScheme keyAssignmentScheme() {
     return scheme;
 }
 
+// The Shift keys as the application's keyboard hook has seen them; neither held without a hook.
+ShiftKeyStates shiftKeysOfTheHook() {
+    const KeyboardHookFilter* hook = KeyboardHookFilter::current();
+    if (hook == nullptr)
+        return {};
+    return {.left = hook->isLeftShiftDown(), .right = hook->isRightShiftDown()};
+}
+
+void addMenuEntries(QMenu& menu, const std::vector<MacroMenuEntry>& entries) {
+    for (const MacroMenuEntry& entry : entries) {
+        const QString caption = QString::fromStdString(entry.caption);
+        if (entry.id == 0)
+            addMenuEntries(*menu.addMenu(caption), entry.entries);
+        else
+            menu.addAction(caption)->setData(entry.id);
+    }
+}
+
 bool closesDialog(int id) {
     return id == CPelmDialogKeyMapSettings::kOk || id == CPelmDialogKeyMapSettings::kCancel;
 }
@@ -35,7 +55,8 @@ bool closesDialog(int id) {
 
 CPelmDialogKeyMapSettings::CPelmDialogKeyMapSettings(const WindowContext& context, QWidget* parent)
     : SkinnedWindow(context, kKeyAssignmentWindow, keyAssignmentScheme(), parent), single_(*this),
-      libraries_(*this), functions_(*this), clock_([] { return std::chrono::steady_clock::now(); }) {
+      libraries_(*this), functions_(*this), clock_([] { return std::chrono::steady_clock::now(); }),
+      shiftQuery_(shiftKeysOfTheHook) {
     setObjectName("keyAssignmentDialog");
     setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
     scaleRowFonts();
@@ -222,6 +243,18 @@ void CPelmDialogKeyMapSettings::mousePressEvent(QMouseEvent* event) {
     SkinnedWindow::mousePressEvent(event);
 }
 
+// A right click on a macro action row opens its context menu.
+void CPelmDialogKeyMapSettings::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) {
+        SkinnedWindow::mouseReleaseEvent(event);
+        return;
+    }
+    const int index = clickableAt(event->position().toPoint());
+    if (index >= 0)
+        libraries_.openActionMenu(controls()[static_cast<std::size_t>(index)].id,
+                                  event->globalPosition().toPoint());
+}
+
 void CPelmDialogKeyMapSettings::leaveEvent(QEvent* event) {
     functions_.hideTooltip();
     SkinnedWindow::leaveEvent(event);
@@ -231,6 +264,17 @@ void CPelmDialogKeyMapSettings::leaveEvent(QEvent* event) {
 
 int CPelmDialogKeyMapSettings::pickOnVirtualKeyboard(int mode) {
     return openWindow(WindowId::VirtualKeys, mode);
+}
+
+int CPelmDialogKeyMapSettings::chooseFromMenu(const std::vector<MacroMenuEntry>& menu,
+                                              QPoint globalPosition) {
+    if (menuChooser_)
+        return menuChooser_(menu, globalPosition);
+    QMenu popup(this);
+    popup.setObjectName("actionMenu");
+    addMenuEntries(popup, menu);
+    const QAction* chosen = popup.exec(globalPosition);
+    return chosen == nullptr ? 0 : chosen->data().toInt();
 }
 
 void CPelmDialogKeyMapSettings::showText(const std::string& text) {
@@ -268,10 +312,13 @@ void CPelmDialogKeyMapSettings::customEvent(QEvent* event) {
 void CPelmDialogKeyMapSettings::onHookMessage(std::uintptr_t wParam, std::intptr_t lParam) {
     if (!listening_)
         return;
-    const HookKeyEvent event = decodeHookKey(wParam, lParam);
+    const HookKeyEvent decoded = decodeHookKey(wParam, lParam);
+    const auto at = hook_.timeOf(decoded, clock_());
+    const HookKeyEvent event =
+        withShiftSide(decoded, shiftQuery_(), store().lastLShiftState, store().lastRShiftState);
     if (single_.isCapturing())
         single_.onHookKey(event);
     else
-        libraries_.onHookKey(event);
-    hook_.remember(event, clock_());
+        libraries_.onHookKey(event, at);
+    hook_.remember(event, at);
 }

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "device/WindowHandle.h"
+#include "keymap/ActionRecorder.h"
 #include "keymap/HookKeyEvent.h"
 #include "keymap/KeyAssignmentChoice.h"
 #include "keymap/KeyAssignmentFunctionPages.h"
 #include "keymap/KeyAssignmentHost.h"
 #include "keymap/KeyAssignmentLibraryPages.h"
 #include "keymap/KeyAssignmentSinglePage.h"
+#include "keymap/MacroEditRules.h"
 #include "ui/SkinnedWindow.h"
 
 #include <chrono>
 #include <functional>
+#include <vector>
 
 // The key assignment dialog: what the store's currentKey does on currentTable. Seven tabs show the
 // pages of the families of assignments (a single key or a combination, a macro, an emulation, a
@@ -36,6 +39,8 @@ public:
     static constexpr int kClickWaitMs = 200;
 
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    // The states of the two Shift keys at this moment.
+    using ShiftQuery = std::function<ShiftKeyStates()>;
 
     explicit CPelmDialogKeyMapSettings(const WindowContext& context, QWidget* parent = nullptr);
     ~CPelmDialogKeyMapSettings() override;
@@ -51,6 +56,12 @@ public:
     const KeyAssignmentLibraryPages& libraries() const { return libraries_; }
     // Replaces the clock the key events are timed with; for tests.
     void setClock(Clock clock) { clock_ = std::move(clock); }
+    // Pops a context menu up; the id chosen, 0 for none.
+    using MenuChooser = std::function<int(const std::vector<MacroMenuEntry>& menu, QPoint globalPosition)>;
+    // Replaces the context menu; for tests.
+    void setMenuChooser(MenuChooser chooser) { menuChooser_ = std::move(chooser); }
+    // Replaces the Shift key-state queries; for tests.
+    void setShiftQuery(ShiftQuery query) { shiftQuery_ = std::move(query); }
 
     void done(int result) override;
 
@@ -62,6 +73,7 @@ protected:
     void customEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
@@ -76,6 +88,7 @@ private:
     void repaintEntry(int id) override;
     void repaintWindow() override { update(); }
     int pickOnVirtualKeyboard(int mode) override;
+    int chooseFromMenu(const std::vector<MacroMenuEntry>& menu, QPoint globalPosition) override;
     void showText(const std::string& text) override;
     void listenToKeyboard() override;
     void stopListening() override;
@@ -99,4 +112,6 @@ private:
     WindowHandle handle_;
     bool listening_ = false;
     Clock clock_;
+    ShiftQuery shiftQuery_;
+    MenuChooser menuChooser_;
 };

@@ -20,5 +20,21 @@ HookKeyEvent decodeHookKey(std::uintptr_t wParam, std::intptr_t lParam) {
         event.code += kKeypadEnterOffset;
     if (event.released)
         event.code += kReleaseOffset;
+    if ((lParam & DeviceMessages::kHookTimedBit) != 0)
+        event.eventMs =
+            static_cast<std::uint32_t>(static_cast<std::uint64_t>(lParam) >> DeviceMessages::kHookTimeShift);
     return event;
+}
+
+std::chrono::steady_clock::time_point HookBookkeeping::timeOf(const HookKeyEvent& event,
+                                                              std::chrono::steady_clock::time_point now) {
+    if (!event.eventMs)
+        return now;
+    if (!timeAnchor) {
+        timeAnchor.emplace(*event.eventMs, now);
+        return now;
+    }
+    // Differences of the wrapping clock, either way.
+    const auto sinceAnchor = static_cast<std::int32_t>(*event.eventMs - timeAnchor->first);
+    return timeAnchor->second + std::chrono::milliseconds(sinceAnchor);
 }

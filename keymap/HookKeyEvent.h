@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 // One key event of the keyboard hook as the key assignment dialog reads it. Qt-free.
 struct HookKeyEvent {
@@ -13,6 +14,8 @@ struct HookKeyEvent {
     // The key event code: the virtual-key code, +0x100 for the keypad Enter (an extended Enter),
     // +0x200 for a release. Codes below 0x200 are presses.
     int code = 0;
+    // The time the platform gave the event (milliseconds, wrapping at 2^32), when it gave one.
+    std::optional<std::uint32_t> eventMs;
 };
 
 // The event a WM_HOOK_KEY message carries: wParam's low byte is the virtual key, its bit 31 marks a
@@ -27,12 +30,20 @@ struct HookBookkeeping {
     std::optional<std::chrono::steady_clock::time_point> lastHookTime;
     // The key event code of the previous event; -1 right after a start.
     int lastHookCode = -1;
+    // The first timed event since the start: its own time and where it was placed.
+    std::optional<std::pair<std::uint32_t, std::chrono::steady_clock::time_point>> timeAnchor;
 
     void restart() {
         keyDown.fill(0);
         lastHookTime.reset();
         lastHookCode = -1;
+        timeAnchor.reset();
     }
+    // When event came on the dialog's clock: by its own time when it has one, measured from the
+    // first such event since the start (placed at now), so that a busy window neither stretches nor
+    // shrinks the gaps between events; else now.
+    std::chrono::steady_clock::time_point timeOf(const HookKeyEvent& event,
+                                                 std::chrono::steady_clock::time_point now);
     // Notes event as the previous one, whatever was done with it.
     void remember(const HookKeyEvent& event, std::chrono::steady_clock::time_point now) {
         lastHookTime = now;

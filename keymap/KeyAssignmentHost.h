@@ -5,12 +5,14 @@
 #include <QRect>
 
 #include <string>
+#include <vector>
 
 class CConfigStore;
 class SharedResources;
 class QWidget;
 struct HookBookkeeping;
 struct KeyAssignmentChoice;
+struct MacroMenuEntry;
 
 // What the page families of the key assignment dialog ask of the dialog they are shown on: the
 // store, the choice being made, the control table, repaints, the virtual key picker, the keyboard
@@ -35,6 +37,8 @@ public:
 
     // Runs the virtual key picker in mode (1 one key, 2 a combination); its modal result.
     virtual int pickOnVirtualKeyboard(int mode) = 0;
+    // Pops menu up at globalPosition; the id of the command chosen, 0 for none.
+    virtual int chooseFromMenu(const std::vector<MacroMenuEntry>& menu, QPoint globalPosition) = 0;
     // Shows text in a message box.
     virtual void showText(const std::string& text) = 0;
 

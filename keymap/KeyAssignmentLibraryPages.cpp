@@ -78,6 +78,9 @@ void KeyAssignmentLibraryPages::createChildren() {
         bar->setPicture(skin);
         bar->hide();
     }
+    connect(nameEdit_, &QLineEdit::editingFinished, this, &KeyAssignmentLibraryPages::commitNameEdit);
+    connect(countEdit_, &QLineEdit::textEdited, this, &KeyAssignmentLibraryPages::onCountEdited);
+    connect(delayEdit_, &QLineEdit::textEdited, this, &KeyAssignmentLibraryPages::onDelayEdited);
     connect(listScrollBar_, &CSkinScrollBar::scrolled, this, &KeyAssignmentLibraryPages::onListScrolled);
     connect(actionScrollBar_, &CSkinScrollBar::scrolled, this, &KeyAssignmentLibraryPages::onActionsScrolled);
 }
@@ -220,33 +223,22 @@ void KeyAssignmentLibraryPages::refreshEditTexts() {
     }
 }
 
-// ---- commands, edits and recordings ----
-
-bool KeyAssignmentLibraryPages::runCommand(int /*page*/, int /*id*/) {
-    return false;
-}
-
-bool KeyAssignmentLibraryPages::finishEditing(int /*id*/) {
-    return true;
-}
-
-bool KeyAssignmentLibraryPages::stopRecording(int /*id*/) {
-    return true;
-}
-
-void KeyAssignmentLibraryPages::onHookKey(const HookKeyEvent& /*event*/) {}
-
 bool KeyAssignmentLibraryPages::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (watched == nameEdit_)
+        commitNameEdit();
+    return true;
 }
 
 // ---- looks ----
 
 void KeyAssignmentLibraryPages::prepareLooks(int page) {
     prepareRows(page);
+    prepareRecordButton(page);
     if (page == kPageMacro)
         preparePlaySettings();
 }
@@ -276,6 +268,8 @@ void KeyAssignmentLibraryPages::preparePlaySettings() {
     host_.entry(kRecordedDelayRadio).selected = !macro.IsAutoInterval;
     if (delayEdit_->isEnabled() != macro.IsAutoInterval)
         delayEdit_->setEnabled(macro.IsAutoInterval);
+    if (countEdit_->isEnabled() != (macro.PlayMode == 0))
+        countEdit_->setEnabled(macro.PlayMode == 0);
 }
 
 // ---- scrolling ----

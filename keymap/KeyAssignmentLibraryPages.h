@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
+
+#include <chrono>
+#include <string>
 
 class ActionList;
 class CSkinScrollBar;
 class KeyAssignmentHost;
 class QLineEdit;
 class QPlainTextEdit;
+class QString;
 struct HookKeyEvent;
 struct KeyAssignmentEditPlace;
 struct KeyAssignmentScrollBarPlace;
@@ -32,8 +37,15 @@ public:
     bool finishEditing(int id);
     // A click on id ends a running recording first; false when the click ends there.
     bool stopRecording(int id);
-    // A key event from the hook, for a recording.
-    void onHookKey(const HookKeyEvent& event);
+    // A key event from the hook that came at time at, for a recording.
+    void onHookKey(const HookKeyEvent& event, std::chrono::steady_clock::time_point at);
+    // The page whose recording runs; 0 when none does.
+    int recordingPage() const { return recordingPage_; }
+    // Whether the name box is open over a library row or a delay row.
+    bool isEditing() const { return editedRow_ != 0; }
+    // A right click on the control with id at globalPosition: the context menu of a macro action row
+    // that holds an item; false when id is no such row.
+    bool openActionMenu(int id, QPoint globalPosition);
     // Rows, radios and boxes of page as the lists stand.
     void prepareLooks(int page);
 
@@ -67,12 +79,39 @@ private:
     void prepareRows(int page);
     void preparePlaySettings();
 
+    // Commands (KeyAssignmentLibraryCommands.cpp).
+    void newEntry(int page);
+    void removeEntry(int page);
+    void startRecording(int page);
+    void pickCombination();
+    void libraryRowClicked(int page, int row);
+    void actionRowClicked(int page, int row);
+    void choosePlayMode(int mode);
+    void chooseAutomaticDelay(bool automatic);
+    void onCountEdited(const QString& text);
+    void onDelayEdited(const QString& text);
+    // The actions shown go back into the library entry they belong to.
+    void saveShownActions(int page);
+    // Shows the current library entry's actions with the action bar set for them.
+    void showCurrentEntry(int page);
+    void openNameEdit(int rowId, int index, const std::string& text);
+    void commitNameEdit();
+    void closeNameEdit();
+    // The record button and its two labels of page as the recording stands.
+    void prepareRecordButton(int page);
+
     void onListScrolled(int code, int trackPosition);
     void onActionsScrolled(int code, int trackPosition);
     int scrolledTo(CSkinScrollBar& bar, int code, int trackPosition);
 
     KeyAssignmentHost& host_;
     int page_ = 0;
+    int recordingPage_ = 0;
+    // The row control the name box stands over (0: closed) and the absolute index of the entry or
+    // delay it edits, so that scrolling meanwhile never renames another entry.
+    int editedRow_ = 0;
+    int editedIndex_ = 0;
+    int editedPage_ = 0;
     QLineEdit* countEdit_ = nullptr;
     QLineEdit* delayEdit_ = nullptr;
     QLineEdit* nameEdit_ = nullptr;

@@ -6,14 +6,36 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+namespace {
+const KeyboardHookFilter* currentFilter = nullptr;
+
+std::function<void(int, bool, bool, quint64)> timedSink(KeyboardHookFilter::Sink sink) {
+    if (sink)
+        return [sink = std::move(sink)](int virtualKey, bool released, bool extended, quint64) {
+            sink(virtualKey, released, extended);
+        };
+    return [](int virtualKey, bool released, bool extended, quint64 timestamp) {
+        if (timestamp == 0)
+            feedHookKeyEvent(virtualKey, released, extended);
+        else
+            feedTimedHookKeyEvent(virtualKey, released, extended, static_cast<std::uint32_t>(timestamp));
+    };
+}
+} // namespace
+
+const KeyboardHookFilter* KeyboardHookFilter::current() {
+    return currentFilter;
+}
+
 KeyboardHookFilter::KeyboardHookFilter(QCoreApplication* application, Sink sink)
-    : application_(application), sink_(sink ? std::move(sink) : Sink(feedHookKeyEvent)) {
+    : application_(application), sink_(timedSink(std::move(sink))) {
     releaseTimer_.setSingleShot(true);
     releaseTimer_.setInterval(kRepeatPairWait);
     connect(&releaseTimer_, &QTimer::timeout, this, &KeyboardHookFilter::handOnHeldRelease);
     if (application_ == nullptr)
         return;
     application_->installEventFilter(this);
+    currentFilter = this;
     // Releases that happen while another program has the keyboard never arrive here.
     if (auto* gui = qobject_cast<QGuiApplication*>(application_))
         connect(gui, &QGuiApplication::applicationStateChanged, this,
@@ -21,6 +43,8 @@ KeyboardHookFilter::KeyboardHookFilter(QCoreApplication* application, Sink sink)
 }
 
 KeyboardHookFilter::~KeyboardHookFilter() {
+    if (currentFilter == this)
+        currentFilter = nullptr;
     handOnHeldRelease();
     if (application_ != nullptr)
         application_->removeEventFilter(this);
@@ -43,7 +67,7 @@ void KeyboardHookFilter::handleKey(const QKeyEvent& event) {
     if (!released && completesRepeat(event)) {
         releaseTimer_.stop();
         heldRelease_.reset();
-        handOn(*key, false);
+        handOn(*key, false, event.timestamp());
         return;
     }
     handOnHeldRelease();
@@ -53,7 +77,7 @@ void KeyboardHookFilter::handleKey(const QKeyEvent& event) {
         releaseTimer_.start();
         return;
     }
-    handOn(*key, released);
+    handOn(*key, released, event.timestamp());
 }
 
 bool KeyboardHookFilter::completesRepeat(const QKeyEvent& press) const {
@@ -65,15 +89,15 @@ void KeyboardHookFilter::handOnHeldRelease() {
     releaseTimer_.stop();
     if (!heldRelease_)
         return;
-    const TranslatedKey key = heldRelease_->key;
+    const HeldRelease held = *heldRelease_;
     heldRelease_.reset();
-    handOn(key, true);
+    handOn(held.key, true, held.timestamp);
 }
 
 // The state is updated first, so that whoever handles the hook's message already sees it.
-void KeyboardHookFilter::handOn(TranslatedKey key, bool released) {
+void KeyboardHookFilter::handOn(TranslatedKey key, bool released, quint64 timestamp) {
     keyState_.record(key.virtualKey, released);
-    sink_(key.virtualKey, released, key.extended);
+    sink_(key.virtualKey, released, key.extended, timestamp);
 }
 
 void KeyboardHookFilter::forgetHeldKeysWhenInactive(Qt::ApplicationState state) {

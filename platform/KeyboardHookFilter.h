@@ -30,7 +30,8 @@ class QKeyEvent;
 class KeyboardHookFilter : public QObject {
     Q_OBJECT
 public:
-    // Receives each key event: virtual key, released, extended.
+    // Receives each key event: virtual key, released, extended. The default sink also hands on the
+    // time the window system gave the event (feedTimedHookKeyEvent).
     using Sink = std::function<void(int virtualKey, bool released, bool extended)>;
 
     // How long a release waits, by default, for the press that would make it a repeat.
@@ -41,6 +42,9 @@ public:
     ~KeyboardHookFilter() override;
     KeyboardHookFilter(const KeyboardHookFilter&) = delete;
     KeyboardHookFilter& operator=(const KeyboardHookFilter&) = delete;
+
+    // The filter watching the application, the latest made of those alive; null when none is.
+    static const KeyboardHookFilter* current();
 
     // Held keys as of the last key event seen.
     const KeyStateTracker& keyState() const { return keyState_; }
@@ -63,11 +67,13 @@ private:
     void handleKey(const QKeyEvent& event);
     bool completesRepeat(const QKeyEvent& press) const;
     void handOnHeldRelease();
-    void handOn(TranslatedKey key, bool released);
+    // timestamp: the event's own time in milliseconds, 0 when it has none.
+    void handOn(TranslatedKey key, bool released, quint64 timestamp);
     void forgetHeldKeysWhenInactive(Qt::ApplicationState state);
 
     QPointer<QCoreApplication> application_;
-    Sink sink_;
+    // Receives each key event with its own time (0: none).
+    std::function<void(int virtualKey, bool released, bool extended, quint64 timestamp)> sink_;
     KeyStateTracker keyState_;
     std::optional<HeldRelease> heldRelease_;
     QTimer releaseTimer_;
