@@ -272,6 +272,9 @@ int CPelmDialogKeyMapSettings::chooseFromMenu(const std::vector<MacroMenuEntry>&
         return menuChooser_(menu, globalPosition);
     QMenu popup(this);
     popup.setObjectName("actionMenu");
+    // The menu reads at the size of the dialog's own texts, whatever font the window was given.
+    constexpr int kMenuFont = 13;
+    popup.setFont(resources().fonts().font(static_cast<int>(static_cast<float>(kMenuFont) * scale())));
     addMenuEntries(popup, menu);
     const QAction* chosen = popup.exec(globalPosition);
     return chosen == nullptr ? 0 : chosen->data().toInt();
