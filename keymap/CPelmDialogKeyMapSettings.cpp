@@ -243,16 +243,20 @@ void CPelmDialogKeyMapSettings::mousePressEvent(QMouseEvent* event) {
     SkinnedWindow::mousePressEvent(event);
 }
 
-// A right click on a macro action row opens its context menu.
+// A right click on a macro action row opens its context menu. Like any click, it first ends an open
+// edit, a capture or a recording, and then goes no further.
 void CPelmDialogKeyMapSettings::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton) {
         SkinnedWindow::mouseReleaseEvent(event);
         return;
     }
     const int index = clickableAt(event->position().toPoint());
+    const int id = index >= 0 ? controls()[static_cast<std::size_t>(index)].id : 0;
+    const bool wasBusy = libraries_.recordingPage() != 0 || single_.isCapturing();
+    if (!endRunningWork(id) || wasBusy)
+        return;
     if (index >= 0)
-        libraries_.openActionMenu(controls()[static_cast<std::size_t>(index)].id,
-                                  event->globalPosition().toPoint());
+        libraries_.openActionMenu(id, event->globalPosition().toPoint());
 }
 
 void CPelmDialogKeyMapSettings::leaveEvent(QEvent* event) {

@@ -316,6 +316,15 @@ TEST_F(KeyAssignmentRecorderTest, TheActionRowMenuInsertsBeforeTheRowClickedAndS
     rightClick(kFirstMacroAction + 2);
     EXPECT_EQ(choice().macroActions.items(),
               (Items{down(kVkA), "<20 ms>", left, "<0 ms>", up(kVkA), "<50 ms>"}));
+
+    // A right click during a recording only ends the recording: no menu, nothing inserted.
+    mouse->click(kMacro.record);
+    keyAt(100, kVkB, false);
+    captions.clear();
+    rightClick(kFirstMacroAction + 2);
+    EXPECT_EQ(dialog->libraries().recordingPage(), 0);
+    EXPECT_TRUE(captions.empty());
+    EXPECT_EQ(choice().macroActions.items(), (Items{down(kVkB), "<50 ms>"}));
 }
 
 TEST_F(KeyAssignmentRecorderTest, RecordedDelaysAreTheGapsBetweenTheEventsOwnTimes) {
