@@ -3,6 +3,7 @@
 // first time), and from a mouse move between two icons to the completed repaint of the two. Each
 // round starts from pictures not drawn yet; medians over the rounds are printed. Run it on a display
 // (xvfb-run is enough).
+#include "bench/WindowTimings.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
 #include "keymap/KeyAssignmentChoice.h"
 #include "model/ConfigStore.h"
@@ -21,26 +22,12 @@
 
 namespace {
 
+using WindowTimings::median;
+using WindowTimings::milliseconds;
+using WindowTimings::waitForPaint;
+
 constexpr int kRounds = 7;
 constexpr int kHoverMoves = 51;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double milliseconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-// Runs the event loop until window has completed a paint.
-void waitForPaint(SkinnedWindow& window) {
-    QEventLoop loop;
-    const auto connection = QObject::connect(&window, &SkinnedWindow::painted, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    loop.exec();
-    QObject::disconnect(connection);
-}
 
 QPoint centreOf(const SkinnedWindow& window, int id) {
     const SkinRect& rect = window.controls()[window.findById(id)].rect;

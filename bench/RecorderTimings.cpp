@@ -7,6 +7,7 @@
 //
 // A 1,600-item macro: opening the dialog on a key that plays it (to the first complete paint),
 // scrolling its actions to the end, and one repaint of the rows. Medians over the rounds.
+#include "bench/WindowTimings.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
 #include "keymap/KeyAssignmentChoice.h"
 #include "keymap/RecordListView.h"
@@ -33,26 +34,13 @@
 
 namespace {
 
+using WindowTimings::median;
+using WindowTimings::milliseconds;
+using WindowTimings::waitForPaint;
+
 constexpr int kRounds = 7;
 constexpr int kRecordedEvents = 398; // with their delays, 795 items: within the 799 of a macro
 constexpr int kLongMacroItems = 1600;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double milliseconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-void waitForPaint(SkinnedWindow& window) {
-    QEventLoop loop;
-    const auto connection = QObject::connect(&window, &SkinnedWindow::painted, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    loop.exec();
-    QObject::disconnect(connection);
-}
 
 void click(SkinnedWindow& window, int id) {
     const SkinRect& rect = window.controls()[window.findById(id)].rect;
