@@ -7,3 +7,8 @@
 
 // The part of picture whose pixels are not colourKey: the outline a skinned window is cut to.
 QRegion colourKeyMask(const QImage& picture, Rgb colourKey);
+
+// The outline of picture stretched to size without a smoothing filter: the same region as
+// colourKeyMask(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)), found from the
+// picture's own rows, so the stretched picture is never drawn.
+QRegion stretchedColourKeyMask(const QImage& picture, QSize size, Rgb colourKey);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace {
 
 using namespace SkinGeometry;
@@ -50,6 +53,46 @@ TEST(ColourKeyMaskTest, CutsAwayExactlyTheKeyPixels) {
     EXPECT_TRUE(region.contains(QPoint(9, 4)));
     EXPECT_EQ(region.boundingRect(), QRect(0, 0, 10, 6));
     EXPECT_TRUE(colourKeyMask(QImage(), rgb(0, 0, 255)).isEmpty());
+}
+
+// Window outlines: blocks of key colour (corners, notches, single pixels) on a random field.
+QImage outlinePicture(int width, int height, unsigned seed) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(qRgb(28, 28, 31));
+    std::mt19937 random(seed);
+    for (int block = 0; block < 40; ++block) {
+        const int x = static_cast<int>(random() % static_cast<unsigned>(width));
+        const int y = static_cast<int>(random() % static_cast<unsigned>(height));
+        const int w = 1 + static_cast<int>(random() % 9U);
+        const int h = 1 + static_cast<int>(random() % 7U);
+        for (int row = y; row < std::min(height, y + h); ++row)
+            for (int column = x; column < std::min(width, x + w); ++column)
+                picture.setPixel(column, row, qRgb(1, 3, 255));
+    }
+    return picture;
+}
+
+TEST(ColourKeyMaskTest, StretchedOutlineIsTheOutlineOfTheStretchedPicture) {
+    const struct {
+        QSize picture;
+        QSize window;
+    } cases[] = {
+        {{64, 40}, {64, 40}},    {{64, 40}, {96, 60}},   {{64, 40}, {97, 61}}, {{61, 37}, {80, 49}},
+        {{64, 40}, {160, 100}},  {{64, 40}, {288, 180}}, {{64, 40}, {40, 25}}, {{33, 17}, {149, 77}},
+        {{1021, 7}, {1532, 11}}, {{5, 300}, {8, 450}},   {{64, 40}, {64, 1}},  {{1, 1}, {3, 3}},
+    };
+    for (const auto& stretch : cases) {
+        for (unsigned seed = 1; seed <= 3; ++seed) {
+            const QImage picture = outlinePicture(stretch.picture.width(), stretch.picture.height(), seed);
+            const QRegion expected =
+                colourKeyMask(picture.scaled(stretch.window, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                              rgb(1, 3, 255));
+            EXPECT_EQ(stretchedColourKeyMask(picture, stretch.window, rgb(1, 3, 255)), expected)
+                << stretch.picture.width() << "x" << stretch.picture.height() << " to "
+                << stretch.window.width() << "x" << stretch.window.height() << ", seed " << seed;
+        }
+    }
+    EXPECT_TRUE(stretchedColourKeyMask(QImage(), QSize(10, 10), rgb(1, 3, 255)).isEmpty());
 }
 
 } // namespace
