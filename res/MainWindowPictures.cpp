@@ -23,6 +23,7 @@ namespace {
 using PictureStyle::ButtonLook;
 
 constexpr QSize kDesignSize{1040, 680};
+constexpr QRect kWhole(QPoint(0, 0), kDesignSize);
 constexpr int kChamfer = 14;
 constexpr Rgb kColourKey = mainWindowDescription(MainWindowLayout::RgbLayout).colourKey;
 
@@ -438,10 +439,21 @@ void drawControl(QPainter& painter, const ControlSpec& control, ButtonLook look)
     }
 }
 
-QImage drawMainWindow(const Variant& variant, ButtonLook look) {
+// The picture, or the part of it inside wanted: a part is drawn by the same strokes as the whole
+// picture, cut to the part, so it matches the whole pixel for pixel.
+QImage drawMainWindow(const Variant& variant, ButtonLook look, const QRect& wanted) {
+    const QRect area = wanted.intersected(kWhole);
+    if (area.isEmpty())
+        return {};
     const std::span<const ControlSpec> controls = mainWindowControls(mainWindowLayoutFor(variant.variant));
-    QImage picture = PictureStyle::keyedCanvas(kDesignSize, kColourKey);
+    const bool whole = area == kWhole;
+    QImage picture = whole ? PictureStyle::keyedCanvas(kDesignSize, kColourKey)
+                           : PictureStyle::untouchedCanvas(kDesignSize);
     QPainter painter(&picture);
+    if (!whole) {
+        painter.setClipRect(area);
+        painter.fillRect(area, QColor(redOf(kColourKey), greenOf(kColourKey), blueOf(kColourKey)));
+    }
     PictureStyle::drawWindowPanel(painter, kDesignSize, kChamfer);
     drawTitleBand(painter, variant);
     drawCommandRow(painter);
@@ -450,29 +462,29 @@ QImage drawMainWindow(const Variant& variant, ButtonLook look) {
     drawLegendChips(painter, controls);
     drawInfoFrame(painter);
     for (const ControlSpec& control : controls) {
-        if (control.id < 1)
+        if (control.id < 1 || !areaOf(control).intersects(area))
             continue;
         // Every look stays inside its entry's rectangle: that is all the window copies.
         painter.save();
-        painter.setClipRect(areaOf(control));
+        painter.setClipRect(areaOf(control).intersected(area));
         drawControl(painter, control, look);
         painter.restore();
     }
-    return picture;
+    painter.end();
+    return whole ? picture : picture.copy(area);
 }
 
 } // namespace
 
-void addMainWindowPictures(PictureDrawers& drawers) {
+void addMainWindowPictures(PictureDrawers& drawers, PictureAreaDrawers& areaDrawers) {
     for (const Variant& variant : kVariants) {
-        drawers[PictureSet::pictureNumber(0, variant.variant)] = [variant] {
-            return drawMainWindow(variant, ButtonLook::Normal);
-        };
-        drawers[PictureSet::pictureNumber(1, variant.variant)] = [variant] {
-            return drawMainWindow(variant, ButtonLook::Hovered);
-        };
-        drawers[PictureSet::pictureNumber(2, variant.variant)] = [variant] {
-            return drawMainWindow(variant, ButtonLook::Pressed);
-        };
+        for (const auto& [slot, look] : {std::pair{0, ButtonLook::Normal}, std::pair{1, ButtonLook::Hovered},
+                                         std::pair{2, ButtonLook::Pressed}}) {
+            const int number = PictureSet::pictureNumber(slot, variant.variant);
+            drawers[number] = [variant, look] { return drawMainWindow(variant, look, kWhole); };
+            areaDrawers[number] = [variant, look](const QRect& area) {
+                return drawMainWindow(variant, look, area);
+            };
+        }
     }
 }

@@ -10,8 +10,8 @@ void addProgressPictures(PictureDrawers& drawers);
 // 138: the skin of the skin scroll bar, 9 x 3 cells.
 void addScrollBarPictures(PictureDrawers& drawers);
 // 101..103, 145..150 and 154..156: the main window's background, hover and pressed pictures of each keyboard
-// variant.
-void addMainWindowPictures(PictureDrawers& drawers);
+// variant; each of them can also be drawn in parts.
+void addMainWindowPictures(PictureDrawers& drawers, PictureAreaDrawers& areaDrawers);
 // 158 background, 159 hover and 157 selected of the virtual key input dialog.
 void addVirtualKeyPictures(PictureDrawers& drawers);
 // 107..127 and 151..153: the normal, hover and selected pictures of the key assignment dialog's seven pages

@@ -3,11 +3,18 @@
 #include "res/PictureFamilies.h"
 
 namespace {
-PictureDrawers everyFamily() {
+
+struct Families {
     PictureDrawers drawers;
+    PictureAreaDrawers areaDrawers;
+};
+
+Families everyFamily() {
+    Families families;
+    PictureDrawers& drawers = families.drawers;
     addProgressPictures(drawers);
     addScrollBarPictures(drawers);
-    addMainWindowPictures(drawers);
+    addMainWindowPictures(drawers, families.areaDrawers);
     addVirtualKeyPictures(drawers);
     addKeyAssignmentPictures(drawers);
     addFirmwarePictures(drawers);
@@ -16,13 +23,25 @@ PictureDrawers everyFamily() {
     addRapidTriggerPictures(drawers);
     addFineAdjustPictures(drawers);
     addTrackPictures(drawers);
-    return drawers;
+    return families;
 }
+
+// The part of a picture without a copy of its pixels; whole stays alive in the library's cache.
+QImage sharedPart(const QImage& whole, const QRect& part) {
+    return {whole.constScanLine(part.top()) + static_cast<std::ptrdiff_t>(part.left()) * 4, part.width(),
+            part.height(), whole.bytesPerLine(), whole.format()};
+}
+
 } // namespace
 
-PictureLibrary::PictureLibrary() : PictureLibrary(everyFamily()) {}
+PictureLibrary::PictureLibrary() {
+    Families families = everyFamily();
+    drawers_ = std::move(families.drawers);
+    areaDrawers_ = std::move(families.areaDrawers);
+}
 
-PictureLibrary::PictureLibrary(PictureDrawers drawers) : drawers_(std::move(drawers)) {}
+PictureLibrary::PictureLibrary(PictureDrawers drawers, PictureAreaDrawers areaDrawers)
+    : drawers_(std::move(drawers)), areaDrawers_(std::move(areaDrawers)) {}
 
 QImage PictureLibrary::picture(int number) const {
     if (const auto cached = cache_.find(number); cached != cache_.end())
@@ -37,4 +56,24 @@ QImage PictureLibrary::picture(int number) const {
 
 bool PictureLibrary::has(int number) const {
     return drawers_.contains(number);
+}
+
+QImage PictureLibrary::area(int number, const QRect& area) const {
+    const AreaKey key{number, area.left(), area.top(), area.width(), area.height()};
+    if (const auto cached = areaCache_.find(key); cached != areaCache_.end())
+        return cached->second;
+    QImage part = drawnArea(number, area);
+    areaCache_.emplace(key, part);
+    return part;
+}
+
+QImage PictureLibrary::drawnArea(int number, const QRect& area) const {
+    const auto areaDrawer = areaDrawers_.find(number);
+    if (areaDrawer != areaDrawers_.end() && !cache_.contains(number)) {
+        const QImage part = areaDrawer->second(area);
+        return part.isNull() ? part : part.convertToFormat(QImage::Format_RGB32);
+    }
+    const QImage whole = picture(number);
+    const QRect part = area.intersected(whole.rect());
+    return part.isEmpty() ? QImage() : sharedPart(whole, part);
 }

@@ -94,3 +94,8 @@ QImage PictureSet::picture(int slot) const {
     const int number = pictureNumber(slot, variant_);
     return number < 0 ? QImage() : library_.picture(number);
 }
+
+QImage PictureSet::area(int slot, const QRect& area) const {
+    const int number = pictureNumber(slot, variant_);
+    return number < 0 ? QImage() : library_.area(number, area);
+}

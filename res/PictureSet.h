@@ -20,6 +20,8 @@ public:
 
     // The picture in slot, or a null picture for a slot outside 0..48 or a missing picture.
     QImage picture(int slot) const;
+    // The part of the picture in slot inside area, or a null picture.
+    QImage area(int slot, const QRect& area) const;
     int variant() const { return variant_; }
 
 private:

@@ -10,6 +10,8 @@
 #include <QPolygon>
 #include <QPolygonF>
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <array>
 
@@ -411,6 +413,34 @@ void drawControls(QPainter& painter, std::span<const ControlSpec> controls, Butt
 
 QRect areaOf(const SkinRect& rect) {
     return {rect.left, rect.top, rect.width(), rect.height()};
+}
+
+} // namespace PictureStyle
+
+namespace PictureStyle {
+
+QImage untouchedCanvas(QSize size) {
+    const qsizetype bytesPerLine = static_cast<qsizetype>(size.width()) * 4;
+    const std::size_t bytes =
+        static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(size.height());
+    if (bytes == 0)
+        return {};
+    // Anonymous pages read as zero and take memory only when written.
+    void* pixels = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pixels == MAP_FAILED)
+        return QImage(size, QImage::Format_RGB32);
+    struct Mapping {
+        void* pixels;
+        std::size_t bytes;
+    };
+    const auto release = [](void* mapping) {
+        const auto* owned = static_cast<Mapping*>(mapping);
+        munmap(owned->pixels, owned->bytes);
+        delete owned;
+    };
+    return {
+        static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32, release,
+        new Mapping{pixels, bytes}};
 }
 
 } // namespace PictureStyle

@@ -101,4 +101,9 @@ void drawControls(QPainter& painter, std::span<const ControlSpec> controls, Butt
 
 // The area of a control as drawn: its rectangle, right and bottom outside.
 QRect areaOf(const SkinRect& rect);
+
+// A canvas of size whose memory is taken only where it is drawn on: pages of pixels nothing touches
+// are never reserved. A part of a large picture is drawn on it at its own place, so that every stroke
+// falls on the same pixels, with the same shading, as in the whole picture.
+QImage untouchedCanvas(QSize size);
 } // namespace PictureStyle

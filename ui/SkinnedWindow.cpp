@@ -113,18 +113,6 @@ void SkinnedWindow::setUpFrame() {
 void SkinnedWindow::setPictures(const SkinPictures& pictures) {
     scheme_.pictures = pictures;
     background_ = pictureInSlot(pictures.background);
-    hover_ = QImage();
-    hoverLoaded_ = false;
-    pressed_ = pictureInSlot(pictures.pressed);
-}
-
-// The hover picture is drawn the first time something is under the mouse, not when the window opens.
-const QImage& SkinnedWindow::hoverPicture() const {
-    if (!hoverLoaded_) {
-        hover_ = pictureInSlot(scheme_.pictures.hover);
-        hoverLoaded_ = true;
-    }
-    return hover_;
 }
 
 QImage SkinnedWindow::pictureInSlot(int slot) const {
@@ -354,26 +342,31 @@ void SkinnedWindow::paintLooks(QPainter& design, const QRect& area) const {
     for (const SkinControl& control : controls_) {
         if (!takesPart(control) || control.isLabel)
             continue;
-        const QRect region = designRectOf(control);
+        const QRect region = designRectOf(control).intersected(background_.rect());
         if (!region.intersects(area))
             continue;
-        const QImage* look = lookFor(control);
-        if (look == nullptr || look->isNull())
+        const int slot = lookSlotFor(control);
+        if (slot < 0)
             continue;
-        design.drawImage(region.topLeft(), *look, region);
+        // Only the entry's part of a look picture is asked for, so a look is drawn as far as it is
+        // shown and never before.
+        const QImage look = context_.resources.pictures().area(slot, region);
+        if (!look.isNull())
+            design.drawImage(region.topLeft(), look);
     }
 }
 
-const QImage* SkinnedWindow::lookFor(const SkinControl& control) const {
+// The slot of the look an entry shows now, or -1 when it shows the background.
+int SkinnedWindow::lookSlotFor(const SkinControl& control) const {
     const bool hovered = takesHoverLook(control) && windowRectOf(control).contains(lastMouse_);
     if (scheme_.precedence == LookPrecedence::HoverOverSelected) {
         if (hovered)
-            return &hoverPicture();
-        return control.selected ? &pressed_ : nullptr;
+            return scheme_.pictures.hover;
+        return control.selected ? scheme_.pictures.pressed : -1;
     }
     if (control.selected)
-        return &pressed_;
-    return hovered ? &hoverPicture() : nullptr;
+        return scheme_.pictures.pressed;
+    return hovered ? scheme_.pictures.hover : -1;
 }
 
 bool SkinnedWindow::takesHoverLook(const SkinControl& control) const {

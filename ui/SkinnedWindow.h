@@ -136,8 +136,7 @@ private:
 
     QRect designAreaOf(const QRect& update) const;
     void paintLooks(QPainter& design, const QRect& area) const;
-    const QImage& hoverPicture() const;
-    const QImage* lookFor(const SkinControl& control) const;
+    int lookSlotFor(const SkinControl& control) const;
     bool takesHoverLook(const SkinControl& control) const;
     void paintCaptions(QPainter& painter, CaptionPass pass) const;
     bool drawsCaption(const SkinControl& control) const;
@@ -146,9 +145,6 @@ private:
     SkinScheme scheme_;
     float scale_;
     QImage background_;
-    mutable QImage hover_;
-    mutable bool hoverLoaded_ = false;
-    QImage pressed_;
     // The design-size picture each paint draws into before the stretch, kept between paints.
     QImage memory_;
     std::vector<SkinControl> controls_;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -46,6 +47,31 @@ TEST(MainWindowPicturesTest, EveryVariantHasThreePicturesOfOneSize) {
         EXPECT_EQ(mainPicture(1, variant).size(), background.size()) << variant;
         EXPECT_EQ(mainPicture(2, variant).size(), background.size()) << variant;
         EXPECT_EQ(background.size(), mainPicture(0, 1).size()) << "every variant's window is the same size";
+    }
+}
+
+// Parts are drawn on their own (the whole look is not drawn for a hover), so every part the window
+// copies, and parts cut by the picture's edge, must match the whole picture exactly.
+TEST(MainWindowPicturesTest, PartsDrawnOnTheirOwnMatchTheWholePicture) {
+    for (int variant : kVariants) {
+        const auto controls = mainWindowControls(mainWindowLayoutFor(variant));
+        for (int slot : {0, 1, 2}) {
+            const int number = PictureSet::pictureNumber(slot, variant);
+            const PictureLibrary fresh;
+            const QImage whole = mainPicture(slot, variant);
+            std::vector<QRect> areas{QRect(-5, -5, 40, 30), QRect(1020, 660, 50, 50), QRect(0, 0, 1040, 680)};
+            for (const ControlSpec& control : controls) {
+                if (control.id > 0)
+                    areas.push_back(PictureStyle::areaOf(control.rect));
+            }
+            for (const QRect& area : areas) {
+                const QRect inside = area.intersected(whole.rect());
+                EXPECT_EQ(fresh.area(number, area), whole.copy(inside))
+                    << "variant " << variant << " slot " << slot << " at " << area.x() << "," << area.y();
+            }
+            EXPECT_EQ(fresh.drawnCount(), 0) << "parts never draw the whole picture";
+            EXPECT_TRUE(fresh.area(number, QRect(2000, 0, 10, 10)).isNull());
+        }
     }
 }
 

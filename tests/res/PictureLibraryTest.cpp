@@ -31,6 +31,24 @@ TEST(PictureLibraryTest, DrawsEachPictureOnceOnFirstUse) {
     EXPECT_EQ(first.format(), QImage::Format_RGB32);
 }
 
+TEST(PictureLibraryTest, PartsOfPicturesWithoutAPartDrawerShareTheWholePicture) {
+    int draws = 0;
+    const PictureLibrary library(PictureDrawers{{7, [&draws] {
+                                                     ++draws;
+                                                     QImage image(6, 4, QImage::Format_RGB32);
+                                                     image.fill(Qt::red);
+                                                     image.setPixel(5, 3, qRgb(0, 255, 0));
+                                                     return image;
+                                                 }}});
+    const QImage corner = library.area(7, QRect(4, 2, 10, 10));
+    EXPECT_EQ(corner, library.picture(7).copy(4, 2, 2, 2));
+    EXPECT_EQ(corner.pixel(1, 1), qRgb(0, 255, 0));
+    EXPECT_EQ(library.area(7, QRect(0, 0, 6, 4)), library.picture(7));
+    EXPECT_EQ(draws, 1);
+    EXPECT_TRUE(library.area(7, QRect(8, 8, 3, 3)).isNull());
+    EXPECT_TRUE(library.area(9, QRect(0, 0, 3, 3)).isNull());
+}
+
 TEST(PictureLibraryTest, ScrollBarSkinIsNineByThreeSquareCells) {
     const QImage skin = PictureLibrary().picture(138);
     ASSERT_FALSE(skin.isNull());
