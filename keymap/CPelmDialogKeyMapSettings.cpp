@@ -60,7 +60,6 @@ CPelmDialogKeyMapSettings::CPelmDialogKeyMapSettings(const WindowContext& contex
     setObjectName("keyAssignmentDialog");
     setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
     scaleRowFonts();
-    fitMouseLabels();
     libraries_.createChildren();
 }
 
@@ -85,8 +84,11 @@ void CPelmDialogKeyMapSettings::scaleRowFonts() {
 }
 
 // The words on the mouse icons stand right of each icon's glyph, in a font small enough for the
-// longer English names to fit.
+// longer English names to fit; measured when the page is first shown, not with every opening.
 void CPelmDialogKeyMapSettings::fitMouseLabels() {
+    if (mouseLabelsFitted_)
+        return;
+    mouseLabelsFitted_ = true;
     const FontTable& fonts = resources().fonts();
     for (const ControlSpec& icon : keyAssignmentIcons(kPageMouse)) {
         SkinControl& label = entry(icon.id + kMouseLabelOffset);
@@ -119,6 +121,8 @@ void CPelmDialogKeyMapSettings::showPage(int page) {
     choice_.currentPage = page;
     const KeyAssignmentPage& pictures = keyAssignmentPages()[static_cast<std::size_t>(page - 1)];
     setPictures({pictures.normalPicture, pictures.hoverPicture, pictures.selectedPicture});
+    if (page == kPageMouse)
+        fitMouseLabels();
     functions_.pageShown();
     libraries_.pageShown(page);
     update();

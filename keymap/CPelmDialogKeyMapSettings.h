@@ -111,6 +111,7 @@ private:
     KeyAssignmentFunctionPages functions_;
     WindowHandle handle_;
     bool listening_ = false;
+    bool mouseLabelsFitted_ = false;
     Clock clock_;
     ShiftQuery shiftQuery_;
     MenuChooser menuChooser_;

@@ -14,12 +14,13 @@ struct Run {
 std::vector<Run> opaqueRuns(const QImage& picture, int y, QRgb key) {
     std::vector<Run> runs;
     const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    const int width = picture.width();
     int x = 0;
-    while (x < picture.width()) {
-        while (x < picture.width() && line[x] == key)
+    while (x < width) {
+        while (x < width && line[x] == key)
             ++x;
         const int left = x;
-        while (x < picture.width() && line[x] != key)
+        while (x < width && line[x] != key)
             ++x;
         if (x > left)
             runs.push_back({left, x});
