@@ -5,14 +5,14 @@
 
 #include <algorithm>
 
-namespace {
-QFont baseFont() {
-    QFont font = QGuiApplication::font();
-    if (QFontDatabase::hasFamily(FontTable::kPreferredFamily))
-        font.setFamilies({FontTable::kPreferredFamily, font.family()});
-    return font;
+const QFont& FontTable::baseFont() const {
+    if (!base_) {
+        base_ = QGuiApplication::font();
+        if (QFontDatabase::hasFamily(kPreferredFamily))
+            base_->setFamilies({kPreferredFamily, base_->family()});
+    }
+    return *base_;
 }
-} // namespace
 
 const QFont& FontTable::font(int index) const {
     const auto slot = static_cast<std::size_t>(std::clamp(index, 0, kFonts - 1));

@@ -18,5 +18,10 @@ public:
     const QFont& font(int index) const;
 
 private:
+    const QFont& baseFont() const;
+
+    // The face is looked up in the font database once: every lookup asks the system's font
+    // configuration anew.
+    mutable std::optional<QFont> base_;
     mutable std::array<std::optional<QFont>, kFonts> fonts_;
 };

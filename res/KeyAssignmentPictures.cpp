@@ -23,6 +23,7 @@ namespace {
 using PictureStyle::ButtonLook;
 
 constexpr QSize kDesignSize{581, 368};
+constexpr QRect kWhole(QPoint(0, 0), kDesignSize);
 constexpr int kChamfer = 8;
 constexpr int kTitleBandBottom = 40;
 constexpr Rgb kColourKey = kKeyAssignmentWindow.colourKey;
@@ -235,37 +236,45 @@ void drawControl(QPainter& painter, const ControlSpec& control, int page, Pictur
     PictureStyle::drawControls(painter, std::span<const ControlSpec>(&control, 1), look);
 }
 
-QImage drawPage(int page, Picture picture, int variant) {
-    QImage canvas = PictureStyle::keyedCanvas(kDesignSize, kColourKey);
-    QPainter painter(&canvas);
-    PictureStyle::drawWindowPanel(painter, kDesignSize, kChamfer);
-    PictureStyle::drawTitleBand(painter, kDesignSize, kTitleBandBottom);
-    drawPageFurniture(painter, page);
-    for (const ControlSpec& control : keyAssignmentControls()) {
-        if (keyAssignmentDrawnOnPage(control.id, page))
-            drawControl(painter, control, page, picture, variant);
-    }
-    return canvas;
+// The page's picture, or only its part inside wanted.
+QImage drawPage(int page, Picture picture, int variant, const QRect& wanted) {
+    return PictureStyle::drawPictureArea(
+        kDesignSize, kColourKey, wanted, [&](QPainter& painter, const QRect& area) {
+            PictureStyle::drawWindowPanel(painter, kDesignSize, kChamfer);
+            PictureStyle::drawTitleBand(painter, kDesignSize, kTitleBandBottom);
+            drawPageFurniture(painter, page);
+            for (const ControlSpec& control : keyAssignmentControls()) {
+                if (keyAssignmentDrawnOnPage(control.id, page) &&
+                    PictureStyle::areaOf(control.rect).intersects(area))
+                    drawControl(painter, control, page, picture, variant);
+            }
+        });
+}
+
+// A picture of the page drawn whole, and in parts.
+void addPagePicture(PictureDrawers& drawers, PictureAreaDrawers& areaDrawers, int number, int page,
+                    Picture picture, int variant) {
+    drawers[number] = [=] { return drawPage(page, picture, variant, kWhole); };
+    areaDrawers[number] = [=](const QRect& area) { return drawPage(page, picture, variant, area); };
 }
 
 } // namespace
 
-void addKeyAssignmentPictures(PictureDrawers& drawers) {
+void addKeyAssignmentPictures(PictureDrawers& drawers, PictureAreaDrawers& areaDrawers) {
     for (const KeyAssignmentPage& page : keyAssignmentPages()) {
         const int number = page.page;
         // The normal picture may differ by variant (page 6's does: it shows the variant's functions).
         // Where the variants share a number, the full variant comes last and draws it.
         for (int variant :
              {KeyboardVariant::kSBle, KeyboardVariant::kS, KeyboardVariant::kRgb, KeyboardVariant::kRgbBle}) {
-            drawers[PictureSet::pictureNumber(page.normalPicture, variant)] = [number, variant] {
-                return drawPage(number, Picture::Normal, variant);
-            };
+            addPagePicture(drawers, areaDrawers, PictureSet::pictureNumber(page.normalPicture, variant),
+                           number, Picture::Normal, variant);
         }
-        drawers[PictureSet::pictureNumber(page.hoverPicture, KeyboardVariant::kRgbBle)] = [number] {
-            return drawPage(number, Picture::Hover, KeyboardVariant::kRgbBle);
-        };
-        drawers[PictureSet::pictureNumber(page.selectedPicture, KeyboardVariant::kRgbBle)] = [number] {
-            return drawPage(number, Picture::Selected, KeyboardVariant::kRgbBle);
-        };
+        addPagePicture(drawers, areaDrawers,
+                       PictureSet::pictureNumber(page.hoverPicture, KeyboardVariant::kRgbBle), number,
+                       Picture::Hover, KeyboardVariant::kRgbBle);
+        addPagePicture(drawers, areaDrawers,
+                       PictureSet::pictureNumber(page.selectedPicture, KeyboardVariant::kRgbBle), number,
+                       Picture::Selected, KeyboardVariant::kRgbBle);
     }
 }

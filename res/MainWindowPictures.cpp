@@ -439,39 +439,30 @@ void drawControl(QPainter& painter, const ControlSpec& control, ButtonLook look)
     }
 }
 
-// The picture, or the part of it inside wanted: a part is drawn by the same strokes as the whole
-// picture, cut to the part, so it matches the whole pixel for pixel.
+// The picture, or only its part inside wanted.
 QImage drawMainWindow(const Variant& variant, ButtonLook look, const QRect& wanted) {
-    const QRect area = wanted.intersected(kWhole);
-    if (area.isEmpty())
-        return {};
-    const std::span<const ControlSpec> controls = mainWindowControls(mainWindowLayoutFor(variant.variant));
-    const bool whole = area == kWhole;
-    QImage picture = whole ? PictureStyle::keyedCanvas(kDesignSize, kColourKey)
-                           : PictureStyle::untouchedCanvas(kDesignSize);
-    QPainter painter(&picture);
-    if (!whole) {
-        painter.setClipRect(area);
-        painter.fillRect(area, QColor(redOf(kColourKey), greenOf(kColourKey), blueOf(kColourKey)));
-    }
-    PictureStyle::drawWindowPanel(painter, kDesignSize, kChamfer);
-    drawTitleBand(painter, variant);
-    drawCommandRow(painter);
-    drawStage(painter);
-    drawDeck(painter, variant);
-    drawLegendChips(painter, controls);
-    drawInfoFrame(painter);
-    for (const ControlSpec& control : controls) {
-        if (control.id < 1 || !areaOf(control).intersects(area))
-            continue;
-        // Every look stays inside its entry's rectangle: that is all the window copies.
-        painter.save();
-        painter.setClipRect(areaOf(control).intersected(area));
-        drawControl(painter, control, look);
-        painter.restore();
-    }
-    painter.end();
-    return whole ? picture : picture.copy(area);
+    return PictureStyle::drawPictureArea(kDesignSize, kColourKey, wanted,
+                                         [&](QPainter& painter, const QRect& area) {
+                                             const std::span<const ControlSpec> controls =
+                                                 mainWindowControls(mainWindowLayoutFor(variant.variant));
+                                             PictureStyle::drawWindowPanel(painter, kDesignSize, kChamfer);
+                                             drawTitleBand(painter, variant);
+                                             drawCommandRow(painter);
+                                             drawStage(painter);
+                                             drawDeck(painter, variant);
+                                             drawLegendChips(painter, controls);
+                                             drawInfoFrame(painter);
+                                             for (const ControlSpec& control : controls) {
+                                                 if (control.id < 1 || !areaOf(control).intersects(area))
+                                                     continue;
+                                                 // Every look stays inside its entry's rectangle: that is all
+                                                 // the window copies.
+                                                 painter.save();
+                                                 painter.setClipRect(areaOf(control).intersected(area));
+                                                 drawControl(painter, control, look);
+                                                 painter.restore();
+                                             }
+                                         });
 }
 
 } // namespace

@@ -15,8 +15,8 @@ void addMainWindowPictures(PictureDrawers& drawers, PictureAreaDrawers& areaDraw
 // 158 background, 159 hover and 157 selected of the virtual key input dialog.
 void addVirtualKeyPictures(PictureDrawers& drawers);
 // 107..127 and 151..153: the normal, hover and selected pictures of the key assignment dialog's seven pages
-// (page 6's normal picture by variant).
-void addKeyAssignmentPictures(PictureDrawers& drawers);
+// (page 6's normal picture by variant); each of them can also be drawn in parts.
+void addKeyAssignmentPictures(PictureDrawers& drawers, PictureAreaDrawers& areaDrawers);
 // 128 background, 129 hover and 130 selected (with the bar strip) of the firmware update dialog.
 void addFirmwarePictures(PictureDrawers& drawers);
 // 131 background, 132 hover and 133 selected of the backlight settings dialog.

@@ -16,7 +16,7 @@ Families everyFamily() {
     addScrollBarPictures(drawers);
     addMainWindowPictures(drawers, families.areaDrawers);
     addVirtualKeyPictures(drawers);
-    addKeyAssignmentPictures(drawers);
+    addKeyAssignmentPictures(drawers, families.areaDrawers);
     addFirmwarePictures(drawers);
     addBacklightPictures(drawers);
     addMultiKeyColourPictures(drawers);

@@ -417,15 +417,13 @@ QRect areaOf(const SkinRect& rect) {
 
 } // namespace PictureStyle
 
-namespace PictureStyle {
+namespace {
 
+// A canvas whose pages of pixels take memory only when written: anonymous pages read as zero.
 QImage untouchedCanvas(QSize size) {
     const qsizetype bytesPerLine = static_cast<qsizetype>(size.width()) * 4;
     const std::size_t bytes =
         static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(size.height());
-    if (bytes == 0)
-        return {};
-    // Anonymous pages read as zero and take memory only when written.
     void* pixels = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (pixels == MAP_FAILED)
         return QImage(size, QImage::Format_RGB32);
@@ -441,6 +439,31 @@ QImage untouchedCanvas(QSize size) {
     return {
         static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32, release,
         new Mapping{pixels, bytes}};
+}
+
+} // namespace
+
+namespace PictureStyle {
+
+QImage drawPictureArea(QSize size, Rgb colourKey, const QRect& wanted, const AreaStrokes& strokes) {
+    const QRect whole(QPoint(0, 0), size);
+    const QRect area = wanted.intersected(whole);
+    if (area.isEmpty())
+        return {};
+    if (area == whole) {
+        QImage picture = keyedCanvas(size, colourKey);
+        QPainter painter(&picture);
+        strokes(painter, area);
+        return picture;
+    }
+    QImage canvas = untouchedCanvas(size);
+    {
+        QPainter painter(&canvas);
+        painter.setClipRect(area);
+        painter.fillRect(area, QColor(redOf(colourKey), greenOf(colourKey), blueOf(colourKey)));
+        strokes(painter, area);
+    }
+    return canvas.copy(area);
 }
 
 } // namespace PictureStyle

@@ -102,8 +102,11 @@ void drawControls(QPainter& painter, std::span<const ControlSpec> controls, Butt
 // The area of a control as drawn: its rectangle, right and bottom outside.
 QRect areaOf(const SkinRect& rect);
 
-// A canvas of size whose memory is taken only where it is drawn on: pages of pixels nothing touches
-// are never reserved. A part of a large picture is drawn on it at its own place, so that every stroke
-// falls on the same pixels, with the same shading, as in the whole picture.
-QImage untouchedCanvas(QSize size);
+// Draws what lies inside area with a painter on the whole picture's coordinates.
+using AreaStrokes = std::function<void(QPainter& painter, const QRect& area)>;
+// A picture of size on the colour key, or only its part inside wanted (a null picture when that is
+// empty). A part is drawn at its own place on a canvas whose memory is taken only where it is drawn
+// on, cut to the part, and then cut out: every stroke falls on the same pixels with the same shading
+// as in the whole picture, so the part matches the whole pixel for pixel.
+QImage drawPictureArea(QSize size, Rgb colourKey, const QRect& wanted, const AreaStrokes& strokes);
 } // namespace PictureStyle

@@ -97,4 +97,25 @@ TEST(KeyAssignmentPicturesTest, FirmwareSelectedPictureHoldsAFullBar) {
     FAIL() << "no firmware window";
 }
 
+// A look is drawn only for the entries a window shows: every entry's part of every page picture,
+// drawn on its own, must match the whole picture exactly.
+TEST(KeyAssignmentPicturesTest, PartsDrawnOnTheirOwnMatchTheWholePictures) {
+    const PictureLibrary whole;
+    for (const KeyAssignmentPage& page : keyAssignmentPages()) {
+        for (int slot : {page.normalPicture, page.hoverPicture, page.selectedPicture}) {
+            const int number = PictureSet::pictureNumber(slot, 4);
+            const PictureLibrary parts;
+            const QImage picture = whole.picture(number);
+            for (const ControlSpec& control : keyAssignmentControls()) {
+                if (!keyAssignmentDrawnOnPage(control.id, page.page))
+                    continue;
+                const QRect area = PictureStyle::areaOf(control.rect);
+                ASSERT_EQ(parts.area(number, area), picture.copy(area.intersected(picture.rect())))
+                    << "page " << page.page << " picture " << number << " entry " << control.id;
+            }
+            EXPECT_EQ(parts.drawnCount(), 0);
+        }
+    }
+}
+
 } // namespace
