@@ -325,7 +325,7 @@ void SkinnedWindow::paintEvent(QPaintEvent* event) {
             paintLooks(design, area);
             paintInDesignUnits(design);
             if (scheme_.captionPass == CaptionPass::BeforeStretch)
-                paintCaptions(design, CaptionPass::BeforeStretch);
+                paintCaptions(design, CaptionPass::BeforeStretch, area);
         }
         window.setClipRegion(event->region());
         window.drawImage(QRect(QPoint(0, 0), windowSize), memory_);
@@ -333,7 +333,7 @@ void SkinnedWindow::paintEvent(QPaintEvent* event) {
     }
     paintInWindowPixels(window);
     if (scheme_.captionPass == CaptionPass::AfterStretch)
-        paintCaptions(window, CaptionPass::AfterStretch);
+        paintCaptions(window, CaptionPass::AfterStretch, event->rect());
     window.end();
     emit painted();
 }
@@ -381,20 +381,24 @@ bool SkinnedWindow::takesHoverLook(const SkinControl& control) const {
     return false;
 }
 
-void SkinnedWindow::paintCaptions(QPainter& painter, CaptionPass pass) const {
+// A caption never leaves its box (one too large for it is cut), so boxes outside the part being
+// painted are passed over.
+void SkinnedWindow::paintCaptions(QPainter& painter, CaptionPass pass, const QRect& dirty) const {
     const std::string& language = context_.store.language;
-    const FontTable& fonts = context_.resources.fonts();
+    const CaptionLayouts& captions = context_.resources.captions();
     for (const SkinControl& control : controls_) {
         if (!takesPart(control) || !control.visible || !drawsCaption(control))
             continue;
         const std::string& caption = control.caption(language);
         if (caption.empty())
             continue;
-        painter.setFont(fonts.font(control.fontIndex));
-        painter.setPen(colourOf(control.selected ? control.selectedTextColour : control.textColour));
         const QRect area = pass == CaptionPass::BeforeStretch ? designRectOf(control) : windowRectOf(control);
+        if (!area.intersects(dirty))
+            continue;
+        painter.setPen(colourOf(control.selected ? control.selectedTextColour : control.textColour));
         const bool centre = control.isLabel && scheme_.labelsAlwaysCentred;
-        painter.drawText(area, textFlagsOf(control.textFormat, centre), QString::fromStdString(caption));
+        captions.draw(painter, area, textFlagsOf(control.textFormat, centre), control.fontIndex,
+                      QString::fromStdString(caption));
     }
 }
 

@@ -138,7 +138,7 @@ private:
     void paintLooks(QPainter& design, const QRect& area) const;
     int lookSlotFor(const SkinControl& control) const;
     bool takesHoverLook(const SkinControl& control) const;
-    void paintCaptions(QPainter& painter, CaptionPass pass) const;
+    void paintCaptions(QPainter& painter, CaptionPass pass, const QRect& dirty) const;
     bool drawsCaption(const SkinControl& control) const;
 
     WindowContext context_;
