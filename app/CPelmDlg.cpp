@@ -122,8 +122,10 @@ void CPelmDlg::onInit() {
         endDialog(kResultCancel);
         return;
     }
-    const QIcon icon = programIcon();
-    setWindowIcon(icon);
+    // The icon is drawn at six sizes; the desktop takes it as well a moment after the first paint.
+    connect(
+        this, &SkinnedWindow::painted, this, [this] { setWindowIcon(programIcon()); },
+        Qt::SingleShotConnection);
     setUpTable();
     placeInformationBox();
     CConfigStore& shared = store();
