@@ -118,9 +118,9 @@ private:
         const char* const begin = at_;
         int digits = 0;
         int read = 0;
-        for (; at_ != end_ && *at_ >= '0' && *at_ <= '9'; ++at_, ++digits)
+        for (; digits < kPlainDigits && at_ != end_ && *at_ >= '0' && *at_ <= '9'; ++at_, ++digits)
             read = read * 10 + (*at_ - '0');
-        if (digits > 0 && digits <= kPlainDigits && at_ != end_ && *at_ == '"') {
+        if (digits > 0 && at_ != end_ && *at_ == '"') {
             ++at_;
             number = read;
             return true;
