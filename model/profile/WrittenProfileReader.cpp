@@ -7,7 +7,9 @@
 #include "model/profile/XmlEntities.h"
 #include "model/profile/XmlTag.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <iterator>
@@ -24,10 +26,23 @@ constexpr std::string_view kListLeads[] = {"<List SizeOfView=\"", " ViewStartAt=
 // Numbers of at most this many digits cannot overflow an int.
 constexpr int kPlainDigits = 9;
 
-// Appends the text of an attribute value to out, as XmlDocument::attribText reads it.
-void readText(std::string& out, std::string_view raw) {
+// The bytes of word equal to c, each flagged by its high bit. The lowest flag is exact; flags above
+// an equal byte may be false.
+std::uint64_t bytesEqual(std::uint64_t word, char c) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+    return (x - kOnes) & ~x & kHighs;
+}
+
+// Gives an empty out the text of an attribute value, as XmlDocument::attribText reads it; a value
+// without a '&' holds no reference to replace.
+void readText(std::string& out, std::string_view raw, bool hasAmpersand) {
     try {
-        xml::appendUnescaped(out, raw);
+        if (hasAmpersand)
+            xml::appendUnescaped(out, raw);
+        else
+            out.assign(raw);
     } catch (const std::exception&) {
         out.clear();
     }
@@ -95,17 +110,40 @@ private:
         return true;
     }
 
-    // An attribute value up to its closing double quote, which is passed over. False at a '<', which
-    // the parser takes to cut the tag short, and at the end of the text.
-    bool value(std::string_view& raw) {
+    // An attribute value up to its closing double quote, which is passed over, and whether it holds
+    // a '&'. False at a '<', which the parser takes to cut the tag short, and at the end of the text.
+    bool value(std::string_view& raw, bool& hasAmpersand) {
         const char* const begin = at_;
-        while (at_ != end_ && *at_ != '"' && *at_ != '<')
-            ++at_;
+        hasAmpersand = false;
+        if constexpr (std::endian::native == std::endian::little) {
+            // Eight bytes at a time: the first flag of a word is exact, so a '&' flagged first lies
+            // before the end of the value when it lies before the first quote or '<' flagged.
+            for (; end_ - at_ >= 8; at_ += 8) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, at_, 8);
+                const std::uint64_t stops = bytesEqual(word, '"') | bytesEqual(word, '<');
+                const std::uint64_t ampersands = bytesEqual(word, '&');
+                if (stops != 0) {
+                    hasAmpersand = hasAmpersand || (ampersands != 0 &&
+                                                    std::countr_zero(ampersands) < std::countr_zero(stops));
+                    at_ += std::countr_zero(stops) >> 3;
+                    break;
+                }
+                hasAmpersand = hasAmpersand || ampersands != 0;
+            }
+        }
+        for (; at_ != end_ && *at_ != '"' && *at_ != '<'; ++at_)
+            hasAmpersand = hasAmpersand || *at_ == '&';
         if (at_ == end_ || *at_ != '"')
             return false;
         raw = std::string_view(begin, static_cast<std::size_t>(at_ - begin));
         ++at_;
         return true;
+    }
+
+    bool value(std::string_view& raw) {
+        bool hasAmpersand = false;
+        return value(raw, hasAmpersand);
     }
 
     bool attrib(std::string_view lead, std::string_view& raw) { return take(lead) && value(raw); }
@@ -228,12 +266,13 @@ private:
                 return true;
             int index = 0;
             std::string_view text;
-            if (!intAttrib("<x ID=\"", index) || !attrib(" t1=\"", text) || !take('>'))
+            bool escaped = false;
+            if (!intAttrib("<x ID=\"", index) || !take(" t1=\"") || !value(text, escaped) || !take('>'))
                 return false;
             if (index != list.count() || index >= kMaxListItems)
                 return false;
             list.appendEmptyItem();
-            readText(list.lastItem(), text);
+            readText(list.lastItem(), text, escaped);
             skipSpace();
             if (!readList(list.lastChild(), depth + 1))
                 return false;

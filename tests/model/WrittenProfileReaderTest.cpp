@@ -184,6 +184,11 @@ TEST(WrittenProfileReader, TextsBesideTheWrittenFormLoadAsTheDocumentReadsThem) 
          true},
         {"a raw '>' and apostrophe in a text",
          [](const std::string& t) { return replaced(t, "t1=\"LCTRL\"", "t1=\"a>b'c\""); }, true},
+        {"references at either end of eight-byte stretches",
+         [](const std::string& t) {
+             return replaced(t, "t1=\"LCTRL\"", "t1=\"&lt;234567&amp;9abcdef&gt;&quot;\"");
+         },
+         true},
         {"an unknown entity in a text",
          [](const std::string& t) { return replaced(t, "t1=\"LCTRL\"", "t1=\"&nbsp;&bogus;&#x41;&\""); },
          true},
