@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -158,104 +157,55 @@ TEST(WrittenProfileReader, TextsBesideTheWrittenFormLoadAsTheDocumentReadsThem) 
     const std::string base = writtenForm(*filledStore(), {1, 5, 10, 34});
     const std::string emptyList = "<List SizeOfView=\"0\" ViewStartAt=\"0\" CursorPos=\"0\" Cycles=\"1\" "
                                   "IsAutoInterval=\"0\" Delay=\"30\" PlayMode=\"0\"/>";
-    const std::string firstKey = "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"1\">";
+    const std::string key = "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"1\">";
+    const std::string keyAgain = key + "\r\n<ComboKey>\r\n" + emptyList + "\r\n</ComboKey>\r\n</KEY>\r\n" +
+                                 replaced(key, "HWCode=\"1\"", "HWCode=\"7\"");
+    const std::string end = "</QelEC(RGB)>\r\n";
     struct Case {
-        const char* what;
-        std::function<std::string(const std::string&)> edit;
-        bool onePass;
+        std::string what, from, to;
+        bool everywhere, onePass;
     };
     const Case cases[] = {
-        {"lines ended by LF alone", [](const std::string& t) { return replaced(t, "\r\n", "\n", true); },
-         true},
-        {"no declaration", [](const std::string& t) { return t.substr(t.find("<Q")); }, true},
-        {"blank lines and indentation",
-         [](const std::string& t) { return replaced(t, "\r\n<", "\r\n\r\n \t<", true); }, true},
-        {"keys in another order",
-         [](const std::string&) {
-             return writtenForm(*filledStore(), {34, 1, 10});
-         },
-         true},
-        {"a key given twice, the later one counting",
-         [&](const std::string& t) {
-             return replaced(t, firstKey,
-                             firstKey + "\r\n<ComboKey>\r\n" + emptyList + "\r\n</ComboKey>\r\n</KEY>\r\n" +
-                                 replaced(firstKey, "HWCode=\"1\"", "HWCode=\"7\""));
-         },
-         true},
-        {"a raw '>' and apostrophe in a text",
-         [](const std::string& t) { return replaced(t, "t1=\"LCTRL\"", "t1=\"a>b'c\""); }, true},
-        {"references at either end of eight-byte stretches",
-         [](const std::string& t) {
-             return replaced(t, "t1=\"LCTRL\"", "t1=\"&lt;234567&amp;9abcdef&gt;&quot;\"");
-         },
-         true},
-        {"an unknown entity in a text",
-         [](const std::string& t) { return replaced(t, "t1=\"LCTRL\"", "t1=\"&nbsp;&bogus;&#x41;&\""); },
-         true},
-        {"a number with an entity",
-         [](const std::string& t) { return replaced(t, "Delay=\"30\"", "Delay=\"&#51;1\""); }, true},
-        {"a number with a sign",
-         [](const std::string& t) { return replaced(t, "Cycles=\"1\"", "Cycles=\"-4\""); }, true},
-        {"a number with space and zeros",
-         [](const std::string& t) { return replaced(t, "Delay=\"30\"", "Delay=\" 0031x\""); }, true},
-        {"a number past the int range",
-         [](const std::string& t) { return replaced(t, "PlayMode=\"0\"", "PlayMode=\"99999999999\""); },
-         true},
-        {"a ten-digit number",
-         [](const std::string& t) { return replaced(t, "Delay=\"30\"", "Delay=\"2147483647\""); }, true},
-        {"an empty number", [](const std::string& t) { return replaced(t, "Delay=\"30\"", "Delay=\"\""); },
-         true},
-        {"a view field out of its range",
-         [](const std::string& t) { return replaced(t, "ViewStartAt=\"0\"", "ViewStartAt=\"-3\""); }, true},
-        {"attributes in another order",
-         [](const std::string& t) {
-             return replaced(t, "ViewStartAt=\"0\" CursorPos=\"0\"", "CursorPos=\"0\" ViewStartAt=\"0\"");
-         },
+        // Taken in one pass.
+        {"lines ended by LF alone", "\r\n", "\n", true, true},
+        {"no declaration", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n", "", false, true},
+        {"blank lines and indentation", "\r\n<", "\r\n\r\n \t<", true, true},
+        {"a key given twice, the later counting", key, keyAgain, false, true},
+        {"a raw '>' and apostrophe in a text", "t1=\"LCTRL\"", "t1=\"a>b'c\"", false, true},
+        {"references at either end of eight-byte stretches", "t1=\"LCTRL\"",
+         "t1=\"&lt;234567&amp;9abcdef&gt;&quot;\"", false, true},
+        {"unknown references in a text", "t1=\"LCTRL\"", "t1=\"&nbsp;&bogus;&#x41;&\"", false, true},
+        {"a number with a reference", "Delay=\"30\"", "Delay=\"&#51;1\"", false, true},
+        {"a number with a sign", "Cycles=\"1\"", "Cycles=\"-4\"", false, true},
+        {"a number with space, zeros and more", "Delay=\"30\"", "Delay=\" 0031x\"", false, true},
+        {"a number past the int range", "PlayMode=\"0\"", "PlayMode=\"99999999999\"", false, true},
+        {"a ten-digit number", "Delay=\"30\"", "Delay=\"2147483647\"", false, true},
+        {"an empty number", "Delay=\"30\"", "Delay=\"\"", false, true},
+        {"a view field out of its range", "ViewStartAt=\"0\"", "ViewStartAt=\"-3\"", false, true},
+        // The document's to read.
+        {"attributes in another order", "ViewStartAt=\"0\" CursorPos=\"0\"",
+         "CursorPos=\"0\" ViewStartAt=\"0\"", false, false},
+        {"single quotes", "Delay=\"30\"", "Delay='30'", false, false},
+        {"a comment", "<CurrentSettings>", "<CurrentSettings><!-- c -->", false, false},
+        {"an element the reader does not know", "<CurrentSettings>", "<CurrentSettings><Other/>", false,
          false},
-        {"single quotes", [](const std::string& t) { return replaced(t, "Delay=\"30\"", "Delay='30'"); },
+        {"an item without its list", "t1=\"LCTRL\">\r\n" + emptyList + "\r\n</x>", "t1=\"LCTRL\"/>", false,
          false},
-        {"a comment",
-         [](const std::string& t) {
-             return replaced(t, "<CurrentSettings>",
-                             "<CurrentSettings><!--"
-                             " c -->");
-         },
-         false},
-        {"an element the reader does not know",
-         [](const std::string& t) { return replaced(t, "<CurrentSettings>", "<CurrentSettings><Other/>"); },
-         false},
-        {"an item without its list",
-         [&](const std::string& t) {
-             return replaced(t, "t1=\"LCTRL\">\r\n" + emptyList + "\r\n</x>", "t1=\"LCTRL\"/>");
-         },
-         false},
-        {"another variant's root",
-         [](const std::string& t) { return replaced(t, "QelEC(RGB)", "QelEC(S)", true); }, false},
-        {"cut short", [](const std::string& t) { return t.substr(0, t.size() / 2); }, false},
-        {"a '<' in a value", [](const std::string& t) { return replaced(t, "t1=\"LCTRL\"", "t1=\"a<b\""); },
-         false},
-        {"an element after the root", [](const std::string& t) { return t + "<extra/>"; }, false},
-        {"text after the root", [](const std::string& t) { return t + "trailing"; }, false},
-        {"a colour out of its range",
-         [](const std::string& t) { return replaced(t, "Red=\"1\"", "Red=\"300\""); }, false},
-        {"a key that is none of the 85",
-         [](const std::string& t) { return replaced(t, "<KEY ID=\"1\"", "<KEY ID=\"86\""); }, false},
-        {"a level out of range",
-         [](const std::string& t) { return replaced(t, "ID=\"1\" Level=\"0\"", "ID=\"1\" Level=\"9\""); },
-         false},
-        {"a mode out of range", [](const std::string& t) { return replaced(t, "Mode=\"1\"", "Mode=\"12\""); },
-         false},
-        {"a macro whose items do not alternate",
-         [](const std::string& t) { return replaced(t, "&lt;7 ms&gt;", "B Down", true); }, false},
-        {"an item ID out of order",
-         [](const std::string& t) { return replaced(t, "<x ID=\"1\" t1=\"C\"", "<x ID=\"2\" t1=\"C\""); },
-         false},
-        {"an item ID repeated",
-         [](const std::string& t) { return replaced(t, "<x ID=\"1\" t1=\"C\"", "<x ID=\"0\" t1=\"C\""); },
-         false},
+        {"another variant's root", "QelEC(RGB)", "QelEC(S)", true, false},
+        {"an end tag missing", "\r\n</CurrentSettings>", "", false, false},
+        {"a '<' in a value", "t1=\"LCTRL\"", "t1=\"a<b\"", false, false},
+        {"an element after the root", end, end + "<extra/>", false, false},
+        {"text after the root", end, end + "trailing", false, false},
+        {"a colour out of its range", "Red=\"1\"", "Red=\"300\"", false, false},
+        {"a key that is none of the 85", "<KEY ID=\"1\"", "<KEY ID=\"86\"", false, false},
+        {"a level out of range", "ID=\"1\" Level=\"0\"", "ID=\"1\" Level=\"9\"", false, false},
+        {"a mode out of range", "Mode=\"1\"", "Mode=\"12\"", false, false},
+        {"a macro whose items do not alternate", "&lt;7 ms&gt;", "B Down", true, false},
+        {"an item ID out of order", "<x ID=\"1\" t1=\"C\"", "<x ID=\"2\" t1=\"C\"", false, false},
+        {"an item ID repeated", "<x ID=\"1\" t1=\"C\"", "<x ID=\"0\" t1=\"C\"", false, false},
     };
     for (const Case& c : cases) {
-        const std::string text = c.edit(base);
+        const std::string text = replaced(base, c.from, c.to, c.everywhere);
         ASSERT_NE(text, base) << c.what << ": the edit changes nothing";
         EXPECT_EQ(readsInOnePass(text), c.onePass) << c.what;
         EXPECT_TRUE(loadsAsTheDocumentReads(text)) << c.what;
