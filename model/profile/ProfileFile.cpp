@@ -11,7 +11,6 @@
 #include "model/profile/XmlReport.h"
 #include "model/profile/XmlTextFile.h"
 
-#include <algorithm>
 #include <array>
 #include <exception>
 #include <memory>
