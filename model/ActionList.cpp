@@ -142,6 +142,16 @@ void ActionList::reserve(std::size_t items) {
     children_.reserve(items);
 }
 
+void ActionList::appendEmptyItem() {
+    children_.emplace_back();
+    try {
+        items_.emplace_back();
+    } catch (...) {
+        children_.pop_back();
+        throw;
+    }
+}
+
 void ActionList::setAt(int index, std::string text, ActionList child) {
     if (index < 0)
         return;

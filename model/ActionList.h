@@ -65,6 +65,11 @@ public:
     // Fills items and children at an absolute index, growing both with empty entries as needed. Used
     // by readers that take indices from a file; the caller bounds index.
     void setAt(int index, std::string text, ActionList child);
+    // Appends an empty item with a new child list, for a reader that fills both in place through
+    // lastItem and lastChild.
+    void appendEmptyItem();
+    std::string& lastItem() { return items_.back(); }
+    ActionList& lastChild() { return children_.back(); }
 
 private:
     // Absolute index of row i, or -1 when out of range.

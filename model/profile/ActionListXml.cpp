@@ -23,15 +23,7 @@ ActionListReadState::ListFields readListFields(const XmlDocument& doc) {
                                                  "IsAutoInterval", "Delay",       "PlayMode"};
     std::string_view values[7];
     doc.getRawAttribs(kListAttribs, values);
-    ActionListReadState::ListFields fields;
-    fields.sizeOfView = viewField(values[0], 0);
-    fields.viewStartAt = viewField(values[1], 0);
-    fields.cursorPos = viewField(values[2], -1);
-    fields.cycles = XmlDocument::attribInt(values[3]);
-    fields.isAutoInterval = XmlDocument::attribInt(values[4]) != 0;
-    fields.delay = XmlDocument::attribInt(values[5]);
-    fields.playMode = XmlDocument::attribInt(values[6]);
-    return fields;
+    return listFieldsFromValues(values);
 }
 
 void readItems(XmlDocument& doc, ActionList& list, ActionListReadState& state, int depth) {
@@ -64,6 +56,28 @@ void readItems(XmlDocument& doc, ActionList& list, ActionListReadState& state, i
 }
 
 } // namespace
+
+ActionListReadState::ListFields listFieldsFromValues(std::span<const std::string_view, 7> values) {
+    ActionListReadState::ListFields fields;
+    fields.sizeOfView = viewField(values[0], 0);
+    fields.viewStartAt = viewField(values[1], 0);
+    fields.cursorPos = viewField(values[2], -1);
+    fields.cycles = XmlDocument::attribInt(values[3]);
+    fields.isAutoInterval = XmlDocument::attribInt(values[4]) != 0;
+    fields.delay = XmlDocument::attribInt(values[5]);
+    fields.playMode = XmlDocument::attribInt(values[6]);
+    return fields;
+}
+
+void setListFields(ActionList& list, const ActionListReadState::ListFields& fields) {
+    list.SizeOfView = fields.sizeOfView;
+    list.ViewStartAt = fields.viewStartAt;
+    list.CursorPos = fields.cursorPos;
+    list.Cycles = fields.cycles;
+    list.IsAutoInterval = fields.isAutoInterval;
+    list.Delay = fields.delay;
+    list.PlayMode = fields.playMode;
+}
 
 void ActionListReadState::skip(std::string what) {
     if (skipped != nullptr && static_cast<int>(skipped->size()) < skippedLimit)
@@ -193,14 +207,7 @@ void readActionList(XmlDocument& doc, ActionList& list, ActionListReadState& sta
         state.lastListFields = readListFields(doc);
         state.lastListTag.assign(tag);
     }
-    const ActionListReadState::ListFields& fields = state.lastListFields;
-    list.SizeOfView = fields.sizeOfView;
-    list.ViewStartAt = fields.viewStartAt;
-    list.CursorPos = fields.cursorPos;
-    list.Cycles = fields.cycles;
-    list.IsAutoInterval = fields.isAutoInterval;
-    list.Delay = fields.delay;
-    list.PlayMode = fields.playMode;
+    setListFields(list, state.lastListFields);
     // A list without elements inside has no items.
     if (!doc.hasChildElem())
         return;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +92,13 @@ struct ActionListReadState {
 
     void skip(std::string what);
 };
+
+// The fields of a "List" tag from its raw attribute values (as XmlDocument::getRawAttribs gives
+// them, empty for an absent one), in the order SizeOfView, ViewStartAt, CursorPos, Cycles,
+// IsAutoInterval, Delay, PlayMode.
+ActionListReadState::ListFields listFieldsFromValues(std::span<const std::string_view, 7> values);
+// Gives list the fields that its "List" tag holds.
+void setListFields(ActionList& list, const ActionListReadState::ListFields& fields);
 
 // Reads the next "List" element among the document's current children into list: cleared first
 // (SizeOfView kept), left clear when there is none. depth counts the lists above this one.

@@ -5,40 +5,21 @@
 #include "model/KeyAssignmentCodec.h"
 #include "model/KeyboardVariant.h"
 #include "model/profile/ActionListXml.h"
+#include "model/profile/ProfileContent.h"
+#include "model/profile/WrittenProfileReader.h"
 #include "model/profile/XmlDocument.h"
+#include "model/profile/XmlReport.h"
+#include "model/profile/XmlTextFile.h"
 
-#include <algorithm>
 #include <array>
 #include <exception>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
-constexpr int kMinColour = 0;
-constexpr int kMaxColour = 255;
-
-struct LibrarySection {
-    const char* name;
-    ActionList CConfigStore::*library;
-};
-
-// The libraries in file order.
-constexpr LibrarySection kLibrarySections[] = {
-    {"PredefinedCombo", &CConfigStore::predefinedCombos},
-    {"PredefinedMacro", &CConfigStore::predefinedMacros},
-    {"PredefinedEmu", &CConfigStore::predefinedEmulations},
-};
-
-// Everything a load replaces, read aside first so that a failed load changes nothing.
-struct ProfileContent {
-    std::array<ActionList, 3> libraries;
-    std::array<std::array<int, 3>, kKeySlots> lightArea{};
-    std::array<std::array<int, kTables>, kKeySlots> keyKind{};
-    std::array<std::array<int, kTables>, kKeySlots> keyCode{};
-    std::array<std::array<ActionList, kTables>, kKeySlots> keyActions;
-};
 
 // The text is built as XmlDocument builds it when each element is added after the one before or
 // into an empty parent: every element on a line of its own, lines joined by "\r\n", and one more
@@ -91,26 +72,6 @@ void writeKeys(TextWriter& out, const CConfigStore& store) {
     out.put("\r\n</CurrentSettings>");
 }
 
-bool isKeySlot(int id) {
-    return id >= kFirstKey && id <= kLastKey;
-}
-
-// A kind and code pair that a key can hold: kinds 0..8, and for the kinds that carry a code, one of
-// the keyboard's codes.
-bool isValidAssignment(int kind, int code) {
-    if (kind < 0 || kind >= kKindCount)
-        return false;
-    const bool carriesCode = kind == kKindSingle || kind >= kKindMultimedia;
-    return !carriesCode || (code >= 0 && code < kNoteCount);
-}
-
-std::array<int, 3> boundedColour(const std::array<int, 3>& colour) {
-    std::array<int, 3> bounded{};
-    for (std::size_t i = 0; i < colour.size(); ++i)
-        bounded[i] = std::clamp(colour[i], kMinColour, kMaxColour);
-    return bounded;
-}
-
 // "AREA with ID 1: Red 300, Green -5 (colours run 0..255; set to 255, 0, 255)"
 std::string colourReport(int id, const std::array<int, 3>& colour, const std::array<int, 3>& bounded) {
     static constexpr const char* kNames[] = {"Red", "Green", "Blue"};
@@ -126,17 +87,12 @@ std::string colourReport(int id, const std::array<int, 3>& colour, const std::ar
            std::to_string(bounded[1]) + ", " + std::to_string(bounded[2]) + ")";
 }
 
-void readLibraries(XmlDocument& doc, const CConfigStore& store, ProfileContent& content,
-                   ActionListReadState& state) {
+void readLibraries(XmlDocument& doc, ProfileContent& content, ActionListReadState& state) {
     for (std::size_t i = 0; i < std::size(kLibrarySections); ++i) {
-        // The library as clear() leaves it: no items, view and play fields at their defaults, the
-        // store's SizeOfView kept. Built afresh rather than copied, items and all, to be emptied.
-        ActionList& library = content.libraries[i];
-        library = ActionList((store.*kLibrarySections[i].library).SizeOfView);
         if (!doc.findElem(kLibrarySections[i].name))
             continue;
         doc.intoElem();
-        readActionList(doc, library, state);
+        readActionList(doc, content.libraries[i], state);
         doc.outOfElem();
     }
 }
@@ -211,16 +167,6 @@ void readKeys(XmlDocument& doc, ProfileContent& content, ActionListReadState& st
     doc.outOfElem();
 }
 
-void replaceStoreContent(CConfigStore& store, ProfileContent& content) {
-    for (std::size_t i = 0; i < std::size(kLibrarySections); ++i)
-        store.*kLibrarySections[i].library = std::move(content.libraries[i]);
-    store.lightArea = content.lightArea;
-    store.keyKind = content.keyKind;
-    store.keyCode = content.keyCode;
-    store.keyActions = std::move(content.keyActions);
-    store.clearPressCounts();
-}
-
 ProfileLoadReport readDocument(CConfigStore& store, XmlDocument& doc) {
     ProfileLoadReport report;
     const std::string rootName(KeyboardVariant::name(store.deviceVariant));
@@ -232,21 +178,26 @@ ProfileLoadReport readDocument(CConfigStore& store, XmlDocument& doc) {
             report.rootName = doc.getTagName();
         return report;
     }
-    auto content = std::make_unique<ProfileContent>();
-    for (int slot = 0; slot < kKeySlots; ++slot) {
-        for (int table = 0; table < kTables; ++table) {
-            content->keyActions[slot][table].SizeOfView = store.keyActions[slot][table].SizeOfView;
-        }
-    }
+    const std::unique_ptr<ProfileContent> content = emptyContentFor(store);
     ActionListReadState state{kMaxGapItems, &report.skipped, kMaxSkippedReported};
     state.roomItemsLeft = kMaxGapItems;
     doc.intoElem();
-    readLibraries(doc, store, *content, state);
+    readLibraries(doc, *content, state);
     readLights(doc, *content, state);
     readKeys(doc, *content, state);
     replaceStoreContent(store, *content);
     report.status = ProfileLoadReport::Status::Loaded;
     return report;
+}
+
+// Reads a text in the written form that loads whole in one pass (see readWrittenProfile); false,
+// with the store as it was, for any other text.
+bool loadWrittenForm(CConfigStore& store, std::string_view text) {
+    const std::unique_ptr<ProfileContent> content = emptyContentFor(store);
+    if (!readWrittenProfile(text, KeyboardVariant::name(store.deviceVariant), *content))
+        return false;
+    replaceStoreContent(store, *content);
+    return true;
 }
 
 // Rough size of the text of a list (a little more than its usual length), to reserve for the text.
@@ -310,31 +261,45 @@ bool saveProfile(const CConfigStore& store, const std::string& path, std::string
 }
 
 ProfileLoadReport loadProfile(CConfigStore& store, const std::string& path) {
-    XmlDocument doc;
     ProfileLoadReport report;
-    if (!doc.load(path, kMaxProfileBytes)) {
+    xml::TextFile file;
+    std::string fileReport; // the XML layer's account of the read, which a profile load does not show
+    XmlReport fileReporter(fileReport);
+    if (!xml::readTextFile(path, kMaxProfileBytes, file, fileReporter)) {
         report.status = ProfileLoadReport::Status::Unreadable;
-        report.reason = doc.getFileError();
+        report.reason = file.error;
         return report;
     }
     // A profile is UTF-8 (or UTF-16 with its zero bytes where they belong): zero bytes that had to be
     // removed mean text read in the wrong encoding, whose names would load garbled.
-    if (doc.getNullsRemoved() > 0) {
+    if (file.nullsRemoved > 0) {
         report.status = ProfileLoadReport::Status::Unreadable;
-        report.reason = "it holds " + std::to_string(doc.getNullsRemoved()) +
+        report.reason = "it holds " + std::to_string(file.nullsRemoved) +
                         " zero bytes, so it is not UTF-8 text (UTF-16 without a byte-order mark?)";
         return report;
     }
-    if (!doc.isWellFormed()) {
-        report.status = ProfileLoadReport::Status::NotWellFormed;
+    if (loadWrittenForm(store, file.text)) {
+        report.status = ProfileLoadReport::Status::Loaded;
         return report;
     }
-    return readDocument(store, doc);
+    XmlDocument doc;
+    doc.takeDoc(std::move(file.text));
+    return loadProfileDocument(store, doc);
 }
 
 ProfileLoadReport loadProfileText(CConfigStore& store, const std::string& text) {
+    if (loadWrittenForm(store, text)) {
+        ProfileLoadReport report;
+        report.status = ProfileLoadReport::Status::Loaded;
+        return report;
+    }
     XmlDocument doc;
-    if (!doc.setDoc(text)) {
+    doc.setDoc(text);
+    return loadProfileDocument(store, doc);
+}
+
+ProfileLoadReport loadProfileDocument(CConfigStore& store, XmlDocument& doc) {
+    if (!doc.isWellFormed()) {
         ProfileLoadReport report;
         report.status = ProfileLoadReport::Status::NotWellFormed;
         return report;

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CConfigStore;
+class XmlDocument;
 
 // Profiles (*.pro): the three libraries, every key's colour and every key's assignment on all nine
 // tables, as an XML document whose root element is named after the keyboard variant.
@@ -41,6 +42,10 @@ bool saveProfile(const CConfigStore& store, const std::string& path, std::string
 // Colours are bounded to 0..255 and keys that could not be sent are left not set, each reported in
 // skipped.
 ProfileLoadReport loadProfile(CConfigStore& store, const std::string& path);
+
+// Reads a profile from a parsed document, as loadProfile and loadProfileText read every text that is
+// not in the written form they read in one pass: NotWellFormed when the document is not well-formed.
+ProfileLoadReport loadProfileDocument(CConfigStore& store, XmlDocument& doc);
 
 // The profile text of the store (what saveProfile writes).
 std::string profileText(const CConfigStore& store);

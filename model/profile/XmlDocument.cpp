@@ -12,6 +12,7 @@
 #include <cstring>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -78,6 +79,21 @@ bool XmlDocument::setDoc(std::string_view text) {
         clearDocument();
         return false;
     }
+}
+
+bool XmlDocument::takeDoc(std::string&& text) {
+    result_.clear();
+    if (text.size() > kMaxTextSize) {
+        clearDocument();
+        try {
+            XmlReport(result_).add("file_error", {{"msg", "document too large"}});
+        } catch (const std::exception&) {
+            // The result text stays empty.
+        }
+        return false;
+    }
+    doc_ = std::move(text);
+    return parse();
 }
 
 bool XmlDocument::parse() {

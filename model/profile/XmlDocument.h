@@ -132,6 +132,8 @@ public:
 
     // Replaces the text and parses it; true when it is well-formed. The cursor goes to the top level.
     bool setDoc(std::string_view text);
+    // Same as setDoc, but takes the text over instead of copying it.
+    bool takeDoc(std::string&& text);
     // The document text, UTF-8.
     const std::string& getDoc() const { return doc_; }
     // The report of the last load, save or parse: entries like <lone_end_tag tagname="a" offset="9"/>,

@@ -414,6 +414,20 @@ TEST(XmlDocumentState, SetDocReplacesEverythingAndResetsTheCursor) {
     EXPECT_FALSE(doc.findElem());
 }
 
+TEST(XmlDocumentState, TakeDocParsesAsSetDoc) {
+    XmlDocument doc = parsed("<a><b/></a>");
+    doc.findElem("a");
+    doc.intoElem();
+    EXPECT_TRUE(doc.takeDoc(std::string("<c><d/></c>")));
+    EXPECT_EQ(doc.getDoc(), "<c><d/></c>");
+    EXPECT_EQ(doc.getTagName(), "") << "the cursor is at the top level";
+    ASSERT_TRUE(doc.findElem("c"));
+    EXPECT_TRUE(doc.hasChildElem());
+    EXPECT_FALSE(doc.takeDoc(std::string("<c><d></c>")));
+    EXPECT_FALSE(doc.isWellFormed());
+    EXPECT_NE(doc.getResult().find("unended_start_tag"), std::string::npos);
+}
+
 TEST(XmlDocumentState, SetDocOfItsOwnText) {
     XmlDocument doc = parsed("<a x=\"1\"/>");
     EXPECT_TRUE(doc.setDoc(doc.getDoc()));
