@@ -137,6 +137,12 @@ DecodedKeyAssignment decodeMacro(const CConfigStore& store, std::span<const int>
             actions.setOrAppend(ActionList::kAppend, delayEntry(array[5 + 2 * at]));
         actions.setOrAppend(ActionList::kAppend, store.codeToName(array[6 + 2 * at]));
     }
+    // A recording's closing delay travels after its last key event; the count of key events leaves it
+    // out, but the keyboard keeps it, so it is read back where the array holds all the key events it
+    // announces and exactly that one more.
+    const auto withClosingDelay = 6 + 2 * static_cast<std::size_t>(n);
+    if (!actions.IsAutoInterval && n == array[5] && array.size() == withClosingDelay)
+        actions.setOrAppend(ActionList::kAppend, delayEntry(array[withClosingDelay - 1]));
     key.kind = kKindMacro;
     key.actions = std::move(actions);
     return key;

@@ -110,6 +110,16 @@ TEST_F(KeyAssignmentCodec, MacrosWhoseItemsDoNotAlternateAreNeverSent) {
     EXPECT_EQ(encode(kKindMacro, 0, listOf({"A Down", "<20 ms>", "A UP", "<50 ms>"})),
               (std::vector<int>{2, 0, 1, 1, 0, 2, 43, 20, 43, 50}));
     EXPECT_EQ(assignmentProblem(kKindMacro, listOf({"A Down", "<20 ms>", "A UP", "<50 ms>"})), "");
+    // The keyboard keeps that closing delay, and it comes back; an array cut short or padded beyond
+    // it reads as before.
+    const auto itemsOf = [this](const std::vector<int>& array) { return decode(array).actions->items(); };
+    EXPECT_EQ(itemsOf({2, 0, 1, 1, 0, 2, 43, 20, 43, 50}),
+              (std::vector<std::string>{"A", "<20 ms>", "A", "<50 ms>"}));
+    EXPECT_EQ(itemsOf({2, 0, 1, 1, 0, 2, 43, 20, 43}), (std::vector<std::string>{"A", "<20 ms>", "A"}));
+    EXPECT_EQ(itemsOf({2, 0, 1, 1, 0, 2, 43, 20, 43, 50, 0}),
+              (std::vector<std::string>{"A", "<20 ms>", "A"}));
+    EXPECT_EQ(itemsOf({2, 0, 1, 0, 30, 2, 43, 43}), (std::vector<std::string>{"A", "A"}))
+        << "an automatic delay has no closing delay";
     EXPECT_EQ(assignmentProblem(kKindMacro, ActionList()), "") << "an empty macro";
 
     // Two keys in a row would send the second key as a delay and every later item shifted.
