@@ -5,7 +5,17 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQELEC_CORE_ONLY=ON -DQELEC_BENCH=ON >/dev/null
 cmake --build build-bench -j "$(nproc)" --target profile_benchmark
-build-bench/bench/profile_benchmark "$@"
+# Medians of 7 by default, and the ratios to pugixml on the same document (processor time).
+profile_figures=$(build-bench/bench/profile_benchmark --benchmark_repetitions=7 --benchmark_report_aggregates_only=true "$@")
+echo "$profile_figures"
+echo "$profile_figures" | awk '
+/^BM_.*_median/ { sub(/_median$/, "", $1); cpu[$1] = $4 }
+END {
+    printf "profile load: %.0f us, pugixml load and read %.0f us, ratio %.2f\n", cpu["BM_LoadProfile"],
+        cpu["BM_PugixmlLoadAndRead"], cpu["BM_LoadProfile"] / cpu["BM_PugixmlLoadAndRead"]
+    printf "profile save: %.0f us, pugixml save %.0f us, ratio %.2f\n", cpu["BM_SaveProfile"], cpu["BM_PugixmlSave"],
+        cpu["BM_SaveProfile"] / cpu["BM_PugixmlSave"]
+}'
 
 # The program itself: start to first complete paint, peak memory, one full repaint at scale 1.5
 # (a 1920 x 1080 screen), on a virtual keyboard of its own.
