@@ -18,11 +18,13 @@
 #include "ui/CSkinScrollBar.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QWindow>
 
@@ -129,6 +131,40 @@ LongMacroRound measureLongMacro(CConfigStore& store, ScriptedPlatformServices& p
     return round;
 }
 
+// The anchor of the opening figures: a bare frameless dialog of the same size with one line of
+// Chinese text, from its construction to its first complete paint.
+class BareDialog : public QDialog {
+public:
+    BareDialog(QSize size, QEventLoop& painted)
+        : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), painted_(painted) {
+        setFixedSize(size);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(34, 34, 38));
+        painter.setPen(QColor(214, 214, 222));
+        painter.drawText(QPoint(40, 60), QStringLiteral("按键设置面板"));
+        painter.end();
+        painted_.quit();
+    }
+
+private:
+    QEventLoop& painted_;
+};
+
+double bareDialogOpen(QSize size) {
+    QElapsedTimer timer;
+    timer.start();
+    QEventLoop painted;
+    BareDialog dialog(size, painted);
+    dialog.show();
+    QTimer::singleShot(5000, &painted, &QEventLoop::quit);
+    painted.exec();
+    return milliseconds(timer);
+}
+
 void giveLongMacro(CConfigStore& store) {
     ActionList macro(9);
     macro.IsAutoInterval = true;
@@ -187,6 +223,15 @@ int main(int argc, char** argv) {
         scrolls.push_back(measured.scroll);
         repaints.push_back(measured.repaint);
     }
+    QSize dialogSize;
+    {
+        CPelmDialogKeyMapSettings sized(WindowContext{store, kept, QSize(1920, 1080), platform, opener});
+        dialogSize = sized.size();
+    }
+    std::vector<double> bareOpens;
+    for (int round = 0; round < kRounds; ++round)
+        bareOpens.push_back(bareDialogOpen(dialogSize));
+    std::printf("bare-dialog-open-ms: %.2f (the same size, one line of text)\n", median(bareOpens));
     std::printf("plain-key-first-open-ms: %.2f\n", median(plainOpens));
     std::printf(
         "long-macro-first-open-ms: %.2f\nlong-macro-open-ms: %.2f\nlong-macro-scroll-to-end-ms: %.3f\n"

@@ -1,6 +1,8 @@
 #include "ui/ColourKeyMask.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -132,4 +134,18 @@ QRegion stretchedColourKeyMask(const QImage& picture, QSize size, Rgb colourKey)
         region.addRow(runs, y);
     }
     return region.finish(size.height());
+}
+
+QRegion keptStretchedColourKeyMask(const QImage& picture, QSize size, Rgb colourKey) {
+    // An image's cache key names its pixels: it changes when they change and is never given to
+    // other pixels, so a kept outline can only belong to its own picture.
+    using Key = std::tuple<qint64, int, int, Rgb>;
+    constexpr std::size_t kKept = 64;
+    static std::map<Key, QRegion> kept;
+    const Key key{picture.cacheKey(), size.width(), size.height(), colourKey};
+    if (const auto found = kept.find(key); found != kept.end())
+        return found->second;
+    if (kept.size() >= kKept)
+        kept.clear();
+    return kept.emplace(key, stretchedColourKeyMask(picture, size, colourKey)).first->second;
 }

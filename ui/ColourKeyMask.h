@@ -12,3 +12,7 @@ QRegion colourKeyMask(const QImage& picture, Rgb colourKey);
 // colourKeyMask(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)), found from the
 // picture's own rows, so the stretched picture is never drawn.
 QRegion stretchedColourKeyMask(const QImage& picture, QSize size, Rgb colourKey);
+
+// The same outline, found once for each picture, size and key and kept: windows that open again and
+// again on one picture (every dialog does) are cut without looking at a pixel.
+QRegion keptStretchedColourKeyMask(const QImage& picture, QSize size, Rgb colourKey);

@@ -102,7 +102,7 @@ void SkinnedWindow::setUpFrame() {
     const QSize size = SkinGeometry::windowSize(background_.size(), scale_);
     setFixedSize(size.expandedTo(QSize(1, 1)));
     if (!background_.isNull()) {
-        setMask(stretchedColourKeyMask(background_, size, scheme_.colourKey));
+        setMask(keptStretchedColourKeyMask(background_, size, scheme_.colourKey));
     }
     const QSize screen = context_.screenSize;
     const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;

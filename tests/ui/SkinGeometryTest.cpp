@@ -95,4 +95,20 @@ TEST(ColourKeyMaskTest, StretchedOutlineIsTheOutlineOfTheStretchedPicture) {
     EXPECT_TRUE(stretchedColourKeyMask(QImage(), QSize(10, 10), rgb(1, 3, 255)).isEmpty());
 }
 
+TEST(ColourKeyMaskTest, AKeptOutlineBelongsToItsOwnPictureSizeAndKey) {
+    QImage picture = outlinePicture(64, 40, 7);
+    const QRegion first = keptStretchedColourKeyMask(picture, {96, 60}, rgb(1, 3, 255));
+    EXPECT_EQ(first, stretchedColourKeyMask(picture, {96, 60}, rgb(1, 3, 255)));
+    EXPECT_EQ(keptStretchedColourKeyMask(picture, {96, 60}, rgb(1, 3, 255)), first);
+    EXPECT_EQ(keptStretchedColourKeyMask(picture, {128, 80}, rgb(1, 3, 255)),
+              stretchedColourKeyMask(picture, {128, 80}, rgb(1, 3, 255)));
+    EXPECT_EQ(keptStretchedColourKeyMask(picture, {96, 60}, rgb(28, 28, 31)),
+              stretchedColourKeyMask(picture, {96, 60}, rgb(28, 28, 31)));
+    // Changed pixels are a new picture to the kept outlines.
+    picture.setPixel(0, 0, qRgb(1, 3, 255));
+    picture.setPixel(63, 0, qRgb(28, 28, 31));
+    EXPECT_EQ(keptStretchedColourKeyMask(picture, {96, 60}, rgb(1, 3, 255)),
+              stretchedColourKeyMask(picture, {96, 60}, rgb(1, 3, 255)));
+}
+
 } // namespace
