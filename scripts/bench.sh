@@ -90,4 +90,4 @@ xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/bench/key_assignment_tim
 # The macro recorder: recorded delays against the true gaps of key events fed through the hook at
 # 1,000 per second; a 1,600-item macro opened, scrolled to its end and repainted, at scale 1.5.
 xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/bench/recorder_timings 2>&1 |
-    grep -E '^(recorder|plain|long|\()'
+    grep -E '^(recorder|bare|plain|long|\()'
