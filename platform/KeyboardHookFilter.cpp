@@ -1,6 +1,7 @@
 #include "platform/KeyboardHookFilter.h"
 
 #include "device/CPelmHWI.h"
+#include "device/KeyboardHook.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -51,9 +52,21 @@ KeyboardHookFilter::~KeyboardHookFilter() {
 }
 
 bool KeyboardHookFilter::eventFilter(QObject* watched, QEvent* event) {
-    const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (isKey && watched->isWindowType())
+    const QEvent::Type type = event->type();
+    const bool isKey = type == QEvent::KeyPress || type == QEvent::KeyRelease;
+    if (!isKey && type != QEvent::ShortcutOverride)
+        return false;
+    const bool hooked = KeyboardHook::processHook().installed();
+    // An accepted override keeps a shortcut from eating the key before it reaches a window.
+    if (type == QEvent::ShortcutOverride) {
+        if (hooked)
+            event->accept();
+        return hooked;
+    }
+    if (watched->isWindowType()) {
         handleKey(*static_cast<QKeyEvent*>(event));
+        return hooked;
+    }
     return false;
 }
 

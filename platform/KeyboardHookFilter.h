@@ -16,7 +16,9 @@ class QKeyEvent;
 
 // The source of the keyboard hook: sees every key press and release that reaches the application,
 // hands each on as a virtual key (see translateKeyEvent) and keeps the key states the hook's users
-// query. It never takes an event away from its receiver.
+// query. While a window has the hook installed (a recording or a key capture runs), the keys belong to
+// it alone: they are taken away from the focused widget, from the window's own keys (Escape, Enter)
+// and from shortcuts; otherwise every event goes on to its receiver.
 //
 // Key events are counted where the window system delivers them, at the focused window, so an event
 // that then travels through several widgets counts once; events sent straight to a widget, without

@@ -59,6 +59,8 @@ MessageAnswer ScriptedPlatformServices::showMessage(QWidget*, const QString& tex
                                                     MessageButtons buttons, MessageIcon icon) {
     const std::vector<MessageAnswer> offered = answersOf(buttons);
     MessageBoxRecord record{text, title, buttons, icon, offered.front(), true};
+    if (whileMessageShown_)
+        whileMessageShown_();
     if (const auto queued = takeFront(messageAnswers_);
         queued && std::find(offered.begin(), offered.end(), *queued) != offered.end()) {
         record.answer = *queued;

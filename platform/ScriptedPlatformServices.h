@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 // Platform services for tests: dialogs take their answers from queues filled beforehand, everything
 // shown is recorded, and the tray is driven by hand. An empty queue gives the answer of a user who
@@ -52,6 +53,8 @@ public:
     void queueColour(std::uint32_t colour);
     // The next colour chooser is cancelled.
     void queueColourCancel();
+    // Runs while each message box is up, as a user's typing at it would; none by default.
+    void setWhileMessageShown(std::function<void()> action) { whileMessageShown_ = std::move(action); }
     // Answers queued and not yet used, of all kinds.
     std::size_t unusedAnswers() const;
 
@@ -118,4 +121,5 @@ private:
     std::function<void(int)> onTrayChoice_;
     std::function<void()> onTrayDoubleClick_;
     QString toolkitLanguage_;
+    std::function<void()> whileMessageShown_;
 };
