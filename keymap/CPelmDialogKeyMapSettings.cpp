@@ -4,6 +4,7 @@
 #include "device/DeviceMessages.h"
 #include "keymap/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
+#include "model/KeyboardVariant.h"
 #include "platform/KeyboardHookFilter.h"
 #include "platform/PlatformServices.h"
 #include "platform/QtWindowHandle.h"
@@ -11,6 +12,8 @@
 #include "ui/SkinGeometry.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -37,12 +40,15 @@ ShiftKeyStates shiftKeysOfTheHook() {
     return {.left = hook->isLeftShiftDown(), .right = hook->isRightShiftDown()};
 }
 
+// Submenus are windows of their own, which take no font from the menu: each is given its font.
 void addMenuEntries(QMenu& menu, const std::vector<MacroMenuEntry>& entries) {
     for (const MacroMenuEntry& entry : entries) {
         const QString caption = QString::fromStdString(entry.caption);
-        if (entry.id == 0)
-            addMenuEntries(*menu.addMenu(caption), entry.entries);
-        else
+        if (entry.id == 0) {
+            QMenu* submenu = menu.addMenu(caption);
+            submenu->setFont(menu.font());
+            addMenuEntries(*submenu, entry.entries);
+        } else
             menu.addAction(caption)->setData(entry.id);
     }
 }
@@ -61,6 +67,7 @@ CPelmDialogKeyMapSettings::CPelmDialogKeyMapSettings(const WindowContext& contex
     setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
     scaleRowFonts();
     libraries_.createChildren();
+    watchChildClicks();
 }
 
 CPelmDialogKeyMapSettings::~CPelmDialogKeyMapSettings() {
@@ -128,8 +135,11 @@ void CPelmDialogKeyMapSettings::showPage(int page) {
     update();
 }
 
+// An icon of a function this keyboard variant lacks is part of the page's picture only, shown there
+// as absent: it takes no hover, no click and no tooltip.
 bool CPelmDialogKeyMapSettings::takesPart(const SkinControl& control) const {
-    return keyAssignmentDrawnOnPage(control.id, choice_.currentPage);
+    return keyAssignmentDrawnOnPage(control.id, choice_.currentPage) &&
+           KeyboardVariant::hasFunction(store().deviceVariant, control.controlCode);
 }
 
 // ---- clicks ----
@@ -151,6 +161,40 @@ bool CPelmDialogKeyMapSettings::endRunningWork(int id) {
             return false;
     }
     return libraries_.stopRecording(id);
+}
+
+bool CPelmDialogKeyMapSettings::isBusy() const {
+    return single_.isCapturing() || libraries_.recordingPage() != 0 || libraries_.isEditing();
+}
+
+// The edit boxes and scroll bars are windows of their own, whose clicks the dialog's table never
+// sees; they end a capture, a recording or an edit first like any other click, and go no further.
+void CPelmDialogKeyMapSettings::watchChildClicks() {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+}
+
+bool CPelmDialogKeyMapSettings::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    // A click inside the open name box places its cursor.
+    const bool inOpenNameBox =
+        libraries_.isEditing() && watched == static_cast<QObject*>(&libraries_.nameEdit());
+    if (!press || !isBusy() || inOpenNameBox)
+        return SkinnedWindow::eventFilter(watched, event);
+    functions_.hideTooltip();
+    endRunningWork(0);
+    return true;
+}
+
+// Escape and Enter close the dialog only when nothing is being captured or recorded: then every key
+// is the hook's, Escape too.
+void CPelmDialogKeyMapSettings::keyPressEvent(QKeyEvent* event) {
+    if (listening_) {
+        event->accept();
+        return;
+    }
+    SkinnedWindow::keyPressEvent(event);
 }
 
 void CPelmDialogKeyMapSettings::runCommand(int id) {
@@ -288,8 +332,15 @@ int CPelmDialogKeyMapSettings::chooseFromMenu(const std::vector<MacroMenuEntry>&
     return chosen == nullptr ? 0 : chosen->data().toInt();
 }
 
+// The keys typed while the box is up (the Enter that dismisses it) belong to the box: the hook is
+// off meanwhile, so they are neither captured nor taken from the box.
 void CPelmDialogKeyMapSettings::showText(const std::string& text) {
+    const bool pausesHook = listening_;
+    if (pausesHook)
+        UninstallHook();
     platform().showMessage(this, QString::fromStdString(text), {}, MessageButtons::Ok, MessageIcon::None);
+    if (pausesHook && listening_)
+        InstallHook(handle_);
 }
 
 // ---- the keyboard hook ----

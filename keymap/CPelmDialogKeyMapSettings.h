@@ -71,6 +71,8 @@ protected:
     void prepareLooks() override;
     bool takesPart(const SkinControl& control) const override;
     void customEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -98,6 +100,9 @@ private:
     void fitMouseLabels();
     void showPage(int page);
     bool endRunningWork(int id);
+    // Whether a capture, a recording or a name or delay edit runs.
+    bool isBusy() const;
+    void watchChildClicks();
     void runCommand(int id);
     void storeAndClose();
     void chooseDefault();

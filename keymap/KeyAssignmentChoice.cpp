@@ -1,6 +1,7 @@
 #include "keymap/KeyAssignmentChoice.h"
 
 #include "keymap/KeyAssignmentControls.h"
+#include "keymap/MacroEditRules.h"
 #include "model/ConfigStore.h"
 #include "model/FactoryDefaults.h"
 
@@ -220,8 +221,11 @@ void storeChoice(CConfigStore& store, const KeyAssignmentChoice& choice) {
         storeSingleOrCombo(entry, choice);
         break;
     case kPageMacro:
-        if (!choice.macroActions.empty())
-            entry.assignList(kKindMacro, choice.macroActions);
+        if (!choice.macroActions.empty()) {
+            ActionList macro = choice.macroActions;
+            keepPlayCountInRange(macro);
+            entry.assignList(kKindMacro, macro);
+        }
         store.predefinedMacros = choice.macroList;
         break;
     case kPageEmulate:

@@ -4,6 +4,7 @@
 #include "keymap/KeyAssignmentControls.h"
 #include "keymap/KeyAssignmentHost.h"
 #include "model/ConfigStore.h"
+#include "model/KeyboardVariant.h"
 #include "res/SharedResources.h"
 #include "ui/SkinGeometry.h"
 
@@ -64,8 +65,10 @@ void KeyAssignmentFunctionPages::hideTooltip() {
 }
 
 int KeyAssignmentFunctionPages::iconAt(int page, QPoint point) const {
+    const int variant = host_.keyStore().deviceVariant;
     for (const ControlSpec& icon : keyAssignmentIcons(page)) {
-        if (host_.entryRect(icon.id).contains(point))
+        if (KeyboardVariant::hasFunction(variant, icon.controlCode) &&
+            host_.entryRect(icon.id).contains(point))
             return icon.id;
     }
     return 0;

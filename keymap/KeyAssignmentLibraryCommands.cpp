@@ -291,6 +291,8 @@ void KeyAssignmentLibraryPages::pickCombination() {
 void KeyAssignmentLibraryPages::choosePlayMode(int mode) {
     ActionList& macro = host_.choice().macroActions;
     macro.PlayMode = mode;
+    if (keepPlayCountInRange(macro))
+        refreshEditTexts();
     countEdit_->setEnabled(mode == 0);
     if (mode == 0)
         countEdit_->setFocus();

@@ -285,12 +285,20 @@ int KeyAssignmentLibraryPages::scrolledTo(CSkinScrollBar& bar, int code, int tra
     return position;
 }
 
+// A recording stays with the entry it started on, and an open edit with the row it opened over: both
+// end before a list moves under them.
+void KeyAssignmentLibraryPages::endWorkBeforeScrolling() {
+    stopRecording(0);
+    finishEditing(0);
+}
+
 // Another entry becomes current: the actions shown go back into the entry they belong to first, and
 // the new entry's actions are shown, so no entry ever receives another's actions.
 void KeyAssignmentLibraryPages::onListScrolled(int code, int trackPosition) {
     const PageLists lists = listsOf(page_);
     if (lists.library == nullptr)
         return;
+    endWorkBeforeScrolling();
     const int position = scrolledTo(*listScrollBar_, code, trackPosition);
     ActionList& library = *lists.library;
     if (library.empty())
@@ -308,6 +316,7 @@ void KeyAssignmentLibraryPages::onActionsScrolled(int code, int trackPosition) {
     const PageLists lists = listsOf(page_);
     if (lists.actions == nullptr || lists.actionRows == 0)
         return;
+    endWorkBeforeScrolling();
     const int position = scrolledTo(*actionScrollBar_, code, trackPosition);
     followScroll(*lists.actions, position);
     host_.repaintWindow();

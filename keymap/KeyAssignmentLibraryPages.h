@@ -100,6 +100,7 @@ private:
     // The record button and its two labels of page as the recording stands.
     void prepareRecordButton(int page);
 
+    void endWorkBeforeScrolling();
     void onListScrolled(int code, int trackPosition);
     void onActionsScrolled(int code, int trackPosition);
     int scrolledTo(CSkinScrollBar& bar, int code, int trackPosition);

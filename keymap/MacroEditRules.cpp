@@ -130,6 +130,15 @@ LimitedNumber limitedNumber(const std::string& text, int minimum, int maximum) {
     return {static_cast<int>(value), std::nullopt};
 }
 
+bool keepPlayCountInRange(ActionList& macro) {
+    if (macro.PlayMode != 0)
+        return false;
+    const int count = std::clamp(macro.Cycles, kMinCycles, kMaxCycles);
+    const bool changed = count != macro.Cycles;
+    macro.Cycles = count;
+    return changed;
+}
+
 std::string delayRowEditText(const std::string& item) {
     if (item.size() < 5)
         return {};

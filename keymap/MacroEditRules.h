@@ -35,6 +35,11 @@ inline constexpr int kMaxAutomaticDelay = 60000;
 inline constexpr int kMinEmulationDelay = 0;
 inline constexpr int kMaxEmulationDelay = 6000;
 
+// A macro played a number of times (play mode 0) plays it kMinCycles..kMaxCycles times: a count out
+// of that range (a keyboard reports 0 for the other play modes) becomes the nearer limit. True when
+// the count changed.
+bool keepPlayCountInRange(ActionList& macro);
+
 // The number a delay row's edit box opens with: "<20 ms>" gives "20".
 std::string delayRowEditText(const std::string& item);
 // The delay item a typed delay becomes: its leading integer within 0..65535.

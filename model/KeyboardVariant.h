@@ -27,4 +27,53 @@ constexpr bool isWireless(int variant) {
 constexpr bool hasColourLighting(int variant) {
     return variant != kSBle && variant != kS;
 }
+
+// The families of keyboard functions (device key codes) that not every variant has.
+enum class FunctionFamily {
+    Common,         // every variant
+    ColourLighting, // the colour backlight's effects and colours
+    Wireless,       // Bluetooth, the receiver, the radio and battery settings
+};
+constexpr FunctionFamily functionFamilyOf(int code) {
+    switch (code) {
+    case 135: // backlight switch
+    case 136: // backlight set by this program
+    case 137: // light effect switch
+    case 138: // effect colour
+    case 139: // light effect quit
+    case 142: // effect speed down
+    case 143: // effect speed up
+    case 146: // effect direction left
+    case 147: // effect direction right
+    case 148: // backlight colour
+        return FunctionFamily::ColourLighting;
+    case 167: // wired / wireless switch
+    case 168: // Bluetooth devices 1..5
+    case 169:
+    case 170:
+    case 180:
+    case 181:
+    case 182: // low-latency receiver
+    case 171: // game mode
+    case 172: // energy-saving mode
+    case 178: // battery switch-off time
+        return FunctionFamily::Wireless;
+    default:
+        return FunctionFamily::Common;
+    }
+}
+
+// Whether the variant has the keyboard function with device key code: where it has not, the key
+// assignment dialog shows the function's icon as absent, and it cannot be chosen.
+constexpr bool hasFunction(int variant, int code) {
+    switch (functionFamilyOf(code)) {
+    case FunctionFamily::ColourLighting:
+        return hasColourLighting(variant);
+    case FunctionFamily::Wireless:
+        return isWireless(variant);
+    case FunctionFamily::Common:
+        break;
+    }
+    return true;
+}
 } // namespace KeyboardVariant

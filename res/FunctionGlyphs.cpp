@@ -803,32 +803,3 @@ void drawFunctionGlyph(QPainter& painter, const QRect& area, int code, const QCo
 bool hasFunctionGlyph(int code) {
     return glyphOf(code) != nullptr;
 }
-
-FunctionFamily functionFamilyOf(int code) {
-    switch (code) {
-    case 135: // backlight switch
-    case 136: // backlight set by this program
-    case 137: // light effect switch
-    case 138: // effect colour
-    case 139: // light effect quit
-    case 142: // effect speed down
-    case 143: // effect speed up
-    case 146: // effect direction left
-    case 147: // effect direction right
-    case 148: // backlight colour
-        return FunctionFamily::ColourLighting;
-    case 167: // wired / wireless switch
-    case 168: // Bluetooth devices 1..5
-    case 169:
-    case 170:
-    case 180:
-    case 181:
-    case 182: // low-latency receiver
-    case 171: // game mode
-    case 172: // energy-saving mode
-    case 178: // battery switch-off time
-        return FunctionFamily::Wireless;
-    default:
-        return FunctionFamily::Common;
-    }
-}

@@ -13,11 +13,3 @@ void drawFunctionGlyph(QPainter& painter, const QRect& area, int code, const QCo
 
 // Whether code has a glyph of its own rather than the neutral mark.
 bool hasFunctionGlyph(int code);
-
-// The families of keyboard functions that not every keyboard variant has.
-enum class FunctionFamily {
-    Common,         // every variant
-    ColourLighting, // the colour backlight's effects and colours
-    Wireless,       // Bluetooth, the receiver, the radio and battery settings
-};
-FunctionFamily functionFamilyOf(int code);

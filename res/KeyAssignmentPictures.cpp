@@ -186,18 +186,6 @@ void drawAbsentIcon(QPainter& painter, const ControlSpec& icon) {
     drawFunctionGlyph(painter, area.adjusted(2, 2, -2, -2), icon.controlCode, kDimGlyph);
 }
 
-bool variantHas(int variant, int code) {
-    switch (functionFamilyOf(code)) {
-    case FunctionFamily::ColourLighting:
-        return KeyboardVariant::hasColourLighting(variant);
-    case FunctionFamily::Wireless:
-        return KeyboardVariant::isWireless(variant);
-    case FunctionFamily::Common:
-        break;
-    }
-    return true;
-}
-
 ButtonLook lookOf(Picture picture) {
     switch (picture) {
     case Picture::Normal:
@@ -225,7 +213,7 @@ void drawControl(QPainter& painter, const ControlSpec& control, int page, Pictur
         return;
     }
     if (control.role == ControlRole::Icon && picture == Picture::Normal &&
-        !variantHas(variant, control.controlCode)) {
+        !KeyboardVariant::hasFunction(variant, control.controlCode)) {
         drawAbsentIcon(painter, control);
         return;
     }

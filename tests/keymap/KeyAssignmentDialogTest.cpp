@@ -14,7 +14,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -365,6 +367,101 @@ TEST_F(KeyAssignmentDialogTest, IconsToggleTheirPagesFunctionAndOkStoresItsKind)
     }
 }
 
+// An icon whose function the variant lacks is drawn as absent in the page's picture: no click chooses
+// it and the mouse over it shows no hover.
+TEST_F(KeyAssignmentDialogTest, FunctionsTheVariantLacksCannotBeChosen) {
+    constexpr int kBluetooth1 = 630;
+    constexpr int kBacklightColour = 643;
+    struct Case {
+        int variant;
+        int icon;
+        bool offered;
+    };
+    const Case cases[] = {
+        {4, kBluetooth1, false},      {4, kBacklightColour, true}, {3, kBluetooth1, false},
+        {3, kBacklightColour, false}, {1, kBluetooth1, true},      {2, kBacklightColour, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.variant) + " " + std::to_string(c.icon));
+        store().deviceVariant = c.variant;
+        give(kKindSingle, kCodeA);
+        open();
+        mouse->click(tab(6));
+        mouse->moveTo(edgeOf(c.icon));
+        EXPECT_EQ(pixelAt(edgeOf(c.icon)) == kHover, c.offered);
+        mouse->click(c.icon);
+        EXPECT_EQ(dialog->currentChoice().functionCode(6) != -1, c.offered);
+        mouse->click(Dialog::kOk);
+        EXPECT_EQ(kind(), c.offered ? kKindFunction : kKindNotSet);
+    }
+}
+
+// A keyboard reads back a count of 0 for the macros it repeats or toggles; played a number of times,
+// a macro is played 1 to 255 times.
+TEST_F(KeyAssignmentDialogTest, APlayCountOutOfRangeNeverLeavesTheDialog) {
+    constexpr int kTimesPlay = 201;
+    struct Case {
+        int playMode;
+        int cycles;
+        bool switchToTimesPlay;
+        int stored;
+    };
+    const Case cases[] = {
+        {1, 0, true, 1}, {2, 0, true, 1}, {0, 0, false, 1}, {0, 300, false, 255}, {2, 0, false, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.playMode) + " " + std::to_string(c.cycles));
+        ActionList macro(9);
+        for (const char* item : {"A Down", "<20 ms>", "A UP"})
+            macro.setOrAppend(ActionList::kAppend, item);
+        macro.Cycles = c.cycles;
+        macro.PlayMode = c.playMode;
+        store().keyKind[kKey][0] = kKindMacro;
+        store().keyActions[kKey][0] = macro;
+        open();
+        if (c.switchToTimesPlay) {
+            mouse->click(kTimesPlay);
+            EXPECT_EQ(child<QLineEdit>("countEdit").text(), QString::number(c.stored));
+        }
+        mouse->click(Dialog::kOk);
+        EXPECT_EQ(store().keyActions[kKey][0].Cycles, c.stored);
+    }
+}
+
+// The macro's action menu and its submenus read at one size.
+TEST_F(KeyAssignmentDialogTest, TheActionMenusSubmenusShareItsFont) {
+    ActionList library(9);
+    library.setOrAppend(ActionList::kAppend, "mine");
+    ActionList macro(9);
+    for (const char* item : {"A Down", "<20 ms>", "A UP"})
+        macro.setOrAppend(ActionList::kAppend, item);
+    library.setChild(0, macro);
+    store().predefinedMacros = library;
+    store().keyKind[kKey][0] = kKindMacro;
+    store().keyActions[kKey][0] = macro;
+    open();
+    std::vector<int> sizes;
+    QTimer inspect;
+    inspect.setSingleShot(true);
+    QObject::connect(&inspect, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        sizes.push_back(menu->font().pixelSize());
+        for (const QAction* action : menu->actions()) {
+            if (action->menu() != nullptr)
+                sizes.push_back(action->menu()->font().pixelSize());
+        }
+        menu->close();
+    });
+    inspect.start(0);
+    const QPoint at = mouse->centreOf(241);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, dialog->mapToGlobal(at), Qt::RightButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.get(), &release);
+    ASSERT_GT(sizes.size(), 1U);
+    EXPECT_EQ(std::ranges::count(sizes, sizes.front()), static_cast<long>(sizes.size()));
+}
+
 TEST_F(KeyAssignmentDialogTest, MouseIconWordsFitBesideTheirGlyphsInBothLanguages) {
     for (const char* language : {"zh-CN", "en-US"}) {
         SCOPED_TRACE(language);
@@ -492,12 +589,23 @@ TEST_F(KeyAssignmentDialogTest, OkAndCancelEndACaptureAndRunAtOnce) {
             closedWith(command == Dialog::kOk ? SkinnedWindow::kResultOk : SkinnedWindow::kResultCancel));
         EXPECT_EQ(kind(), command == Dialog::kOk ? kKindSingle : kKindPower);
     }
-    // Escape during a capture: nothing stored, no hook left.
+}
+
+// During a capture Escape is a key like any other, from the window system or sent to the dialog;
+// afterwards it closes the dialog again.
+TEST_F(KeyAssignmentDialogTest, EscapeIsCapturedAndClosesTheDialogOnlyWhenNothingIsCaptured) {
+    const KeyboardHookFilter hook(qApp);
     give(kKindPower, 77);
     open();
     mouse->click(tab(1));
     mouse->click(kCapture);
-    feedHookKeyEvent(kVkA, false, false);
+    key(QEvent::KeyPress, Qt::Key_Escape, 9);
+    key(QEvent::KeyRelease, Qt::Key_Escape, 9);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    deliverHookMessages();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->currentChoice().singleKeyIndex, 0x1B);
+    mouse->click(kCapture);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_TRUE(closedWith(SkinnedWindow::kResultCancel));
     EXPECT_EQ(kind(), kKindPower);
@@ -516,6 +624,28 @@ TEST_F(KeyAssignmentDialogTest, AKeyTheKeyboardCannotSendIsReportedAndNotStored)
     EXPECT_EQ(caption(kKeyName), "-- --");
     mouse->click(Dialog::kOk);
     EXPECT_EQ(kind(), kKindNotSet);
+}
+
+// The Enter that dismisses the box is the box's; the capture goes on after it.
+TEST_F(KeyAssignmentDialogTest, TheKeyThatDismissesTheCapturesMessageIsNotCaptured) {
+    const KeyboardHookFilter hook(qApp);
+    open();
+    platform().setWhileMessageShown([this] {
+        key(QEvent::KeyPress, Qt::Key_Return, 36);
+        key(QEvent::KeyRelease, Qt::Key_Return, 36);
+    });
+    mouse->click(kCapture);
+    feedHookKeyEvent(0xE9, false, false);
+    deliverHookMessages();
+    platform().setWhileMessageShown({});
+    deliverHookMessages();
+    EXPECT_EQ(platform().messageBoxes().size(), 1U);
+    EXPECT_EQ(dialog->currentChoice().singleKeyIndex, -1);
+    EXPECT_TRUE(dialog->isCapturing());
+    key(QEvent::KeyPress, Qt::Key_B, 56);
+    deliverHookMessages();
+    EXPECT_EQ(dialog->currentChoice().singleKeyIndex, 0x42);
+    mouse->click(kCapture);
 }
 
 TEST_F(KeyAssignmentDialogTest, TheVirtualKeyboardPicksTheSingleKey) {

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -44,6 +45,9 @@ constexpr PageIds kEmulation{Dialog::kFirstTab + 2, 305, 302, 321};
 constexpr int kFirstMacroAction = 241;
 constexpr int kAutomaticDelay = 203;
 constexpr int kRecordedDelays = 210;
+constexpr int kTimesPlay = 201;
+constexpr bool kUpArrow = true;
+constexpr bool kDownArrow = false;
 
 class KeyAssignmentRecorderTest : public ::testing::Test {
 protected:
@@ -82,6 +86,30 @@ protected:
     void newEntry(const PageIds& page) {
         mouse->click(page.newEntry);
         QTest::keyClick(&child<QLineEdit>("nameEdit"), Qt::Key_Return);
+    }
+    static bool holds(const Items& items, const std::string& item) {
+        return std::ranges::find(items, item) != items.end();
+    }
+    const ActionList& libraryOf(const PageIds& page) const {
+        return page.tab == kMacro.tab       ? choice().macroList
+               : page.tab == kEmulation.tab ? choice().emulationList
+                                            : choice().comboList;
+    }
+    // A click on an arrow of a scroll bar, as the mouse gives it to the bar's own window.
+    void clickScrollArrow(const char* bar, bool upArrow) {
+        auto& scrollBar = child<CSkinScrollBar>(bar);
+        const int y = upArrow ? 2 : scrollBar.height() - 2;
+        QTest::mouseClick(&scrollBar, Qt::LeftButton, Qt::NoModifier, QPoint(scrollBar.width() / 2, y));
+        QApplication::processEvents();
+    }
+    // Keys pressed and released as the window system delivers them, to the focused widget's window.
+    void typeAtTheWindow(std::initializer_list<std::pair<Qt::Key, const char*>> keys) {
+        for (const auto& [key, text] : keys) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent event(type, key, Qt::NoModifier, 0, 0, 0, QString::fromLatin1(text));
+                QApplication::sendEvent(dialog->windowHandle(), &event);
+            }
+        }
     }
     std::string down(int vk) const { return actionText(environment.store, vk, true); }
     std::string up(int vk) const { return actionText(environment.store, vk + 0x200, true); }
@@ -240,7 +268,7 @@ TEST_F(KeyAssignmentRecorderTest, SwitchingDelaysAndEditingADelayRow) {
     EXPECT_EQ(choice().macroList.children()[0].items(), (Items{down(kVkA), "<65535 ms>", up(kVkA)}));
 }
 
-TEST_F(KeyAssignmentRecorderTest, ARenameCommittedAfterScrollingNamesTheEntryItWasOpenedOn) {
+TEST_F(KeyAssignmentRecorderTest, AScrollBarClickCommitsAnOpenRenameAndOnlyTheNextOnesScroll) {
     ActionList library(9);
     for (int k = 0; k < 12; ++k)
         library.setOrAppend(ActionList::kAppend, "m" + std::to_string(k));
@@ -251,14 +279,109 @@ TEST_F(KeyAssignmentRecorderTest, ARenameCommittedAfterScrollingNamesTheEntryItW
     mouse->click(kMacro.firstRow);
     auto& nameEdit = child<QLineEdit>("nameEdit");
     ASSERT_TRUE(nameEdit.isVisible());
-    auto& bar = child<CSkinScrollBar>("listScrollBar");
-    for (int step = 0; step < 11; ++step)
-        QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar.width() / 2, bar.height() - 2));
     nameEdit.setText("renamed");
-    QTest::keyClick(&nameEdit, Qt::Key_Return);
+    clickScrollArrow("listScrollBar", kDownArrow);
+    EXPECT_FALSE(nameEdit.isVisible());
     EXPECT_EQ(choice().macroList.items()[0], "renamed");
-    EXPECT_EQ(choice().macroList.find("renamed"), 0);
+    EXPECT_EQ(choice().macroList.ViewStartAt + choice().macroList.CursorPos, 0);
+    for (int step = 0; step < 11; ++step)
+        clickScrollArrow("listScrollBar", kDownArrow);
+    EXPECT_EQ(choice().macroList.ViewStartAt + choice().macroList.CursorPos, 11);
     EXPECT_EQ(choice().macroList.find("m0"), -1);
+}
+
+// Two entries recorded, the second current; a third recording is cut by a click on a scroll bar.
+TEST_F(KeyAssignmentRecorderTest, AScrollBarClickEndsARecordingInTheEntryItStartedOn) {
+    const PageIds* pages[] = {&kCombo, &kMacro, &kEmulation};
+    for (const char* bar : {"listScrollBar", "actionScrollBar"}) {
+        for (const PageIds* page : pages) {
+            // The combination page has no action bar to click.
+            if (page == &kCombo && std::string(bar) == "actionScrollBar")
+                continue;
+            SCOPED_TRACE(std::string(bar) + " on tab " + std::to_string(page->tab));
+            open();
+            mouse->click(page->tab);
+            if (page == &kCombo)
+                mouse->click(kComboRadio);
+            int ms = 0;
+            const auto record = [&](std::initializer_list<int> keys) {
+                for (const int vk : keys) {
+                    keyAt(ms += 10, vk, false);
+                    keyAt(ms += 10, vk, true);
+                }
+            };
+            newEntry(*page);
+            mouse->click(page->record);
+            record({kVkA});
+            mouse->click(page->record);
+            const ActionList first = libraryOf(*page).children()[0];
+            newEntry(*page);
+            mouse->click(page->record);
+            record({0x43});
+            clickScrollArrow(bar, kUpArrow);
+            EXPECT_EQ(dialog->libraries().recordingPage(), 0);
+            EXPECT_FALSE(KeyboardHook::processHook().installed());
+            record({0x44});
+            const ActionList& entries = libraryOf(*page);
+            EXPECT_EQ(entries.ViewStartAt + entries.CursorPos, 1);
+            EXPECT_EQ(entries.children()[0].items(), first.items());
+            const Items second = entries.children()[1].items();
+            EXPECT_TRUE(holds(second, name(0x43)) || holds(second, down(0x43)));
+            EXPECT_FALSE(holds(second, name(0x44)) || holds(second, down(0x44)));
+        }
+    }
+}
+
+TEST_F(KeyAssignmentRecorderTest, AScrollBarClickCommitsAnOpenDelayEditIntoItsOwnRow) {
+    open();
+    mouse->click(kMacro.tab);
+    for (const int vk : {kVkA, kVkB}) {
+        newEntry(kMacro);
+        mouse->click(kMacro.record);
+        keyAt(0, vk, false);
+        keyAt(20, vk, true);
+        mouse->click(kMacro.record);
+    }
+    const Items first = choice().macroList.children()[0].items();
+    mouse->click(kFirstMacroAction + 1);
+    mouse->click(kFirstMacroAction + 1);
+    auto& nameEdit = child<QLineEdit>("nameEdit");
+    ASSERT_TRUE(nameEdit.isVisible());
+    nameEdit.setText("77");
+    clickScrollArrow("listScrollBar", kUpArrow);
+    EXPECT_FALSE(nameEdit.isVisible());
+    EXPECT_EQ(choice().macroList.CursorPos, 1);
+    EXPECT_EQ(choice().macroList.children()[0].items(), first);
+    EXPECT_EQ(choice().macroList.children()[1].items(), (Items{down(kVkB), "<77 ms>", up(kVkB), "<50 ms>"}));
+}
+
+// While a recording runs every key is its own, whatever has the focus: the play count or the
+// emulation's delay box takes none of them, and Escape is recorded rather than closing the dialog.
+TEST_F(KeyAssignmentRecorderTest, KeysTypedWhileRecordingGoOnlyToTheRecording) {
+    const KeyboardHookFilter hook(qApp);
+    for (const PageIds* page : {&kMacro, &kEmulation}) {
+        SCOPED_TRACE(page->tab);
+        open();
+        mouse->click(page->tab);
+        newEntry(*page);
+        // Times Play leaves the play count focused; the emulation's delay box is focused by hand.
+        if (page == &kMacro)
+            mouse->click(kTimesPlay);
+        auto& box = child<QLineEdit>("countEdit");
+        box.setFocus();
+        const QString shown = box.text();
+        const ActionList before = libraryOf(*page).children()[0];
+        mouse->click(page->record);
+        typeAtTheWindow({{Qt::Key_5, "5"}, {Qt::Key_7, "7"}, {Qt::Key_Escape, "\x1b"}});
+        QApplication::processEvents();
+        EXPECT_TRUE(dialog->isVisible());
+        mouse->click(page->record);
+        EXPECT_EQ(box.text(), shown);
+        const ActionList& recorded = libraryOf(*page).children()[0];
+        EXPECT_TRUE(holds(recorded.items(), page == &kMacro ? down(0x1B) : name(0x1B)));
+        EXPECT_EQ(recorded.Cycles, before.Cycles);
+        EXPECT_EQ(recorded.Delay, before.Delay);
+    }
 }
 
 TEST_F(KeyAssignmentRecorderTest, TheVirtualKeyboardPicksTheCombinationInPickOrder) {

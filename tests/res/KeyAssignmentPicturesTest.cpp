@@ -1,5 +1,6 @@
 // The key assignment dialog's icon glyphs and page pictures, and the firmware dialog's bar strip.
 #include "keymap/KeyAssignmentControls.h"
+#include "model/KeyboardVariant.h"
 #include "res/FunctionGlyphs.h"
 #include "res/PictureLibrary.h"
 #include "res/PictureSet.h"
@@ -68,8 +69,10 @@ TEST(KeyAssignmentPicturesTest, FunctionPageDimsTheFunctionsAVariantLacks) {
         ASSERT_EQ(own.size(), full.size());
         for (const ControlSpec& icon : keyAssignmentIcons(6)) {
             const QRect area = PictureStyle::areaOf(icon.rect);
-            const bool lighting = functionFamilyOf(icon.controlCode) == FunctionFamily::ColourLighting;
-            const bool wireless = functionFamilyOf(icon.controlCode) == FunctionFamily::Wireless;
+            const bool lighting = KeyboardVariant::functionFamilyOf(icon.controlCode) ==
+                                  KeyboardVariant::FunctionFamily::ColourLighting;
+            const bool wireless = KeyboardVariant::functionFamilyOf(icon.controlCode) ==
+                                  KeyboardVariant::FunctionFamily::Wireless;
             const bool lacks =
                 (lighting && (variant == 2 || variant == 3)) || (wireless && (variant == 3 || variant == 4));
             EXPECT_EQ(own.copy(area) != full.copy(area), lacks)
