@@ -4,6 +4,8 @@
 step "recorder off the planned path"
 prepare_keyboard 4 'QelEC(RGB);V2.10'
 start_program
+# shellcheck source=recorder-lib.sh
+source scripts/e2e/recorder-lib.sh
 
 open_on_r 按键设置面板
 record_page 2 75 273 462 231 "46-zh-m1" a
@@ -21,6 +23,15 @@ point 290 312
 shot "48-zh-keys-only-recorded"
 xdotool search --onlyvisible --name '.' | grep -qx "$recorder_dialog" || fail "Escape closed the dialog while recording"
 click 462 231 # stop
+point 284 121 # the action menu with its first submenu open, at one text size
+xdotool click 3
+sleep 0.5
+xdotool key Down Down Down Down Down Right
+shot "4a-zh-macro-submenu"
+xdotool key Escape
+sleep 0.3
+xdotool key Escape
+sleep 0.3
 click 407 336 # OK: R plays the macro
 gone "$recorder_dialog" || fail "the key assignment dialog did not close"
 use_main_window
