@@ -51,11 +51,13 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_tests ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-echo "== fuzzing the XML parse and the profile load (clang, ASan + UBSan)"
+echo "== fuzzing the readers of outside input (clang, ASan + UBSan)"
+# Each fuzzer reads its seeds from fuzz/corpus/<first word of its name>.
+fuzzers=(xml_parse profile_load vkbd_state firmware_image assignment_codec)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQELEC_CORE_ONLY=ON \
     -DQELEC_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j "$jobs" --target xml_parse_fuzzer profile_load_fuzzer
-for fuzzer in xml_parse profile_load; do
+cmake --build build-fuzz -j "$jobs" --target "${fuzzers[@]/%/_fuzzer}"
+for fuzzer in "${fuzzers[@]}"; do
     corpus=$(mktemp -d)
     log=$(mktemp)
     if ! build-fuzz/fuzz/${fuzzer}_fuzzer -max_total_time="${QELEC_FUZZ_SECONDS:-20}" -max_len=8192 \
