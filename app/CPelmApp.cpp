@@ -2,6 +2,7 @@
 
 #include "app/ProgramWindows.h"
 #include "model/ConfigStore.h"
+#include "model/FirstStartKeyboard.h"
 #include "model/StartupChecks.h"
 #include "platform/PlatformServices.h"
 #include "res/SharedResources.h"
@@ -17,6 +18,7 @@ CPelmApp::CPelmApp(CConfigStore& store, PlatformServices& platform)
 }
 
 int CPelmApp::run() {
+    makeKeyboardOnFirstStart();
     store_.deviceVariant = detectVariant(store_.device, detectionWait_);
     const SharedResources resources(store_.deviceVariant);
     store_.buildCatalogue();
@@ -28,4 +30,17 @@ int CPelmApp::run() {
     if (mainWindowHook_)
         mainWindowHook_(mainWindow);
     return mainWindow.exec();
+}
+
+// Said once, before the search for the keyboard; a keyboard that could not be made is then not
+// found, as on any start without one.
+void CPelmApp::makeKeyboardOnFirstStart() {
+    const std::string& path = store_.device.statePath();
+    const FirstStartKeyboard keyboard = createKeyboardOnFirstStart(path);
+    if (keyboard.outcome == FirstStartKeyboard::Outcome::Existing)
+        return;
+    const bool created = keyboard.outcome == FirstStartKeyboard::Outcome::Created;
+    platform_.showMessage(nullptr, QString::fromStdString(firstStartKeyboardMessage(keyboard, path)),
+                          QStringLiteral("QelEC"), MessageButtons::Ok,
+                          created ? MessageIcon::Information : MessageIcon::Warning);
 }

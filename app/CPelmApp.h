@@ -8,9 +8,10 @@
 class CConfigStore;
 class PlatformServices;
 
-// The program's run: finds the keyboard variant, prepares the pictures and fonts every window
-// shares, builds the key function catalogue (which starts the interface in Chinese) and runs the main
-// window until it ends. The pictures are drawn only when a window first shows them.
+// The program's run: makes the virtual keyboard on the account's first start, finds the keyboard variant,
+// prepares the pictures and fonts every window shares, builds the key function catalogue (which starts the
+// interface in Chinese) and runs the main window until it ends. The pictures are drawn only when a window
+// first shows them.
 class CPelmApp {
 public:
     CPelmApp(CConfigStore& store, PlatformServices& platform);
@@ -26,6 +27,8 @@ public:
     int run();
 
 private:
+    void makeKeyboardOnFirstStart();
+
     CConfigStore& store_;
     PlatformServices& platform_;
     std::function<void(int)> detectionWait_;

@@ -8,9 +8,14 @@
 #include "support/TempDir.h"
 
 #include <QApplication>
+#include <QString>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -72,12 +77,67 @@ TEST_F(StartupTest, AttachedKeyboardOpensTheMainWindowInChineseScaledForTheScree
 }
 
 TEST_F(StartupTest, NoKeyboardIsLookedForTwelveTimesThenReported) {
+    VirtualKeyboardState unplugged = factoryState(4);
+    unplugged.plugged = false;
+    ASSERT_TRUE(keyboard.create(unplugged, true).ok());
     EXPECT_EQ(run(), SkinnedWindow::kResultCancel);
     EXPECT_FALSE(shown);
     EXPECT_EQ(waits, std::vector<int>(11, 1000));
     EXPECT_EQ(messages(), QStringList{QStringLiteral("未检测到键盘连接")});
     EXPECT_EQ(platform.messageBoxes()[0].title, "");
     EXPECT_EQ(platform.messageBoxes()[0].icon, MessageIcon::None);
+}
+
+// Only where no keyboard was ever made does the first start make one, and say so once.
+TEST_F(StartupTest, TheFirstStartMakesTheFactoryKeyboardAndSaysSoOnce) {
+    EXPECT_EQ(run(), SkinnedWindow::kResultOk);
+    EXPECT_EQ(store.deviceVariant, 4);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains(QString::fromStdString(folder.file("keyboard.txt"))));
+    EXPECT_EQ(platform.messageBoxes()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(run(), SkinnedWindow::kResultOk);
+    EXPECT_EQ(messages().size(), 1);
+}
+
+TEST_F(StartupTest, AnythingAtTheStatePathIsLeftAsItIs) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& path)> plant;
+        QString message;
+    };
+    const Case cases[] = {
+        {"a dangling link",
+         [](const std::string& path) { ASSERT_EQ(::symlink("gone.txt", path.c_str()), 0); },
+         QStringLiteral("未检测到键盘连接")},
+        {"a broken file", [](const std::string& path) { std::ofstream(path) << "not a keyboard\n"; },
+         QStringLiteral("未检测到键盘连接")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempDir home;
+        CConfigStore other{home.file("keyboard.txt")};
+        other.device.setSleeper([](std::chrono::milliseconds) {});
+        c.plant(home.file("keyboard.txt"));
+        ScriptedPlatformServices services;
+        CPelmApp program(other, services);
+        program.setDetectionWait([](int) {});
+        EXPECT_EQ(program.run(), SkinnedWindow::kResultCancel);
+        ASSERT_EQ(services.messageBoxes().size(), 1U);
+        EXPECT_EQ(services.messageBoxes()[0].text, c.message);
+    }
+}
+
+TEST_F(StartupTest, AKeyboardThatCannotBeMadeIsReportedWithTheReason) {
+    CConfigStore blocked{folder.file("file-not-folder") + "/keyboard.txt"};
+    blocked.device.setSleeper([](std::chrono::milliseconds) {});
+    std::ofstream(folder.file("file-not-folder")) << "";
+    CPelmApp program(blocked, platform);
+    program.setDetectionWait([](int) {});
+    EXPECT_EQ(program.run(), SkinnedWindow::kResultCancel);
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_TRUE(messages()[0].contains(QStringLiteral("could not be created")));
+    EXPECT_TRUE(messages()[0].contains(QStringLiteral("Not a directory")));
+    EXPECT_EQ(messages()[1], QStringLiteral("未检测到键盘连接"));
 }
 
 TEST_F(StartupTest, KeyboardInMacModeIsToldHowToSwitch) {
