@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -133,11 +135,75 @@ TEST_F(QelecCtlReports, CountersDrawAHeatmapThatParses) {
     const ToolRun unwritable = ctl({"counters", "--heatmap", elsewhere});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(holds(unwritable.err, "could not write '" + elsewhere + "'")) << unwritable.err;
+    EXPECT_TRUE(holds(unwritable.err, "No such file or directory")) << unwritable.err;
 
     changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.setFailure(Failure::Counters, true); });
     const std::string failed = dir.file("failed.svg");
     EXPECT_EQ(ctl({"counters", "--heatmap", failed}).exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(failed));
+}
+
+// The heatmap is written as profiles are: through links, and never over what is no regular file or
+// over a file its owner protected.
+TEST_F(QelecCtlReports, TheHeatmapGoesThroughLinksAndNeverReplacesWhatIsNoRegularFile) {
+    namespace fs = std::filesystem;
+    const std::string target = dir.file("target.svg");
+    const struct {
+        const char* name;
+        std::function<std::string()> plant; // makes the path given to --heatmap
+        const char* refusal;                // "" when the heatmap is written
+        std::function<bool(const std::string&)> kept;
+    } cases[] = {
+        {"link",
+         [&] {
+             writeFile(target, "mine");
+             fs::create_symlink(target, dir.file("link.svg"));
+             return dir.file("link.svg");
+         },
+         "", [&](const std::string& at) { return fs::is_symlink(at) && holds(readFile(target), "<svg"); }},
+        {"dangling link",
+         [&] {
+             fs::create_symlink(dir.file("made.svg"), dir.file("dangling.svg"));
+             return dir.file("dangling.svg");
+         },
+         "",
+         [&](const std::string& at) {
+             return fs::is_symlink(at) && holds(readFile(dir.file("made.svg")), "<svg");
+         }},
+        {"FIFO",
+         [&] {
+             EXPECT_EQ(::mkfifo(dir.file("fifo.svg").c_str(), 0600), 0);
+             return dir.file("fifo.svg");
+         },
+         ": not a regular file", [](const std::string& at) { return fs::is_fifo(at); }},
+        {"device", [] { return std::string("/dev/null"); }, ": not a regular file",
+         [](const std::string& at) { return fs::is_character_file(at); }},
+        {"folder",
+         [&] {
+             fs::create_directory(dir.file("folder.svg"));
+             return dir.file("folder.svg");
+         },
+         ": not a regular file", [](const std::string& at) { return fs::is_directory(at); }},
+        {"protected file",
+         [&] {
+             writeFile(dir.file("protected.svg"), "mine");
+             EXPECT_EQ(::chmod(dir.file("protected.svg").c_str(), 0444), 0);
+             return dir.file("protected.svg");
+         },
+         ": Permission denied", [](const std::string& at) { return readFile(at) == "mine"; }},
+    };
+    for (const auto& run : cases) {
+        const std::string path = run.plant();
+        const ToolRun heatmap = ctl({"counters", "--heatmap", path});
+        if (*run.refusal == '\0') {
+            EXPECT_EQ(heatmap.exitCode, 0) << run.name << ": " << heatmap.err;
+        } else {
+            EXPECT_EQ(heatmap.exitCode, 1) << run.name;
+            EXPECT_TRUE(holds(heatmap.err, "could not write '" + path + "': ")) << heatmap.err;
+            EXPECT_TRUE(holds(heatmap.err, run.refusal)) << heatmap.err;
+        }
+        EXPECT_TRUE(run.kept(path)) << run.name;
+    }
 }
 
 TEST_F(QelecCtlReports, WrongCommandLinesAreRefusedAndHelpDescribesBoth) {
