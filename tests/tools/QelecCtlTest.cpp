@@ -190,3 +190,30 @@ TEST_F(QelecCtl, ABrokenStateOrLockIsReportedAsSuchNotAsAnAbsentKeyboard) {
         << locked.err;
     EXPECT_EQ(locked.err.find("not connected"), std::string::npos) << locked.err;
 }
+
+// Output that cannot be written fails the command, said as the system's own tools say it.
+TEST_F(QelecCtl, OutputThatCannotBeWrittenIsAWriteError) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const std::string rgb = dir.file("rgb.pro");
+    const std::string s = dir.file("s.pro");
+    ASSERT_EQ(ctl({"defaults", rgb}).exitCode, 0);
+    ASSERT_EQ(ctl({"defaults", s, "--variant", "3"}).exitCode, 0);
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"},
+        {"counters"},
+        {"lights"},
+        {"triggers"},
+        {"diff", rgb, s},
+        {"check", rgb},
+        {"track", "34", "--csv", "--seconds", "2"},
+    };
+    for (const std::vector<std::string>& command : commands) {
+        std::vector<std::string> words = {"-c", "exec \"$0\" \"$@\" >/dev/full", QELEC_CTL_PATH, "--state",
+                                          state};
+        words.insert(words.end(), command.begin(), command.end());
+        const ToolRun run = runProgram("/bin/sh", words);
+        EXPECT_EQ(run.exitCode, 2) << command[0];
+        EXPECT_EQ(run.err, "qelec-ctl: write error: No space left on device\n") << command[0];
+    }
+}

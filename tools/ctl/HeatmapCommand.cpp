@@ -3,6 +3,7 @@
 #include "device/AtomicFileWrite.h"
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/HeatmapSvg.h"
 #include "tools/ctl/KeyboardPicture.h"
@@ -10,11 +11,6 @@
 #include <cstdio>
 
 namespace {
-
-int fail(const std::string& why) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", why.c_str());
-    return 1;
-}
 
 void describeExtreme(const CConfigStore& store, const char* what, int key) {
     if (key < kFirstKey || key > kLastKey) {
@@ -30,11 +26,11 @@ void describeExtreme(const CConfigStore& store, const char* what, int key) {
 int runHeatmap(const std::optional<std::string>& statePath, const std::string& svgPath) {
     auto store = newStore(statePath);
     if (const auto failure = connectKeyboard(*store))
-        return fail(*failure);
+        return printError(*failure);
     if (!store->readPressCounters())
-        return fail("reading the press counters failed");
+        return printError("reading the press counters failed");
     if (std::string error; !writeFileAtomically(svgPath, heatmapSvg(*store), &error))
-        return fail("could not write '" + svgPath + "': " + error);
+        return printError("could not write '" + svgPath + "': " + error);
     std::printf("drew the press counts of %s into %s\n",
                 std::string(KeyboardVariant::name(store->deviceVariant)).c_str(), svgPath.c_str());
     describeExtreme(*store, "highest", store->highestKey);

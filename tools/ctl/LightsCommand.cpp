@@ -4,6 +4,7 @@
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
 #include "tools/ctl/ColourText.h"
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/DiffReport.h"
 #include "tools/ctl/HexColour.h"
@@ -15,9 +16,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 
 struct LightsCommandLine {
     std::vector<std::string> arguments;
@@ -62,16 +60,6 @@ bool isLightsCommand(int argc, char** argv) {
     return false;
 }
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
-    return kFailed;
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\nTry 'qelec-ctl --help'.\n", message.c_str());
-    return kUsageError;
-}
-
 std::string variantText(int variant) {
     return std::string(KeyboardVariant::name(variant)) + " (variant " + std::to_string(variant) + ")";
 }
@@ -89,7 +77,7 @@ int setLights(CConfigStore& store, const std::vector<int>& keys, Rgb colour) {
     for (int key : keys)
         store.lightArea[static_cast<std::size_t>(key)] = LightColour::rowOf(colour);
     if (!store.writeLights())
-        return fail("writing the lights to the keyboard failed");
+        return printError("writing the lights to the keyboard failed");
     std::printf("set %s to %s and wrote the lights to %s\n", keyList(keys, store.deviceVariant).c_str(),
                 hexColour(colour).c_str(), variantText(store.deviceVariant).c_str());
     return 0;
@@ -100,22 +88,22 @@ int runLights(const LightsCommandLine& line) {
     if (line.arguments.size() == 2) {
         colour = parseColourText(line.arguments[1]);
         if (!colour)
-            return usageError(
+            return printUsageError(
                 "'" + line.arguments[1] +
                 "' is not a colour: give #rrggbb or r,g,b with each 0 to 255; nothing was changed");
     }
     auto store = newStore(line.statePath);
     if (const auto failure = connectKeyboard(*store))
-        return fail(*failure);
+        return printError(*failure);
     if (!KeyboardVariant::hasColourLighting(store->deviceVariant))
-        return fail(variantText(store->deviceVariant) + " has no colour lighting");
+        return printError(variantText(store->deviceVariant) + " has no colour lighting");
     const KeySelection selection =
         parseKeySelection(line.arguments.empty() ? "all" : line.arguments[0], store->deviceVariant);
     if (!selection.ok())
-        return usageError(selection.error + "; nothing was changed");
+        return printUsageError(selection.error + "; nothing was changed");
     // The keys not named keep the colours the keyboard holds.
     if (!store->readLights())
-        return fail("reading the lights from the keyboard failed; nothing was changed");
+        return printError("reading the lights from the keyboard failed; nothing was changed");
     if (!colour) {
         printLights(*store, selection.keys);
         return 0;
@@ -130,8 +118,8 @@ std::optional<int> runLightsCommand(int argc, char** argv) {
         return std::nullopt;
     const LightsCommandLine line = parse(argc, argv);
     if (line.error)
-        return usageError(*line.error);
+        return printUsageError(*line.error);
     if (line.arguments.size() > 2)
-        return usageError("lights takes at most KEYS and a COLOUR");
+        return printUsageError("lights takes at most KEYS and a COLOUR");
     return runLights(line);
 }

@@ -7,6 +7,8 @@
 #include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
 #include "tools/ctl/ActuationCommands.h"
+#include "tools/ctl/CommandOutput.h"
+#include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/FirmwareCommand.h"
 #include "tools/ctl/LightsCommand.h"
 #include "tools/ctl/ReportCommands.h"
@@ -67,13 +69,10 @@ options:
   --state PATH   the virtual keyboard's state file (default: $QELEC_VKBD_STATE, or the user's
                  data folder)
   -h, --help     show this text
-exit codes: 0 done, 1 the command failed, 2 the command line is wrong; diff gives 0 when the two
-            are the same, 1 when they differ, 2 when a profile does not load or the keyboard
-            cannot be read
+exit codes: 0 done, 1 the command failed, 2 the command line is wrong or what it prints could not
+            be written ("write error"); diff gives 0 when the two are the same, 1 when they
+            differ, 2 when a profile does not load or the keyboard cannot be read
 )";
-
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 
 struct CommandLine {
     std::string command;
@@ -81,16 +80,6 @@ struct CommandLine {
     std::optional<std::string> statePath;
     std::optional<int> variant;
 };
-
-int fail(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
-    return kFailed;
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\nTry 'qelec-ctl --help'.\n", message.c_str());
-    return kUsageError;
-}
 
 std::optional<int> parseVariant(const std::string& text) {
     if (text.size() != 1 || text[0] < '1' || text[0] > '4')
@@ -124,12 +113,6 @@ std::optional<std::string> parseCommandLine(int argc, char** argv, CommandLine& 
     return std::nullopt;
 }
 
-std::unique_ptr<CConfigStore> newStore(const CommandLine& line) {
-    auto store =
-        line.statePath ? std::make_unique<CConfigStore>(*line.statePath) : std::make_unique<CConfigStore>();
-    return store;
-}
-
 std::string variantText(int variant) {
     return std::string(KeyboardVariant::name(variant)) + " (variant " + std::to_string(variant) + ")";
 }
@@ -141,10 +124,9 @@ bool connect(CConfigStore& store) {
     if (failure != StartupFailure::None) {
         // A state file or lock at fault is named as such; "not connected" is for an absent keyboard.
         const std::string cause = store.device.lastOpenError();
-        const std::string message = failure == StartupFailure::NotConnected && !cause.empty()
-                                        ? cause
-                                        : startupFailureMessage(failure, "en-US");
-        std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
+        printError(failure == StartupFailure::NotConnected && !cause.empty()
+                       ? cause
+                       : startupFailureMessage(failure, "en-US"));
         return false;
     }
     store.buildCatalogue();
@@ -153,31 +135,31 @@ bool connect(CConfigStore& store) {
 }
 
 int runDefaults(const CommandLine& line) {
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (line.variant) {
         store->deviceVariant = *line.variant;
         store->buildCatalogue();
         store->resetToDefaults();
     } else if (!connect(*store)) {
-        return fail("no keyboard to take the variant from; pass --variant N");
+        return printError("no keyboard to take the variant from; pass --variant N");
     }
     if (std::string error; !saveProfile(*store, line.arguments[0], &error))
-        return fail("could not write '" + line.arguments[0] + "': " + error);
+        return printError("could not write '" + line.arguments[0] + "': " + error);
     std::printf("wrote the factory profile of %s to %s\n", variantText(store->deviceVariant).c_str(),
                 line.arguments[0].c_str());
     return 0;
 }
 
 int runRead(const CommandLine& line) {
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (!connect(*store))
-        return kFailed;
+        return kExitFailed;
     if (!store->readKeyDefinitions(nullptr))
-        return fail("reading the key definitions failed; nothing was written");
+        return printError("reading the key definitions failed; nothing was written");
     if (!store->readLights())
-        return fail("reading the lights failed; nothing was written");
+        return printError("reading the lights failed; nothing was written");
     if (std::string error; !saveProfile(*store, line.arguments[0], &error))
-        return fail("could not write '" + line.arguments[0] + "': " + error);
+        return printError("could not write '" + line.arguments[0] + "': " + error);
     std::printf("read the keys and lights of %s into %s\n", variantText(store->deviceVariant).c_str(),
                 line.arguments[0].c_str());
     return 0;
@@ -206,26 +188,26 @@ std::string loadFailure(const ProfileLoadReport& report, const std::string& path
 }
 
 int runWrite(const CommandLine& line) {
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (!connect(*store))
-        return kFailed;
+        return kExitFailed;
     const ProfileLoadReport report = loadProfile(*store, line.arguments[0]);
     if (!report.loaded())
-        return fail(loadFailure(report, line.arguments[0], store->deviceVariant) +
-                    "; the keyboard is unchanged");
+        return printError(loadFailure(report, line.arguments[0], store->deviceVariant) +
+                          "; the keyboard is unchanged");
     printSkipped(report);
     // Everything is checked before anything is sent, so that a refusal cannot leave the keyboard half
     // changed.
     if (const std::vector<std::string> unsendable = findUnsendable(*store); !unsendable.empty()) {
         for (const std::string& entry : unsendable)
-            std::fprintf(stderr, "qelec-ctl: cannot send %s\n", entry.c_str());
-        return fail("'" + line.arguments[0] +
-                    "' holds what the keyboard cannot take; the keyboard is unchanged");
+            printError("cannot send " + entry);
+        return printError("'" + line.arguments[0] +
+                          "' holds what the keyboard cannot take; the keyboard is unchanged");
     }
     if (!store->writeKeyConfiguration(nullptr))
-        return fail("writing the keys failed");
+        return printError("writing the keys failed");
     if (!store->writeLights())
-        return fail("writing the lights failed");
+        return printError("writing the lights failed");
     std::printf("wrote the keys and lights of %s to %s\n", line.arguments[0].c_str(),
                 variantText(store->deviceVariant).c_str());
     return 0;
@@ -234,7 +216,7 @@ int runWrite(const CommandLine& line) {
 // The variant whose root element the profile at path names, if any.
 std::optional<int> variantOfProfile(const CommandLine& line, const std::string& path) {
     for (int variant = KeyboardVariant::kRgbBle; variant <= KeyboardVariant::kRgb; ++variant) {
-        auto store = newStore(line);
+        auto store = newStore(line.statePath);
         store->deviceVariant = variant;
         store->buildCatalogue();
         ProfileLoadReport report = loadProfile(*store, path);
@@ -246,7 +228,7 @@ std::optional<int> variantOfProfile(const CommandLine& line, const std::string& 
 
 int runCheck(const CommandLine& line) {
     const std::string& path = line.arguments[0];
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (line.variant) {
         store->deviceVariant = *line.variant;
     } else if (int attached = store->device.DetectDeviceType(); attached != 0) {
@@ -258,7 +240,7 @@ int runCheck(const CommandLine& line) {
     store->resetToDefaults();
     const ProfileLoadReport report = loadProfile(*store, path);
     if (!report.loaded())
-        return fail(loadFailure(report, path, store->deviceVariant));
+        return printError(loadFailure(report, path, store->deviceVariant));
     int assigned = 0;
     for (int key = kFirstKey; key <= kLastKey; ++key) {
         for (int table = 0; table < kTables; ++table)
@@ -276,11 +258,11 @@ int runCheck(const CommandLine& line) {
 }
 
 int runCounters(const CommandLine& line) {
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (!connect(*store))
-        return kFailed;
+        return kExitFailed;
     if (!store->readPressCounters())
-        return fail("reading the press counters failed");
+        return printError("reading the press counters failed");
     auto keyName = [&store](int slot) {
         return store->codeToName(defaultKeyCode(store->deviceVariant, slot, 0));
     };
@@ -313,9 +295,7 @@ constexpr Command kCommands[] = {
     {"firmware", 1, [](const CommandLine& line) { return runFirmware(line.statePath, line.arguments[0]); }},
 };
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
@@ -330,18 +310,24 @@ int main(int argc, char** argv) {
         return *exitCode;
     CommandLine line;
     if (const auto error = parseCommandLine(argc, argv, line))
-        return usageError(*error);
+        return printUsageError(*error);
     if (line.command.empty())
-        return usageError("no command given");
+        return printUsageError("no command given");
     for (const Command& command : kCommands) {
         if (line.command != command.name)
             continue;
         if (line.arguments.size() != command.arguments)
-            return usageError(std::string(command.name) + " takes " +
-                              (command.arguments == 0 ? "no arguments" : "one FILE"));
+            return printUsageError(std::string(command.name) + " takes " +
+                                   (command.arguments == 0 ? "no arguments" : "one FILE"));
         if (line.variant && line.command != "defaults" && line.command != "check")
-            return usageError("--variant goes with defaults and check");
+            return printUsageError("--variant goes with defaults and check");
         return command.run(line);
     }
-    return usageError("unknown command '" + line.command + "'");
+    return printUsageError("unknown command '" + line.command + "'");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return finishOutput(run(argc, argv));
 }
