@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -189,6 +190,51 @@ TEST_F(QelecCtl, ABrokenStateOrLockIsReportedAsSuchNotAsAnAbsentKeyboard) {
     EXPECT_NE(locked.err.find("cannot open the lock file " + state + ".owner"), std::string::npos)
         << locked.err;
     EXPECT_EQ(locked.err.find("not connected"), std::string::npos) << locked.err;
+}
+
+// Every command that uses the keyboard opens it the same way, so each names a state file or lock at
+// fault instead of calling the keyboard absent.
+TEST_F(QelecCtl, EveryCommandNamesABrokenStateOrLockAsTheCause) {
+    const std::string profile = dir.file("mine.pro");
+    ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
+    const std::vector<std::vector<std::string>> commands = {
+        {"read", dir.file("x.pro")},
+        {"write", profile},
+        {"defaults", dir.file("d.pro")},
+        {"counters"},
+        {"counters", "--heatmap", dir.file("h.svg")},
+        {"diff", profile, "--keyboard"},
+        {"lights"},
+        {"lights", "1", "#ff0000"},
+        {"triggers"},
+        {"triggers", "set", "1", "--press", "1.0"},
+        {"track", "34", "--seconds", "1"},
+        {"firmware", dir.file("QelEC(RGB)_V3.00.bin")},
+    };
+    const struct {
+        const char* name;
+        std::function<void()> breakIt;
+        std::string cause;
+    } faults[] = {
+        {"corrupt state", [&] { writeFile(state, readFile(state) + "bogus\n"); },
+         "corrupt virtual keyboard state " + state},
+        {"lock that cannot be opened",
+         [&] {
+             std::filesystem::remove(state + ".owner");
+             std::filesystem::create_directory(state + ".owner");
+         },
+         "cannot open the lock file " + state + ".owner"},
+    };
+    for (const auto& fault : faults) {
+        SetUp();
+        fault.breakIt();
+        for (const std::vector<std::string>& command : commands) {
+            const ToolRun run = ctl(command);
+            EXPECT_NE(run.exitCode, 0) << fault.name << ": " << command[0];
+            EXPECT_NE(run.err.find(fault.cause), std::string::npos) << command[0] << ": " << run.err;
+            EXPECT_EQ(run.err.find("not connected"), std::string::npos) << command[0] << ": " << run.err;
+        }
+    }
 }
 
 // Output that cannot be written fails the command, said as the system's own tools say it.

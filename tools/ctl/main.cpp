@@ -3,7 +3,6 @@
 #include "model/ConfigStore.h"
 #include "model/FactoryDefaults.h"
 #include "model/KeyboardVariant.h"
-#include "model/StartupChecks.h"
 #include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
 #include "tools/ctl/ActuationCommands.h"
@@ -119,18 +118,10 @@ std::string variantText(int variant) {
 
 // Finds and opens the keyboard; on failure says why and returns false.
 bool connect(CConfigStore& store) {
-    store.deviceVariant = store.device.DetectDeviceType();
-    const StartupFailure failure = openKeyboard(store.device, store.deviceVariant);
-    if (failure != StartupFailure::None) {
-        // A state file or lock at fault is named as such; "not connected" is for an absent keyboard.
-        const std::string cause = store.device.lastOpenError();
-        printError(failure == StartupFailure::NotConnected && !cause.empty()
-                       ? cause
-                       : startupFailureMessage(failure, "en-US"));
+    if (const auto failure = connectKeyboard(store)) {
+        printError(*failure);
         return false;
     }
-    store.buildCatalogue();
-    store.resetToDefaults();
     return true;
 }
 
