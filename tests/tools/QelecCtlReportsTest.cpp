@@ -206,6 +206,38 @@ TEST_F(QelecCtlReports, TheHeatmapGoesThroughLinksAndNeverReplacesWhatIsNoRegula
     }
 }
 
+// A text from a profile, the keyboard or the command line cannot drive the terminal it is shown on.
+TEST_F(QelecCtlReports, ControlCharactersFromFilesAreShownEscaped) {
+    const char* hostile = "\x1b[2J\x1b]0;pwned\x07";
+    const std::string escaped = "\\x1b[2J\\x1b]0;pwned\\x07";
+    auto store = readyStore(KeyboardVariant::kRgb);
+    const std::string plain = saved(*store, "plain.pro");
+    addEntry(store->predefinedMacros, hostile, listOf({"A Down", "<50 ms>", "A UP"}));
+    const std::string named = saved(*store, std::string("named") + hostile + ".pro");
+    // The state file's own text refuses control characters; its name does not.
+    const std::string corrupt = dir.file(std::string("keyboard") + hostile + ".txt");
+    writeFile(corrupt, readFile(state) + "bogus\n");
+
+    const struct {
+        std::vector<std::string> arguments;
+        bool onError; // the text is on standard error, not standard output
+    } cases[] = {
+        {{"diff", plain, named}, false},
+        {{"check", named}, false},
+        {{"--state", corrupt, "read", dir.file("x.pro")}, true},
+        {{"--state", corrupt, "counters"}, true},
+        {{"--state", corrupt, "diff", plain, "--keyboard"}, true},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = ctl(c.arguments);
+        const std::string& shown = c.onError ? run.err : run.out;
+        EXPECT_TRUE(holds(shown, escaped)) << c.arguments[0] << ": " << shown;
+        for (const std::string& output : {run.out, run.err})
+            EXPECT_EQ(output.find_first_of("\x1b\x07"), std::string::npos)
+                << c.arguments[0] << ": " << output;
+    }
+}
+
 TEST_F(QelecCtlReports, WrongCommandLinesAreRefusedAndHelpDescribesBoth) {
     const struct {
         std::vector<std::string> arguments;

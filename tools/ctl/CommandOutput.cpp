@@ -1,5 +1,7 @@
 #include "tools/ctl/CommandOutput.h"
 
+#include "tools/ctl/PrintableText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,7 +15,7 @@ int firstWriteError = 0;
 } // namespace
 
 int printError(std::string_view message, int exitCode) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", std::string(message).c_str());
+    std::fprintf(stderr, "qelec-ctl: %s\n", printable(message).c_str());
     return exitCode;
 }
 

@@ -8,7 +8,7 @@
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// "qelec-ctl: MESSAGE" on standard error; returns exitCode.
+// "qelec-ctl: MESSAGE" on standard error, the message shown printable(); returns exitCode.
 int printError(std::string_view message, int exitCode = kExitFailed);
 // printError followed by "Try 'qelec-ctl --help'."; returns kExitUsage.
 int printUsageError(std::string_view message);

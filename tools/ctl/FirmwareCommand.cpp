@@ -7,6 +7,7 @@
 #include "model/ConfigStore.h"
 #include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
+#include "tools/ctl/PrintableText.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -58,7 +59,7 @@ FirmwareVersion installedVersion(CPelmHWI& device) {
                     FirmwareTexts::versionReadFailed(kLanguage).c_str());
         return {};
     }
-    std::printf("keyboard firmware: %s\n", text->c_str());
+    std::printf("keyboard firmware: %s\n", printable(*text).c_str());
     const VersionMarker marker = keyboardVersion(*text);
     return marker.status == MarkerRead::Read ? marker.version : FirmwareVersion{};
 }
@@ -113,6 +114,6 @@ int runFirmware(const std::optional<std::string>& statePath, const std::string& 
         return printError(failureOf(outcome));
     std::printf("%s\n", forTerminal(FirmwareTexts::downloadResult(outcome.code, kLanguage)).c_str());
     const std::optional<std::string> after = FirmwareTransfer::readVersionText(store->device);
-    std::printf("keyboard firmware now: %s\n", after ? after->c_str() : "(not read)");
+    std::printf("keyboard firmware now: %s\n", after ? printable(*after).c_str() : "(not read)");
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/HeatmapSvg.h"
 #include "tools/ctl/KeyboardPicture.h"
+#include "tools/ctl/PrintableText.h"
 
 #include <cstdio>
 
@@ -32,7 +33,7 @@ int runHeatmap(const std::optional<std::string>& statePath, const std::string& s
     if (std::string error; !writeFileAtomically(svgPath, heatmapSvg(*store), &error))
         return printError("could not write '" + svgPath + "': " + error);
     std::printf("drew the press counts of %s into %s\n",
-                std::string(KeyboardVariant::name(store->deviceVariant)).c_str(), svgPath.c_str());
+                std::string(KeyboardVariant::name(store->deviceVariant)).c_str(), printable(svgPath).c_str());
     describeExtreme(*store, "highest", store->highestKey);
     describeExtreme(*store, "lowest", store->lowestKey);
     return 0;

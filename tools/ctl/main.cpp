@@ -10,6 +10,7 @@
 #include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/FirmwareCommand.h"
 #include "tools/ctl/LightsCommand.h"
+#include "tools/ctl/PrintableText.h"
 #include "tools/ctl/ReportCommands.h"
 
 #include <cstdio>
@@ -137,7 +138,7 @@ int runDefaults(const CommandLine& line) {
     if (std::string error; !saveProfile(*store, line.arguments[0], &error))
         return printError("could not write '" + line.arguments[0] + "': " + error);
     std::printf("wrote the factory profile of %s to %s\n", variantText(store->deviceVariant).c_str(),
-                line.arguments[0].c_str());
+                printable(line.arguments[0]).c_str());
     return 0;
 }
 
@@ -152,13 +153,13 @@ int runRead(const CommandLine& line) {
     if (std::string error; !saveProfile(*store, line.arguments[0], &error))
         return printError("could not write '" + line.arguments[0] + "': " + error);
     std::printf("read the keys and lights of %s into %s\n", variantText(store->deviceVariant).c_str(),
-                line.arguments[0].c_str());
+                printable(line.arguments[0]).c_str());
     return 0;
 }
 
 void printSkipped(const ProfileLoadReport& report) {
     for (const std::string& entry : report.skipped)
-        std::printf("  skipped: %s\n", entry.c_str());
+        std::printf("  skipped: %s\n", printable(entry).c_str());
     if (static_cast<int>(report.skipped.size()) >= kMaxSkippedReported)
         std::printf("  (only the first %d are listed)\n", kMaxSkippedReported);
 }
@@ -199,7 +200,7 @@ int runWrite(const CommandLine& line) {
         return printError("writing the keys failed");
     if (!store->writeLights())
         return printError("writing the lights failed");
-    std::printf("wrote the keys and lights of %s to %s\n", line.arguments[0].c_str(),
+    std::printf("wrote the keys and lights of %s to %s\n", printable(line.arguments[0]).c_str(),
                 variantText(store->deviceVariant).c_str());
     return 0;
 }
@@ -239,7 +240,7 @@ int runCheck(const CommandLine& line) {
     }
     std::printf("%s loads as a profile for %s: %d of 765 key assignments set, libraries of %d combos, %d "
                 "macros, %d emulations\n",
-                path.c_str(), variantText(store->deviceVariant).c_str(), assigned,
+                printable(path).c_str(), variantText(store->deviceVariant).c_str(), assigned,
                 store->predefinedCombos.count(), store->predefinedMacros.count(),
                 store->predefinedEmulations.count());
     if (report.skipped.empty())
