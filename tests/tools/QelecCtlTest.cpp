@@ -166,6 +166,40 @@ TEST_F(QelecCtl, WriteBoundsColoursAndChangesTheKeyboardWholeOrNotAtAll) {
     EXPECT_EQ(readState(state).lights[1], 7);
 }
 
+// The keys and the lights go to the keyboard in two writes; when one fails, the message says which
+// the keyboard took.
+TEST_F(QelecCtl, AFailedWriteSaysWhatWasAndWasNotWritten) {
+    const std::string profile = dir.file("mine.pro");
+    ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
+    std::string text = readFile(profile);
+    const std::string escKey = "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"1\">";
+    text.replace(text.find(escKey), escKey.size(), "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"43\">");
+    const std::string firstArea = "<AREA ID=\"1\" Red=\"0\" Green=\"0\" Blue=\"0\"/>";
+    text.replace(text.find(firstArea), firstArea.size(), "<AREA ID=\"1\" Red=\"1\" Green=\"2\" Blue=\"3\"/>");
+    writeFile(profile, text);
+    const struct {
+        Failure failure;
+        const char* message;
+        bool keysWritten;
+    } cases[] = {
+        {Failure::WriteKeys,
+         "the keys were not written: writing them to the keyboard failed; the lights were not written either",
+         false},
+        {Failure::WriteLights,
+         "the keys were written; the lights were not: writing them to the keyboard failed", true},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        changeState(state, [&](VirtualKeyboardState& keyboard) { keyboard.setFailure(c.failure, true); });
+        const VirtualKeyboardState before = readState(state);
+        const ToolRun run = ctl({"write", profile});
+        EXPECT_EQ(run.exitCode, 1) << c.message;
+        EXPECT_EQ(run.err, std::string("qelec-ctl: ") + c.message + "\n");
+        EXPECT_EQ(readState(state).keys.at(0, 1) == (std::vector<int>{0, 1, 43}), c.keysWritten) << c.message;
+        EXPECT_EQ(readState(state).lights, before.lights) << c.message;
+    }
+}
+
 TEST_F(QelecCtl, ABrokenStateOrLockIsReportedAsSuchNotAsAnAbsentKeyboard) {
     changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.plugged = false; });
     const ToolRun absent = ctl({"read", dir.file("x.pro")});

@@ -31,7 +31,9 @@ commands:
   defaults FILE [--variant N]  write the factory-default profile of the attached keyboard's
                                variant, or of variant N, to FILE
   read FILE                    read every key definition and light from the keyboard into FILE
-  write FILE                   load the profile FILE and write its keys and lights to the keyboard
+  write FILE                   load the profile FILE and write its keys, then its lights, to the
+                               keyboard; when a write fails it says which of the two the keyboard
+                               took
   check FILE [--variant N]     say whether FILE loads as a profile (for the attached keyboard, for
                                variant N, or for the variant its root element names), and what
                                it skipped or refused
@@ -196,10 +198,12 @@ int runWrite(const CommandLine& line) {
         return printError("'" + line.arguments[0] +
                           "' holds what the keyboard cannot take; the keyboard is unchanged");
     }
+    // The keys and the lights are two writes: a failure says which of them the keyboard took.
     if (!store->writeKeyConfiguration(nullptr))
-        return printError("writing the keys failed");
+        return printError("the keys were not written: writing them to the keyboard failed; the lights were "
+                          "not written either");
     if (!store->writeLights())
-        return printError("writing the lights failed");
+        return printError("the keys were written; the lights were not: writing them to the keyboard failed");
     std::printf("wrote the keys and lights of %s to %s\n", printable(line.arguments[0]).c_str(),
                 variantText(store->deviceVariant).c_str());
     return 0;
