@@ -226,6 +226,42 @@ TEST_F(QelecCtl, ABrokenStateOrLockIsReportedAsSuchNotAsAnAbsentKeyboard) {
     EXPECT_EQ(locked.err.find("not connected"), std::string::npos) << locked.err;
 }
 
+// Every command that takes keys reads them one way: the same words name the same key, and an empty
+// selection says so.
+TEST_F(QelecCtl, EveryCommandReadsKeysTheSameWay) {
+    const struct {
+        std::vector<std::string> before;       // the words before the keys
+        std::vector<std::string> after;        // the words after them
+        std::function<std::string(int)> shown; // what the output says of key k
+    } commands[] = {
+        {{"lights"}, {}, [](int key) { return (key < 10 ? " " : "") + std::to_string(key) + " "; }},
+        {{"triggers", "set"},
+         {"--press", "1.0"},
+         [](int key) { return "set key " + std::to_string(key) + ":"; }},
+        {{"track"}, {"--seconds", "1"}, [](int key) { return "key " + std::to_string(key) + " ("; }},
+    };
+    const std::pair<const char*, int> keys[] = {{"-", 28}, {"007", 7}, {"w", 34}};
+    for (const auto& command : commands) {
+        const auto run = [&](const std::string& keysText) {
+            std::vector<std::string> words = command.before;
+            words.push_back(keysText);
+            words.insert(words.end(), command.after.begin(), command.after.end());
+            return ctl(words);
+        };
+        for (const auto& [text, key] : keys) {
+            const ToolRun named = run(text);
+            EXPECT_EQ(named.exitCode, 0) << command.before[0] << " " << text << ": " << named.err;
+            EXPECT_EQ(named.out.rfind(command.shown(key), 0), 0U)
+                << command.before[0] << " " << text << ": " << named.out;
+        }
+        const ToolRun empty = run("");
+        EXPECT_EQ(empty.exitCode, 2) << command.before[0];
+        EXPECT_NE(empty.err.find("qelec-ctl: no keys given: give all, key numbers 1 to 85"),
+                  std::string::npos)
+            << empty.err;
+    }
+}
+
 // Every command that uses the keyboard opens it the same way, so each names a state file or lock at
 // fault instead of calling the keyboard absent.
 TEST_F(QelecCtl, EveryCommandNamesABrokenStateOrLockAsTheCause) {

@@ -41,7 +41,7 @@ ActuationCommandLine parse(int argc, char** argv) {
             line.values[argument] = argv[++i];
         } else if (argument == "--csv") {
             line.csv = true;
-        } else if (!argument.empty() && argument[0] == '-') {
+        } else if (isOptionWord(argument)) {
             if (!line.error)
                 line.error = "unknown option '" + argument + "'";
         } else if (line.command.empty()) {
@@ -100,8 +100,7 @@ int runTriggersCommand(const ActuationCommandLine& line) {
         return printUsageError(*option + " does not go with 'triggers set'");
     const KeySelection keys = parseKeySelection(line.arguments[1], KeyboardVariant::kRgb);
     if (!keys.ok())
-        return printUsageError("'" + line.arguments[1] + "' names no keys (" + keys.error +
-                               "): give all, a key 1..85, or a list such as 1-16,30");
+        return printUsageError(keys.error + "; nothing was written");
     TriggerChange change;
     change.keys = keys.keys;
     std::optional<int> threshold;
@@ -123,8 +122,10 @@ int runTrackCommand(const ActuationCommandLine& line) {
     if (const auto option = unexpectedOption(line, {"--seconds"}, true))
         return printUsageError(*option + " does not go with track");
     const KeySelection keys = parseKeySelection(line.arguments[0], KeyboardVariant::kRgb);
-    if (!keys.ok() || keys.keys.size() != 1 || line.arguments[0] == "all")
-        return printUsageError("track takes one KEY, 1..85, not '" + line.arguments[0] + "'");
+    if (!keys.ok())
+        return printUsageError(keys.error);
+    if (keys.keys.size() != 1)
+        return printUsageError("track takes one KEY, not " + describeKeySelection(keys.keys));
     TrackRequest request;
     request.statePath = statePathOf(line);
     request.key = keys.keys.front();

@@ -23,7 +23,6 @@ struct LightsCommandLine {
     std::optional<std::string> error; // the first thing not understood
 };
 
-// Options are the words that start with "--"; a lone "-" is the minus key.
 LightsCommandLine parse(int argc, char** argv) {
     LightsCommandLine line;
     bool commandSeen = false;
@@ -34,7 +33,7 @@ LightsCommandLine parse(int argc, char** argv) {
                 line.error = "--state needs a value";
             if (i + 1 < argc)
                 line.statePath = argv[++i];
-        } else if (argument.rfind("--", 0) == 0) {
+        } else if (isOptionWord(argument)) {
             if (!line.error)
                 line.error = argument == "--variant" ? "--variant goes with defaults and check"
                                                      : "unknown option '" + argument + "'";
@@ -54,7 +53,7 @@ bool isLightsCommand(int argc, char** argv) {
             ++i;
             continue;
         }
-        if (argument.rfind("--", 0) != 0)
+        if (!isOptionWord(argument))
             return argument == "lights";
     }
     return false;

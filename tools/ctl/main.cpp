@@ -47,19 +47,16 @@ commands:
   diff A.pro --keyboard        the same between a profile and what the attached keyboard holds
   lights [KEYS]                print the colour of every key, or of KEYS, as the keyboard holds it
   lights KEYS COLOUR           give KEYS the colour COLOUR and write the lights to the keyboard;
-                               KEYS is all, or key numbers 1-85, ranges (1-16) and key names as
-                               the keyboard view shows them (Esc, W, 'Caps Lock'), separated by
-                               commas; COLOUR is '#rrggbb' (quoted: the shell takes # for a
-                               comment), rrggbb or r,g,b with each 0-255
+                               COLOUR is '#rrggbb' (quoted: the shell takes # for a comment),
+                               rrggbb or r,g,b with each 0-255
   triggers                     print every key's press travel, release travel and rapid-trigger
                                threshold in millimetres
   triggers set KEYS [--press MM] [--release MM] [--threshold MM]
-                               give the keys KEYS (all, a key 1..85, or a list such as 1-16,30)
-                               new values in millimetres: press 0.6 to 2.4, release 0.8 to 2.6 and
-                               above the press travel, threshold 0.1 to 0.5; nothing is written
-                               when a value is refused
+                               give the keys KEYS new values in millimetres: press 0.6 to 2.4,
+                               release 0.8 to 2.6 and above the press travel, threshold 0.1 to
+                               0.5; nothing is written when a value is refused
   track KEY [--seconds N] [--csv]
-                               show how far key KEY is pressed, live, as a bar with its press (P)
+                               show how far KEY is pressed, live, as a bar with its press (P)
                                and release (R) points, or as CSV samples (time_ms,key,travel_mm);
                                Ctrl+C ends it
   firmware FILE.bin            update the keyboard's firmware from FILE.bin: its name must begin
@@ -67,6 +64,9 @@ commands:
                                version in it ("_V3.00") must not be lower than the keyboard's
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
+keys: lights, triggers set and track read keys alike. KEYS is all, or key numbers 1-85 (7, 07 and
+      007 are one key), ranges (1-16, Q-P) and key names as the keyboard view shows them (Esc, W,
+      'Caps Lock', - for the minus key), separated by commas; KEY is one of them
 options:
   --state PATH   the virtual keyboard's state file (default: $QELEC_VKBD_STATE, or the user's
                  data folder)
