@@ -73,8 +73,8 @@ std::optional<std::string> nameRefusal(const std::string& name, int variant, Fir
         return FirmwareTexts::mismatch(variant, kLanguage) + " (a firmware file's name begins with \"" +
                std::string(requiredPrefix(variant)) + "\")";
     case NameVerdict::VersionTooLarge:
-        return FirmwareTexts::mismatch(variant, kLanguage) + " (the version in \"" + name +
-               "\" is too large to be one)";
+        return FirmwareTexts::versionUnreadable(kLanguage) + " (a number in \"" + name +
+               "\" is too large for a version)";
     case NameVerdict::LowerVersion:
         return FirmwareTexts::lowerVersion(kLanguage) + " (" + versionText(fileNameVersion(name).version) +
                " is below the keyboard's " + versionText(installed) + ")";

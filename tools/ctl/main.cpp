@@ -61,7 +61,8 @@ commands:
                                Ctrl+C ends it
   firmware FILE.bin            update the keyboard's firmware from FILE.bin: its name must begin
                                with the variant's prefix ("QelEC(RGB)_" for QelEC(RGB)) and any
-                               version in it ("_V3.00") must not be lower than the keyboard's
+                               version in it ("_V3.00") must be readable and not lower than the
+                               keyboard's
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
 keys: lights, triggers set and track read keys alike. KEYS is all, or key numbers 1-85 (7, 07 and
