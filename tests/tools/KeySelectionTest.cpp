@@ -1,4 +1,4 @@
-// How "qelec-ctl lights" reads keys and colours from its command line.
+// How qelec-ctl reads keys (lights, triggers set and track alike) and colours from its command line.
 #include "tools/ctl/KeySelection.h"
 #include "model/KeyboardVariant.h"
 #include "tools/ctl/ColourText.h"

@@ -63,11 +63,15 @@ commands:
                                with the variant's prefix ("QelEC(RGB)_" for QelEC(RGB)) and any
                                version in it ("_V3.00") must be readable and not lower than the
                                keyboard's
+  KEYS, KEY                    all, or key numbers 1-85 (7, 07 and 007 are one key), ranges (1-16,
+                               Q-P) and key names as the keyboard view shows them (Esc, W, 'Caps
+                               Lock', - for the minus key), separated by commas; KEY is one key;
+                               lights, triggers set and track read them alike
+  FILE, FILE.svg               what qelec-ctl writes is replaced whole, through symbolic links; a
+                               FIFO, device or folder in its place, or a file without write
+                               permission, is refused with the reason
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
-keys: lights, triggers set and track read keys alike. KEYS is all, or key numbers 1-85 (7, 07 and
-      007 are one key), ranges (1-16, Q-P) and key names as the keyboard view shows them (Esc, W,
-      'Caps Lock', - for the minus key), separated by commas; KEY is one of them
 options:
   --state PATH   the virtual keyboard's state file (default: $QELEC_VKBD_STATE, or the user's
                  data folder)
