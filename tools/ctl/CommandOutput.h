@@ -13,8 +13,11 @@ int printError(std::string_view message, int exitCode = kExitFailed);
 // printError followed by "Try 'qelec-ctl --help'."; returns kExitUsage.
 int printUsageError(std::string_view message);
 
-// Flushes standard output; false when it could not be written. The first reason is kept for
-// finishOutput, as a failed flush drops what it could not write.
+// Sends standard output through a stream that keeps the reason of the first write that fails: the C
+// library's own stream drops it together with the bytes it could not write. Called before anything is
+// printed.
+void watchStandardOutput();
+// Flushes standard output; false when anything printed on it could not be written.
 bool flushOutput();
 // Ends a run: flushes standard output and, when anything printed on it could not be written, says
 // "qelec-ctl: write error: REASON" (as the system tools do) and returns kExitUsage; exitCode otherwise.

@@ -330,5 +330,6 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    watchStandardOutput();
     return finishOutput(run(argc, argv));
 }
