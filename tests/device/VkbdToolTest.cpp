@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -171,29 +170,15 @@ TEST_F(VkbdToolTest, MadeFirmwareIsTakenByItsVariantOnly) {
     EXPECT_EQ(readState(path).version, "QelEC(RGB);V3.00");
 }
 
-// Images are written as every file is: through links, never over a device or a protected file.
-TEST_F(VkbdToolTest, MadeFirmwareIsWrittenThroughLinksAndNeverOverAProtectedFile) {
+// Images are written as every file is: never over a protected file.
+TEST_F(VkbdToolTest, MadeFirmwareIsNeverWrittenOverAProtectedFile) {
     const std::string image = dir.file("image.bin");
-    writeFile(image, "old");
-    std::filesystem::create_symlink(image, dir.file("link.bin"));
-    const auto make = [this](const std::string& out) {
-        return vkbd({"make-firmware", "--variant", "4", "--version", "3.00", out});
-    };
-    const ToolRun linked = make(dir.file("link.bin"));
-    EXPECT_EQ(linked.exitCode, 0) << linked.err;
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.bin")));
-    EXPECT_EQ(readFile(image).size(), 4112U);
-
+    writeFile(image, "mine");
     ASSERT_EQ(::chmod(image.c_str(), 0444), 0);
-    const ToolRun isProtected = make(image);
-    EXPECT_EQ(isProtected.exitCode, 1);
-    EXPECT_TRUE(contains(isProtected.err, "cannot write " + image + ": Permission denied"))
-        << isProtected.err;
-    EXPECT_EQ(readFile(image).size(), 4112U);
-
-    const ToolRun device = make("/dev/null");
-    EXPECT_EQ(device.exitCode, 1);
-    EXPECT_TRUE(contains(device.err, "cannot replace /dev/null: not a regular file")) << device.err;
+    const ToolRun run = vkbd({"make-firmware", "--variant", "4", "--version", "3.00", image});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(contains(run.err, "cannot write " + image + ": Permission denied")) << run.err;
+    EXPECT_EQ(readFile(image), "mine");
 }
 
 TEST_F(VkbdToolTest, PathFollowsStateOptionThenEnvironment) {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -137,73 +136,21 @@ TEST_F(QelecCtlReports, CountersDrawAHeatmapThatParses) {
     EXPECT_TRUE(holds(unwritable.err, "could not write '" + elsewhere + "'")) << unwritable.err;
     EXPECT_TRUE(holds(unwritable.err, "No such file or directory")) << unwritable.err;
 
+    // Written as every file is: through a link, never over a protected file.
+    std::filesystem::create_symlink(heatmap, dir.file("link.svg"));
+    EXPECT_EQ(ctl({"counters", "--heatmap", dir.file("link.svg")}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.svg")));
+    ASSERT_EQ(::chmod(heatmap.c_str(), 0444), 0);
+    const ToolRun isProtected = ctl({"counters", "--heatmap", heatmap});
+    EXPECT_EQ(isProtected.exitCode, 1);
+    EXPECT_TRUE(holds(isProtected.err,
+                      "could not write '" + heatmap + "': cannot write " + heatmap + ": Permission denied"))
+        << isProtected.err;
+
     changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.setFailure(Failure::Counters, true); });
     const std::string failed = dir.file("failed.svg");
     EXPECT_EQ(ctl({"counters", "--heatmap", failed}).exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(failed));
-}
-
-// The heatmap is written as profiles are: through links, and never over what is no regular file or
-// over a file its owner protected.
-TEST_F(QelecCtlReports, TheHeatmapGoesThroughLinksAndNeverReplacesWhatIsNoRegularFile) {
-    namespace fs = std::filesystem;
-    const std::string target = dir.file("target.svg");
-    const struct {
-        const char* name;
-        std::function<std::string()> plant; // makes the path given to --heatmap
-        const char* refusal;                // "" when the heatmap is written
-        std::function<bool(const std::string&)> kept;
-    } cases[] = {
-        {"link",
-         [&] {
-             writeFile(target, "mine");
-             fs::create_symlink(target, dir.file("link.svg"));
-             return dir.file("link.svg");
-         },
-         "", [&](const std::string& at) { return fs::is_symlink(at) && holds(readFile(target), "<svg"); }},
-        {"dangling link",
-         [&] {
-             fs::create_symlink(dir.file("made.svg"), dir.file("dangling.svg"));
-             return dir.file("dangling.svg");
-         },
-         "",
-         [&](const std::string& at) {
-             return fs::is_symlink(at) && holds(readFile(dir.file("made.svg")), "<svg");
-         }},
-        {"FIFO",
-         [&] {
-             EXPECT_EQ(::mkfifo(dir.file("fifo.svg").c_str(), 0600), 0);
-             return dir.file("fifo.svg");
-         },
-         ": not a regular file", [](const std::string& at) { return fs::is_fifo(at); }},
-        {"device", [] { return std::string("/dev/null"); }, ": not a regular file",
-         [](const std::string& at) { return fs::is_character_file(at); }},
-        {"folder",
-         [&] {
-             fs::create_directory(dir.file("folder.svg"));
-             return dir.file("folder.svg");
-         },
-         ": not a regular file", [](const std::string& at) { return fs::is_directory(at); }},
-        {"protected file",
-         [&] {
-             writeFile(dir.file("protected.svg"), "mine");
-             EXPECT_EQ(::chmod(dir.file("protected.svg").c_str(), 0444), 0);
-             return dir.file("protected.svg");
-         },
-         ": Permission denied", [](const std::string& at) { return readFile(at) == "mine"; }},
-    };
-    for (const auto& run : cases) {
-        const std::string path = run.plant();
-        const ToolRun heatmap = ctl({"counters", "--heatmap", path});
-        if (*run.refusal == '\0') {
-            EXPECT_EQ(heatmap.exitCode, 0) << run.name << ": " << heatmap.err;
-        } else {
-            EXPECT_EQ(heatmap.exitCode, 1) << run.name;
-            EXPECT_TRUE(holds(heatmap.err, "could not write '" + path + "': ")) << heatmap.err;
-            EXPECT_TRUE(holds(heatmap.err, run.refusal)) << heatmap.err;
-        }
-        EXPECT_TRUE(run.kept(path)) << run.name;
-    }
 }
 
 // A text from a profile, the keyboard or the command line cannot drive the terminal it is shown on.
@@ -217,24 +164,16 @@ TEST_F(QelecCtlReports, ControlCharactersFromFilesAreShownEscaped) {
     // The state file's own text refuses control characters; its name does not.
     const std::string corrupt = dir.file(std::string("keyboard") + hostile + ".txt");
     writeFile(corrupt, readFile(state) + "bogus\n");
-
-    const struct {
-        std::vector<std::string> arguments;
-        bool onError; // the text is on standard error, not standard output
-    } cases[] = {
-        {{"diff", plain, named}, false},
-        {{"check", named}, false},
-        {{"--state", corrupt, "read", dir.file("x.pro")}, true},
-        {{"--state", corrupt, "counters"}, true},
-        {{"--state", corrupt, "diff", plain, "--keyboard"}, true},
-    };
-    for (const auto& c : cases) {
-        const ToolRun run = ctl(c.arguments);
-        const std::string& shown = c.onError ? run.err : run.out;
-        EXPECT_TRUE(holds(shown, escaped)) << c.arguments[0] << ": " << shown;
-        for (const std::string& output : {run.out, run.err})
-            EXPECT_EQ(output.find_first_of("\x1b\x07"), std::string::npos)
-                << c.arguments[0] << ": " << output;
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"diff", plain, named},
+                                               {"check", named},
+                                               {"--state", corrupt, "read", dir.file("x.pro")},
+                                               {"--state", corrupt, "counters"},
+                                               {"--state", corrupt, "diff", plain, "--keyboard"}}) {
+        const ToolRun run = ctl(arguments);
+        const std::string shown = run.out + run.err;
+        EXPECT_TRUE(holds(shown, escaped)) << arguments[0] << ": " << shown;
+        EXPECT_EQ(shown.find_first_of("\x1b\x07"), std::string::npos) << arguments[0] << ": " << shown;
     }
 }
 

