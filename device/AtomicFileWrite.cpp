@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,19 +74,27 @@ std::string cutName(const std::string& base, std::size_t length) {
     return base.substr(0, length);
 }
 
-// A temporary file of its own in folder, named ".<base>.<random>" within the folder's limit and
-// created exclusively; -1 with the reason when none could be made.
-int createTemporary(const std::string& folder, const std::string& base, mode_t mode, std::string& name,
-                    std::string& reason) {
-    const std::size_t fixed = 2 + kRandomCharacters; // the two dots and the random part
-    const std::size_t limit = nameLimit(folder);
-    const std::string stem = "." + cutName(base, limit > fixed ? limit - fixed : 0) + ".";
-    std::random_device random;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kNameCharacters - 2);
-    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-        name = folder + "/" + stem;
+// Eight characters drawn at random for every name tried.
+TemporaryNameDraw randomNames() {
+    auto random = std::make_shared<std::random_device>();
+    return [random] {
+        std::uniform_int_distribution<std::size_t> pick(0, sizeof kNameCharacters - 2);
+        std::string drawn;
         for (std::size_t i = 0; i < kRandomCharacters; ++i)
-            name += kNameCharacters[pick(random)];
+            drawn += kNameCharacters[pick(*random)];
+        return drawn;
+    };
+}
+
+// A temporary file of its own in folder, named ".<base>.<drawn>" within the folder's limit and
+// created exclusively; -1 with the reason when none could be made.
+int createTemporary(const std::string& folder, const std::string& base, mode_t mode,
+                    const TemporaryNameDraw& draw, std::string& name, std::string& reason) {
+    const std::size_t limit = nameLimit(folder);
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        const std::string drawn = draw();
+        const std::size_t fixed = 2 + drawn.size(); // the two dots and the drawn part
+        name = folder + "/." + cutName(base, limit > fixed ? limit - fixed : 0) + "." + drawn;
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0)
             return fd;
@@ -148,9 +157,32 @@ bool fail(std::string* error, std::string reason) {
     return false;
 }
 
+// Why the file at target may not be replaced by this process, or "" when it may: one it could not
+// open for writing, or one that grants no write permission at all (a file its owner protected,
+// which root too leaves alone).
+std::string writeRefusal(const std::string& path, const std::string& target, const struct stat& old) {
+    if ((old.st_mode & 0222U) == 0)
+        return systemReason("cannot write " + path, EACCES);
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return systemReason("cannot write " + path, errno);
+    return {};
+}
+
+// What path names in the end, through links the system follows itself (such as those of /proc that
+// name no path) is no regular file.
+bool namesSomethingElse(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    return writeFileAtomically(path, bytes, error, randomNames());
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
+                         const TemporaryNameDraw& draw) {
     if (path.empty())
         return fail(error, systemReason("cannot write a file without a name", ENOENT));
     std::string target;
@@ -162,14 +194,19 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
     const bool exists = ::lstat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
         return fail(error, systemReason("cannot write " + path, errno));
-    if ((exists && !S_ISREG(old.st_mode)) || base.empty() || base == "." || base == "..")
+    if ((exists && !S_ISREG(old.st_mode)) || base.empty() || base == "." || base == ".." ||
+        namesSomethingElse(path))
         return fail(error, "cannot replace " + path + ": not a regular file");
+    if (exists) {
+        if (std::string refusal = writeRefusal(path, target, old); !refusal.empty())
+            return fail(error, std::move(refusal));
+    }
 
     const std::string folder = folderOf(target);
     std::string temporary;
     // A new file is made with the umask's mode; the temporary copy of an old one stays private until
     // it holds everything and gets the old file's mode.
-    const int fd = createTemporary(folder, base, exists ? 0600 : 0666, temporary, reason);
+    const int fd = createTemporary(folder, base, exists ? 0600 : 0666, draw, temporary, reason);
     if (fd < 0)
         return fail(error, reason);
     reason = fillTemporary(fd, temporary, bytes, exists ? &old : nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,9 +11,21 @@
 // renamed over the file.
 //
 // A symbolic link at path is followed to the file it finally names: that file is replaced (or made)
-// and the link stays. Anything at path that is not a regular file is refused and left alone.
+// and the link stays. Anything at path that is not a regular file is refused and left alone. A file
+// that may not be written is refused with "Permission denied" rather than replaced behind its back:
+// one this process could not open for writing, or one without any write permission, which even root
+// takes for a file its owner protected (as an editor does).
 //
 // Returns false when the file could not be replaced; the old file is then as it was, no temporary
 // file is left, and *error (when error is given) holds the reason, one line for a person with the
 // system's own words ("cannot create a temporary file in /a: Permission denied").
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error);
+
+// Draws the part of a temporary file's name that follows ".<base>."; called again for every name
+// tried.
+using TemporaryNameDraw = std::function<std::string()>;
+
+// writeFileAtomically with the temporary names drawn by draw instead of at random, so that a caller
+// can know the names it will try.
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
+                         const TemporaryNameDraw& draw);

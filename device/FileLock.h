@@ -9,7 +9,8 @@ class FileLock {
 public:
     enum class Status { Held, Busy, Failed, Released };
 
-    // Waits until the lock is free; creates the lock file when needed.
+    // Waits until the lock is free; creates the lock file when needed. A symbolic link or anything
+    // but a regular file at path is refused (Failed), never followed or opened.
     static FileLock acquire(const std::string& path);
     // Returns at once: Busy when another open file holds the lock.
     static FileLock tryAcquire(const std::string& path);

@@ -168,8 +168,10 @@ void CPelmDialogFirmwareUpdate::openFile() {
         acceptFile(*path);
         break;
     case NameVerdict::WrongVariant:
-    case NameVerdict::VersionTooLarge:
         showError(FirmwareTexts::mismatch(variant, store().language));
+        break;
+    case NameVerdict::VersionTooLarge:
+        showError(FirmwareTexts::versionUnreadable(store().language));
         break;
     case NameVerdict::LowerVersion:
         showError(FirmwareTexts::lowerVersion(store().language));

@@ -18,6 +18,8 @@ constexpr Text kLowerVersion{
     "更新版本低于本机版本，存在不匹配风险，请更新比本机高的版本",
     "The updated version is lower than the local version,and there is a risk of mismatch.Please update "
     "the version higher than the local verion."};
+constexpr Text kVersionUnreadable{"无法读取固件文件名中的版本号",
+                                  "The version in the firmware file name cannot be read"};
 
 // The messages of the result codes 0..3. A buffer that could not be allocated means nothing was
 // downloaded, so it is said as a failed download rather than not at all.
@@ -56,6 +58,10 @@ std::string mismatch(int deviceVariant, const std::string& language) {
 
 std::string lowerVersion(const std::string& language) {
     return chineseOrEnglish(kLowerVersion, language);
+}
+
+std::string versionUnreadable(const std::string& language) {
+    return chineseOrEnglish(kVersionUnreadable, language);
 }
 
 std::string downloadResult(int code, const std::string& language) {

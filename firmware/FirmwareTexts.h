@@ -19,6 +19,9 @@ std::string versionReadFailed(const std::string& language);
 std::string mismatch(int deviceVariant, const std::string& language);
 // A picked file is older than the keyboard's firmware. Chinese for "zh-CN", English otherwise.
 std::string lowerVersion(const std::string& language);
+// A picked file is named for the keyboard but its version cannot be read (a number too large for
+// one). Chinese for "zh-CN", English otherwise.
+std::string versionUnreadable(const std::string& language);
 
 // What a download's result code says; empty for a language other than "zh-CN" and "en-US".
 std::string downloadResult(int code, const std::string& language);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -166,6 +168,17 @@ TEST_F(VkbdToolTest, MadeFirmwareIsTakenByItsVariantOnly) {
     const std::string image = readFile(good);
     EXPECT_TRUE(hwi.WriteFirmwareToKeyboard(image.data(), static_cast<int>(image.size()), nullptr));
     EXPECT_EQ(readState(path).version, "QelEC(RGB);V3.00");
+}
+
+// Images are written as every file is: never over a protected file.
+TEST_F(VkbdToolTest, MadeFirmwareIsNeverWrittenOverAProtectedFile) {
+    const std::string image = dir.file("image.bin");
+    writeFile(image, "mine");
+    ASSERT_EQ(::chmod(image.c_str(), 0444), 0);
+    const ToolRun run = vkbd({"make-firmware", "--variant", "4", "--version", "3.00", image});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(contains(run.err, "cannot write " + image + ": Permission denied")) << run.err;
+    EXPECT_EQ(readFile(image), "mine");
 }
 
 TEST_F(VkbdToolTest, PathFollowsStateOptionThenEnvironment) {

@@ -152,9 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
         PickCase{"new QelEC(S)_V3.00.bin", "zh-CN", "固件不匹配，请选择QelEC(S)"},
         PickCase{"QelEC(RGB)_V3.00.bin", "en-US", "The firmware does not match,please select QelEC(S)"},
         PickCase{"QelEC(S)BLe_V3.00.bin", "zh-CN", "固件不匹配，请选择QelEC(S)"},
-        // A version number that would wrap around to 0.0 is not taken for one.
+        // A version number that would wrap around to 0.0 is not taken for one, nor for a wrong model.
         PickCase{"QelEC(S)_V4294967296.00.bin", "en-US",
-                 "The firmware does not match,please select QelEC(S)"}));
+                 "The version in the firmware file name cannot be read"},
+        PickCase{"QelEC(S)_V99999999999.bin", "zh-CN", "无法读取固件文件名中的版本号"}));
 
 TEST_F(FirmwareDialogTest, UpdateWithoutAFileNamedForTheKeyboardSaysItDoesNotMatch) {
     run([this](Dialog& dialog) {

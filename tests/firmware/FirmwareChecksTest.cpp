@@ -101,6 +101,9 @@ TEST(FirmwareTexts, ChooseTheirLanguageAsTheWindowDoes) {
     EXPECT_EQ(FirmwareTexts::mismatch(2, "zh-CN"), "固件不匹配，请选择QelEC(S)BLe");
     EXPECT_EQ(FirmwareTexts::mismatch(7, "fr-FR"), "The firmware does not match,please select QelEC(RGB)BLe");
     EXPECT_EQ(FirmwareTexts::lowerVersion("fr-FR"), FirmwareTexts::lowerVersion("en-US"));
+    EXPECT_EQ(FirmwareTexts::versionUnreadable("zh-CN"), "无法读取固件文件名中的版本号");
+    EXPECT_EQ(FirmwareTexts::versionUnreadable("fr-FR"),
+              "The version in the firmware file name cannot be read");
     EXPECT_EQ(FirmwareTexts::versionReadFailed("fr-FR"), "");
     EXPECT_EQ(FirmwareTexts::downloadResult(1, "fr-FR"), "");
     EXPECT_EQ(FirmwareTexts::downloadResult(0, "en-US"), FirmwareTexts::downloadResult(2, "en-US"));

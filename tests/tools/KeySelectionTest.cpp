@@ -1,4 +1,4 @@
-// How "qelec-ctl lights" reads keys and colours from its command line.
+// How qelec-ctl reads keys (lights, triggers set and track alike) and colours from its command line.
 #include "tools/ctl/KeySelection.h"
 #include "model/KeyboardVariant.h"
 #include "tools/ctl/ColourText.h"
@@ -33,6 +33,8 @@ TEST(KeySelection, NumbersNamesAndRangesNameKeysInAscendingOrderOnce) {
         {"\\", {45}},
         {"RFn", {81}},
         {"78,79", {78, 79}},
+        {"007", {7}},
+        {"0085,07-009", {7, 8, 9, 85}},
         {"all", every},
         {"ALL,5", every},
     };
@@ -56,7 +58,9 @@ TEST(KeySelection, AnythingElseNamesNoKeyAndSaysWhy) {
         {"Shift", "'Shift' names keys 61 and 72; give the number of one"},
         {"space", "'space' names keys 78 and 79"},
         {"Fn2", "'Fn2' is not a key"},
-        {"", "an empty key between commas"},
+        {"", "no keys given: give all, key numbers 1 to 85"},
+        {"  ", "no keys given"},
+        {"000", "there is no key 000"},
         {"1,,2", "an empty key between commas"},
         {"3,", "an empty key between commas"},
         {"16-1", "the range '16-1' runs backwards"},

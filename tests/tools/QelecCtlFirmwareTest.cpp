@@ -59,7 +59,11 @@ TEST_F(QelecCtlFirmware, RefusesWithTheWindowsReasons) {
          "The updated version is lower than the local version,and there is a risk of mismatch."},
         {image("QelEC(RGB)_V3.00.bin", 4, "3.00"), "The firmware does not match,please select QelEC(S) "},
         {image("old QelEC(S)_V3.00.bin", 3, "3.00"), "The firmware does not match,please select QelEC(S) "},
-        {image("QelEC(S)_V4294967296.00.bin", 3, "3.00"), "too large"},
+        {image("QelEC(S)_V4294967296.00.bin", 3, "3.00"),
+         "The version in the firmware file name cannot be read (a number in "
+         "\"QelEC(S)_V4294967296.00.bin\" is too large for a version)"},
+        {image("QelEC(S)_V99999999999.bin", 3, "3.00"),
+         "The version in the firmware file name cannot be read"},
         {image("QelEC(S)_test.bin", 4, "3.00"), "Firmware download failed."},
         {damaged, "Firmware download failed."},
         {folder, "Can't open firmware file: it is not a regular file"},
@@ -70,6 +74,10 @@ TEST_F(QelecCtlFirmware, RefusesWithTheWindowsReasons) {
         const ToolRun run = ctl(refusal.file);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_NE(run.err.find(refusal.reason), std::string::npos) << run.err;
+        if (std::filesystem::path(refusal.file).filename().string().starts_with("QelEC(S)_V")) {
+            EXPECT_EQ(run.err.find("does not match"), std::string::npos)
+                << "named for the keyboard: " << run.err;
+        }
         EXPECT_EQ(keyboardVersion(), "QelEC(S);V2.10");
     }
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -133,11 +134,47 @@ TEST_F(QelecCtlReports, CountersDrawAHeatmapThatParses) {
     const ToolRun unwritable = ctl({"counters", "--heatmap", elsewhere});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(holds(unwritable.err, "could not write '" + elsewhere + "'")) << unwritable.err;
+    EXPECT_TRUE(holds(unwritable.err, "No such file or directory")) << unwritable.err;
+
+    // Written as every file is: through a link, never over a protected file.
+    std::filesystem::create_symlink(heatmap, dir.file("link.svg"));
+    EXPECT_EQ(ctl({"counters", "--heatmap", dir.file("link.svg")}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.svg")));
+    ASSERT_EQ(::chmod(heatmap.c_str(), 0444), 0);
+    const ToolRun isProtected = ctl({"counters", "--heatmap", heatmap});
+    EXPECT_EQ(isProtected.exitCode, 1);
+    EXPECT_TRUE(holds(isProtected.err,
+                      "could not write '" + heatmap + "': cannot write " + heatmap + ": Permission denied"))
+        << isProtected.err;
 
     changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.setFailure(Failure::Counters, true); });
     const std::string failed = dir.file("failed.svg");
     EXPECT_EQ(ctl({"counters", "--heatmap", failed}).exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(failed));
+}
+
+// A text from a profile, the keyboard or the command line cannot drive the terminal it is shown on.
+TEST_F(QelecCtlReports, ControlCharactersFromFilesAreShownEscaped) {
+    const char* hostile = "\x1b[2J\x1b]0;pwned\x07";
+    const std::string escaped = "\\x1b[2J\\x1b]0;pwned\\x07";
+    auto store = readyStore(KeyboardVariant::kRgb);
+    const std::string plain = saved(*store, "plain.pro");
+    addEntry(store->predefinedMacros, hostile, listOf({"A Down", "<50 ms>", "A UP"}));
+    const std::string named = saved(*store, std::string("named") + hostile + ".pro");
+    // The state file's own text refuses control characters; its name does not.
+    const std::string corrupt = dir.file(std::string("keyboard") + hostile + ".txt");
+    writeFile(corrupt, readFile(state) + "bogus\n");
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"diff", plain, named},
+                                               {"check", named},
+                                               {"--state", corrupt, "read", dir.file("x.pro")},
+                                               {"--state", corrupt, "counters"},
+                                               {"--state", corrupt, "diff", plain, "--keyboard"}}) {
+        const ToolRun run = ctl(arguments);
+        const std::string shown = run.out + run.err;
+        EXPECT_TRUE(holds(shown, escaped)) << arguments[0] << ": " << shown;
+        EXPECT_EQ(shown.find_first_of("\x1b\x07"), std::string::npos) << arguments[0] << ": " << shown;
+    }
 }
 
 TEST_F(QelecCtlReports, WrongCommandLinesAreRefusedAndHelpDescribesBoth) {

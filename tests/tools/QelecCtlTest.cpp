@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -165,6 +167,33 @@ TEST_F(QelecCtl, WriteBoundsColoursAndChangesTheKeyboardWholeOrNotAtAll) {
     EXPECT_EQ(readState(state).lights[1], 7);
 }
 
+// The keys and the lights go to the keyboard in two writes; when one fails, the message says which
+// the keyboard took.
+TEST_F(QelecCtl, AFailedWriteSaysWhatWasAndWasNotWritten) {
+    const std::string profile = dir.file("factory.pro");
+    ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
+    const std::vector<int> notFactory = {0, 1, 43};
+    const std::pair<Failure, const char*> cases[] = {
+        {Failure::WriteKeys, "the keys were not written: writing them to the keyboard failed; the lights "
+                             "were not written either"},
+        {Failure::WriteLights,
+         "the keys were written; the lights were not: writing them to the keyboard failed"},
+    };
+    for (const auto& [failure, message] : cases) {
+        SetUp();
+        changeState(state, [&](VirtualKeyboardState& keyboard) {
+            keyboard.keys.set(0, 1, notFactory);
+            keyboard.lights[0] = 7;
+            keyboard.setFailure(failure, true);
+        });
+        const ToolRun run = ctl({"write", profile});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, std::string("qelec-ctl: ") + message + "\n");
+        EXPECT_EQ(readState(state).keys.at(0, 1) != notFactory, failure == Failure::WriteLights) << message;
+        EXPECT_EQ(readState(state).lights[0], 7) << message;
+    }
+}
+
 TEST_F(QelecCtl, ABrokenStateOrLockIsReportedAsSuchNotAsAnAbsentKeyboard) {
     changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.plugged = false; });
     const ToolRun absent = ctl({"read", dir.file("x.pro")});
@@ -189,4 +218,84 @@ TEST_F(QelecCtl, ABrokenStateOrLockIsReportedAsSuchNotAsAnAbsentKeyboard) {
     EXPECT_NE(locked.err.find("cannot open the lock file " + state + ".owner"), std::string::npos)
         << locked.err;
     EXPECT_EQ(locked.err.find("not connected"), std::string::npos) << locked.err;
+}
+
+// Every command that takes keys reads them one way: the same words name the same key, and an empty
+// selection says so.
+TEST_F(QelecCtl, EveryCommandReadsKeysTheSameWay) {
+    const std::pair<std::vector<std::string>, const char*> commands[] = {
+        {{"lights", "KEYS"}, "# "}, // every line begins with the key's number
+        {{"triggers", "set", "KEYS", "--press", "1.0"}, "set key #:"},
+        {{"track", "KEYS", "--seconds", "1"}, "key # ("},
+    };
+    for (auto [words, shown] : commands) {
+        std::string& keys = *std::find(words.begin(), words.end(), "KEYS");
+        for (const auto& [text, key] : {std::pair{"-", "28"}, {"0034", "34"}, {"w", "34"}}) {
+            keys = text;
+            const ToolRun run = ctl(words);
+            std::string expected = shown;
+            expected.replace(expected.find('#'), 1, key);
+            EXPECT_EQ(run.out.rfind(expected, 0), 0U)
+                << words[0] << " " << text << ": " << run.out << run.err;
+        }
+        keys = "";
+        const ToolRun empty = ctl(words);
+        EXPECT_EQ(empty.exitCode, 2) << words[0];
+        EXPECT_NE(empty.err.find("no keys given: give all, key numbers 1 to 85"), std::string::npos)
+            << empty.err;
+    }
+}
+
+// Every command that uses the keyboard opens it the same way, so each names a state file or lock at
+// fault instead of calling the keyboard absent.
+TEST_F(QelecCtl, EveryCommandNamesABrokenStateOrLockAsTheCause) {
+    const std::string profile = dir.file("mine.pro");
+    ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
+    const std::pair<std::function<void()>, std::string> faults[] = {
+        {[&] { writeFile(state, readFile(state) + "bogus\n"); }, "corrupt virtual keyboard state " + state},
+        {[&] {
+             std::filesystem::remove(state + ".owner");
+             std::filesystem::create_directory(state + ".owner");
+         },
+         "cannot open the lock file " + state + ".owner"},
+    };
+    for (const auto& [breakIt, cause] : faults) {
+        SetUp();
+        breakIt();
+        for (const std::vector<std::string>& command :
+             std::vector<std::vector<std::string>>{{"lights"},
+                                                   {"triggers"},
+                                                   {"track", "34", "--seconds", "1"},
+                                                   {"firmware", dir.file("QelEC(RGB)_V3.00.bin")},
+                                                   {"counters", "--heatmap", dir.file("h.svg")},
+                                                   {"diff", profile, "--keyboard"}}) {
+            const ToolRun run = ctl(command);
+            EXPECT_NE(run.exitCode, 0) << command[0];
+            EXPECT_NE(run.err.find(cause), std::string::npos) << command[0] << ": " << run.err;
+            EXPECT_EQ(run.err.find("not connected"), std::string::npos) << command[0] << ": " << run.err;
+        }
+    }
+}
+
+// Output that cannot be written fails the command, said as the system's own tools say it.
+TEST_F(QelecCtl, OutputThatCannotBeWrittenIsAWriteError) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const std::string rgb = dir.file("rgb.pro");
+    const std::string s = dir.file("s.pro");
+    ASSERT_EQ(ctl({"defaults", rgb}).exitCode, 0);
+    ASSERT_EQ(ctl({"defaults", s, "--variant", "3"}).exitCode, 0);
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"--help"},
+                                               {"lights"},
+                                               {"triggers"},
+                                               {"diff", rgb, s},
+                                               {"track", "34", "--csv", "--seconds", "2"}}) {
+        std::vector<std::string> words = {"-c", "exec \"$0\" \"$@\" >/dev/full", QELEC_CTL_PATH, "--state",
+                                          state};
+        words.insert(words.end(), command.begin(), command.end());
+        const ToolRun run = runProgram("/bin/sh", words);
+        EXPECT_EQ(run.exitCode, 2) << command[0];
+        EXPECT_EQ(run.err, "qelec-ctl: write error: No space left on device\n") << command[0];
+    }
 }

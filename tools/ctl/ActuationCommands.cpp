@@ -1,6 +1,7 @@
 #include "tools/ctl/ActuationCommands.h"
 
 #include "model/KeyboardVariant.h"
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/KeySelection.h"
 #include "tools/ctl/Millimetres.h"
 #include "tools/ctl/TrackCommand.h"
@@ -8,14 +9,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr int kUsageError = 2;
 
 struct ActuationCommandLine {
     std::string command;
@@ -43,7 +41,7 @@ ActuationCommandLine parse(int argc, char** argv) {
             line.values[argument] = argv[++i];
         } else if (argument == "--csv") {
             line.csv = true;
-        } else if (!argument.empty() && argument[0] == '-') {
+        } else if (isOptionWord(argument)) {
             if (!line.error)
                 line.error = "unknown option '" + argument + "'";
         } else if (line.command.empty()) {
@@ -53,11 +51,6 @@ ActuationCommandLine parse(int argc, char** argv) {
         }
     }
     return line;
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\nTry 'qelec-ctl --help'.\n", message.c_str());
-    return kUsageError;
 }
 
 std::optional<std::string> statePathOf(const ActuationCommandLine& line) {
@@ -85,8 +78,8 @@ bool lengthOption(const ActuationCommandLine& line, const std::string& option, s
         return true;
     tenths = parseTenthsOfMillimetre(found->second);
     if (!tenths) {
-        exitCode = usageError(option + " takes millimetres with at most one decimal, such as 1.2, not '" +
-                              found->second + "'");
+        exitCode = printUsageError(
+            option + " takes millimetres with at most one decimal, such as 1.2, not '" + found->second + "'");
         return false;
     }
     return true;
@@ -95,20 +88,19 @@ bool lengthOption(const ActuationCommandLine& line, const std::string& option, s
 int runTriggersCommand(const ActuationCommandLine& line) {
     if (line.arguments.empty()) {
         if (const auto option = unexpectedOption(line, {}, false))
-            return usageError(*option + " goes with 'triggers set'");
+            return printUsageError(*option + " goes with 'triggers set'");
         return runTriggersShow(statePathOf(line));
     }
     if (line.arguments[0] != "set")
-        return usageError("triggers takes no arguments, or 'set KEYS' with values");
+        return printUsageError("triggers takes no arguments, or 'set KEYS' with values");
     if (line.arguments.size() != 2)
-        return usageError(
+        return printUsageError(
             "triggers set takes one KEYS argument: all, a key 1..85, or a list such as 1-16,30");
     if (const auto option = unexpectedOption(line, {"--press", "--release", "--threshold"}, false))
-        return usageError(*option + " does not go with 'triggers set'");
+        return printUsageError(*option + " does not go with 'triggers set'");
     const KeySelection keys = parseKeySelection(line.arguments[1], KeyboardVariant::kRgb);
     if (!keys.ok())
-        return usageError("'" + line.arguments[1] + "' names no keys (" + keys.error +
-                          "): give all, a key 1..85, or a list such as 1-16,30");
+        return printUsageError(keys.error + "; nothing was written");
     TriggerChange change;
     change.keys = keys.keys;
     std::optional<int> threshold;
@@ -118,7 +110,7 @@ int runTriggersCommand(const ActuationCommandLine& line) {
         !lengthOption(line, "--threshold", threshold, exitCode))
         return exitCode;
     if (!change.upper && !change.lower && !threshold)
-        return usageError("triggers set needs --press, --release or --threshold");
+        return printUsageError("triggers set needs --press, --release or --threshold");
     if (threshold)
         change.threshold = *threshold - 1; // the code of (c + 1) x 0.1 mm
     return runTriggersSet(statePathOf(line), change);
@@ -126,12 +118,14 @@ int runTriggersCommand(const ActuationCommandLine& line) {
 
 int runTrackCommand(const ActuationCommandLine& line) {
     if (line.arguments.size() != 1)
-        return usageError("track takes one KEY, 1..85");
+        return printUsageError("track takes one KEY, 1..85");
     if (const auto option = unexpectedOption(line, {"--seconds"}, true))
-        return usageError(*option + " does not go with track");
+        return printUsageError(*option + " does not go with track");
     const KeySelection keys = parseKeySelection(line.arguments[0], KeyboardVariant::kRgb);
-    if (!keys.ok() || keys.keys.size() != 1 || line.arguments[0] == "all")
-        return usageError("track takes one KEY, 1..85, not '" + line.arguments[0] + "'");
+    if (!keys.ok())
+        return printUsageError(keys.error);
+    if (keys.keys.size() != 1)
+        return printUsageError("track takes one KEY, not " + describeKeySelection(keys.keys));
     TrackRequest request;
     request.statePath = statePathOf(line);
     request.key = keys.keys.front();
@@ -141,7 +135,7 @@ int runTrackCommand(const ActuationCommandLine& line) {
         const std::string& text = found->second;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
         if (error != std::errc{} || end != text.data() + text.size() || seconds < 1)
-            return usageError("--seconds takes a whole number of seconds from 1, not '" + text + "'");
+            return printUsageError("--seconds takes a whole number of seconds from 1, not '" + text + "'");
         request.seconds = seconds;
     }
     return runTrack(request);
@@ -154,6 +148,6 @@ std::optional<int> runActuationCommand(int argc, char** argv) {
     if (line.command != "triggers" && line.command != "track")
         return std::nullopt;
     if (line.error)
-        return usageError(*line.error);
+        return printUsageError(*line.error);
     return line.command == "triggers" ? runTriggersCommand(line) : runTrackCommand(line);
 }

@@ -50,8 +50,13 @@ std::unique_ptr<CConfigStore> newStore(const std::optional<std::string>& statePa
 std::optional<std::string> connectKeyboard(CConfigStore& store) {
     const int variant = store.device.DetectDeviceType();
     const StartupFailure failure = openKeyboard(store.device, variant);
-    if (failure != StartupFailure::None)
+    if (failure != StartupFailure::None) {
+        // A state file or lock at fault is named as such; "not connected" is for an absent keyboard.
+        const std::string cause = store.device.lastOpenError();
+        if (failure == StartupFailure::NotConnected && !cause.empty())
+            return cause;
         return startupFailureMessage(failure, "en-US");
+    }
     readyFor(store, variant);
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "tools/ctl/DiffCommand.h"
 
 #include "model/ConfigStore.h"
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/DiffReport.h"
 #include "tools/ctl/KeyboardForm.h"
@@ -9,11 +10,6 @@
 #include <cstdio>
 
 namespace {
-
-int trouble(const std::string& why) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", why.c_str());
-    return kDiffTrouble;
-}
 
 LoadedConfiguration loadAfter(const DiffRequest& request) {
     if (!request.againstKeyboard)
@@ -29,10 +25,10 @@ LoadedConfiguration loadAfter(const DiffRequest& request) {
 int runDiff(const DiffRequest& request) {
     LoadedConfiguration before = loadProfileOfItsVariant(request.profiles[0], request.statePath);
     if (before.store == nullptr)
-        return trouble(before.failure);
+        return printError(before.failure, kDiffTrouble);
     const LoadedConfiguration after = loadAfter(request);
     if (after.store == nullptr)
-        return trouble(after.failure);
+        return printError(after.failure, kDiffTrouble);
     if (request.againstKeyboard)
         rewriteAsKeyboardHoldsIt(*before.store);
     const ProfileDifferences differences =

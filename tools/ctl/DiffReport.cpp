@@ -5,6 +5,7 @@
 #include "tools/ctl/AssignmentDescription.h"
 #include "tools/ctl/HexColour.h"
 #include "tools/ctl/KeyboardPicture.h"
+#include "tools/ctl/PrintableText.h"
 #include "tools/ctl/ProfileDiff.h"
 
 namespace {
@@ -41,12 +42,14 @@ std::string header(const ProfileDifferences& differences, const ComparedSides& s
 // One key's change: on one line when it reads well so, else the two sides on lines of their own.
 std::string assignmentChange(const AssignmentDifference& difference, int variant) {
     const std::string key = "    " + KeyboardPicture::keyLabel(variant, difference.key) + ":";
-    const std::string oneLine = key + " " + difference.before + " -> " + difference.after;
+    const std::string before = printable(difference.before);
+    const std::string after = printable(difference.after);
+    const std::string oneLine = key + " " + before + " -> " + after;
     if (oneLine.size() <= kLongestOneLineChange && difference.firstItemDifference.empty())
         return oneLine + "\n";
-    std::string text = key + "\n      - " + difference.before + "\n      + " + difference.after + "\n";
+    std::string text = key + "\n      - " + before + "\n      + " + after + "\n";
     if (!difference.firstItemDifference.empty())
-        text += "        first difference at " + difference.firstItemDifference + "\n";
+        text += "        first difference at " + printable(difference.firstItemDifference) + "\n";
     return text;
 }
 
@@ -100,8 +103,9 @@ std::string libraryLines(const ProfileDifferences& differences) {
         return {};
     std::string text =
         "Libraries (" + counted(differences.libraries.size(), "entry differs", "entries differ") + "):\n";
+    // The report's own words hold no control character, so the whole line is made printable.
     for (const LibraryDifference& difference : differences.libraries)
-        text += "  " + libraryLine(difference) + "\n";
+        text += "  " + printable(libraryLine(difference)) + "\n";
     return text;
 }
 
@@ -155,7 +159,8 @@ std::string keyList(const std::vector<int>& keys, int variant) {
     return text;
 }
 
-std::string diffReport(const ProfileDifferences& differences, const ComparedSides& sides) {
+std::string diffReport(const ProfileDifferences& differences, const ComparedSides& named) {
+    const ComparedSides sides{printable(named.before), printable(named.after)};
     if (differences.same()) {
         std::string text =
             sides.before + " and " + sides.after + " hold the same " + comparedParts(differences) + ".\n";

@@ -18,5 +18,6 @@ std::string keyList(const std::vector<int>& keys, int variant);
 
 // The report of a comparison, one line per entry, each ended by a newline: a line saying they are the
 // same, or the two sides, what their variants are when they differ, then the key assignments, library
-// entries and lights that differ, and what was not compared.
+// entries and lights that differ, and what was not compared. Every text taken from a profile, the
+// keyboard or the command line is shown printable().
 std::string diffReport(const ProfileDifferences& differences, const ComparedSides& sides);

@@ -5,7 +5,9 @@
 #include "firmware/FirmwareTexts.h"
 #include "firmware/FirmwareTransfer.h"
 #include "model/ConfigStore.h"
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
+#include "tools/ctl/PrintableText.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -17,11 +19,6 @@ using namespace FirmwareChecks;
 
 constexpr const char* kLanguage = "en-US";
 constexpr int kBarWidth = 40;
-
-int fail(const std::string& why) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", why.c_str());
-    return 1;
-}
 
 std::string versionText(FirmwareVersion version) {
     const std::string minor = std::to_string(version.minor);
@@ -40,7 +37,7 @@ public:
         std::printf("\rdownloading [%s%s] %3d%%", std::string(static_cast<std::size_t>(filled), '#').c_str(),
                     std::string(static_cast<std::size_t>(kBarWidth - filled), '.').c_str(),
                     static_cast<int>(count * 100 / full));
-        std::fflush(stdout);
+        flushOutput();
         drawn_ = true;
     }
     // Ends the bar's line.
@@ -62,7 +59,7 @@ FirmwareVersion installedVersion(CPelmHWI& device) {
                     FirmwareTexts::versionReadFailed(kLanguage).c_str());
         return {};
     }
-    std::printf("keyboard firmware: %s\n", text->c_str());
+    std::printf("keyboard firmware: %s\n", printable(*text).c_str());
     const VersionMarker marker = keyboardVersion(*text);
     return marker.status == MarkerRead::Read ? marker.version : FirmwareVersion{};
 }
@@ -76,8 +73,8 @@ std::optional<std::string> nameRefusal(const std::string& name, int variant, Fir
         return FirmwareTexts::mismatch(variant, kLanguage) + " (a firmware file's name begins with \"" +
                std::string(requiredPrefix(variant)) + "\")";
     case NameVerdict::VersionTooLarge:
-        return FirmwareTexts::mismatch(variant, kLanguage) + " (the version in \"" + name +
-               "\" is too large to be one)";
+        return FirmwareTexts::versionUnreadable(kLanguage) + " (a number in \"" + name +
+               "\" is too large for a version)";
     case NameVerdict::LowerVersion:
         return FirmwareTexts::lowerVersion(kLanguage) + " (" + versionText(fileNameVersion(name).version) +
                " is below the keyboard's " + versionText(installed) + ")";
@@ -105,18 +102,18 @@ std::string failureOf(const FirmwareTransfer::Outcome& outcome) {
 int runFirmware(const std::optional<std::string>& statePath, const std::string& path) {
     auto store = newStore(statePath);
     if (const auto failure = connectKeyboard(*store))
-        return fail(*failure);
+        return printError(*failure);
     const FirmwareVersion installed = installedVersion(store->device);
     const std::string name = std::filesystem::path(path).filename().string();
     if (const auto refusal = nameRefusal(name, store->deviceVariant, installed))
-        return fail(*refusal);
+        return printError(*refusal);
     const auto progress = std::make_shared<TerminalProgress>();
     const FirmwareTransfer::Outcome outcome = FirmwareTransfer::downloadFile(store->device, path, progress);
     progress->finish();
     if (outcome.code != FirmwareTransfer::kDownloaded)
-        return fail(failureOf(outcome));
+        return printError(failureOf(outcome));
     std::printf("%s\n", forTerminal(FirmwareTexts::downloadResult(outcome.code, kLanguage)).c_str());
     const std::optional<std::string> after = FirmwareTransfer::readVersionText(store->device);
-    std::printf("keyboard firmware now: %s\n", after ? after->c_str() : "(not read)");
+    std::printf("keyboard firmware now: %s\n", after ? printable(*after).c_str() : "(not read)");
     return 0;
 }

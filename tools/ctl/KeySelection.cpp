@@ -59,10 +59,14 @@ std::string numberList(const std::vector<int>& keys) {
     return text;
 }
 
+// Leading zeros say nothing: "007" is key 7.
 std::optional<OneKey> keyByNumber(std::string_view text) {
     if (!allDigits(text))
         return std::nullopt;
-    const int number = text.size() > 2 ? kLastKey + 1 : std::stoi(std::string(text));
+    std::string_view digits = text;
+    while (digits.size() > 1 && digits.front() == '0')
+        digits.remove_prefix(1);
+    const int number = digits.size() > 2 ? kLastKey + 1 : std::stoi(std::string(digits));
     if (number < kFirstKey || number > kLastKey)
         return OneKey{0, "there is no key " + std::string(text) + ": keys are numbered 1 to 85"};
     return OneKey{number, {}};
@@ -125,6 +129,10 @@ KeySelection itemKeys(std::string_view item, int variant) {
 } // namespace
 
 KeySelection parseKeySelection(std::string_view text, int variant) {
+    if (trimmed(text).empty())
+        return {{},
+                "no keys given: give all, key numbers 1 to 85, ranges such as 1-16, or names as the "
+                "keyboard shows them (Esc, W, Caps Lock)"};
     KeySelection selection;
     std::size_t start = 0;
     while (true) {
@@ -159,4 +167,8 @@ std::string describeKeySelection(const std::vector<int>& keys) {
         first = last + 1;
     }
     return prefix + text;
+}
+
+bool isOptionWord(std::string_view word) {
+    return word.starts_with("--");
 }

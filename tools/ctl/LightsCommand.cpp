@@ -4,6 +4,7 @@
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
 #include "tools/ctl/ColourText.h"
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/DiffReport.h"
 #include "tools/ctl/HexColour.h"
@@ -16,16 +17,12 @@
 
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
-
 struct LightsCommandLine {
     std::vector<std::string> arguments;
     std::optional<std::string> statePath;
     std::optional<std::string> error; // the first thing not understood
 };
 
-// Options are the words that start with "--"; a lone "-" is the minus key.
 LightsCommandLine parse(int argc, char** argv) {
     LightsCommandLine line;
     bool commandSeen = false;
@@ -36,7 +33,7 @@ LightsCommandLine parse(int argc, char** argv) {
                 line.error = "--state needs a value";
             if (i + 1 < argc)
                 line.statePath = argv[++i];
-        } else if (argument.rfind("--", 0) == 0) {
+        } else if (isOptionWord(argument)) {
             if (!line.error)
                 line.error = argument == "--variant" ? "--variant goes with defaults and check"
                                                      : "unknown option '" + argument + "'";
@@ -56,20 +53,10 @@ bool isLightsCommand(int argc, char** argv) {
             ++i;
             continue;
         }
-        if (argument.rfind("--", 0) != 0)
+        if (!isOptionWord(argument))
             return argument == "lights";
     }
     return false;
-}
-
-int fail(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
-    return kFailed;
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\nTry 'qelec-ctl --help'.\n", message.c_str());
-    return kUsageError;
 }
 
 std::string variantText(int variant) {
@@ -89,7 +76,7 @@ int setLights(CConfigStore& store, const std::vector<int>& keys, Rgb colour) {
     for (int key : keys)
         store.lightArea[static_cast<std::size_t>(key)] = LightColour::rowOf(colour);
     if (!store.writeLights())
-        return fail("writing the lights to the keyboard failed");
+        return printError("writing the lights to the keyboard failed");
     std::printf("set %s to %s and wrote the lights to %s\n", keyList(keys, store.deviceVariant).c_str(),
                 hexColour(colour).c_str(), variantText(store.deviceVariant).c_str());
     return 0;
@@ -100,22 +87,22 @@ int runLights(const LightsCommandLine& line) {
     if (line.arguments.size() == 2) {
         colour = parseColourText(line.arguments[1]);
         if (!colour)
-            return usageError(
+            return printUsageError(
                 "'" + line.arguments[1] +
                 "' is not a colour: give #rrggbb or r,g,b with each 0 to 255; nothing was changed");
     }
     auto store = newStore(line.statePath);
     if (const auto failure = connectKeyboard(*store))
-        return fail(*failure);
+        return printError(*failure);
     if (!KeyboardVariant::hasColourLighting(store->deviceVariant))
-        return fail(variantText(store->deviceVariant) + " has no colour lighting");
+        return printError(variantText(store->deviceVariant) + " has no colour lighting");
     const KeySelection selection =
         parseKeySelection(line.arguments.empty() ? "all" : line.arguments[0], store->deviceVariant);
     if (!selection.ok())
-        return usageError(selection.error + "; nothing was changed");
+        return printUsageError(selection.error + "; nothing was changed");
     // The keys not named keep the colours the keyboard holds.
     if (!store->readLights())
-        return fail("reading the lights from the keyboard failed; nothing was changed");
+        return printError("reading the lights from the keyboard failed; nothing was changed");
     if (!colour) {
         printLights(*store, selection.keys);
         return 0;
@@ -130,8 +117,8 @@ std::optional<int> runLightsCommand(int argc, char** argv) {
         return std::nullopt;
     const LightsCommandLine line = parse(argc, argv);
     if (line.error)
-        return usageError(*line.error);
+        return printUsageError(*line.error);
     if (line.arguments.size() > 2)
-        return usageError("lights takes at most KEYS and a COLOUR");
+        return printUsageError("lights takes at most KEYS and a COLOUR");
     return runLights(line);
 }

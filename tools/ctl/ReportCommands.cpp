@@ -1,15 +1,13 @@
 #include "tools/ctl/ReportCommands.h"
 
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/DiffCommand.h"
 #include "tools/ctl/HeatmapCommand.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr int kUsageError = 2;
 
 struct ReportCommandLine {
     std::string command;
@@ -51,26 +49,21 @@ ReportCommandLine parse(int argc, char** argv) {
     return line;
 }
 
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\nTry 'qelec-ctl --help'.\n", message.c_str());
-    return kUsageError;
-}
-
 int runDiffCommand(const ReportCommandLine& line) {
     if (line.heatmapPath)
-        return usageError("--heatmap goes with counters");
+        return printUsageError("--heatmap goes with counters");
     const std::size_t expected = line.keyboard ? 1 : 2;
     if (line.arguments.size() != expected)
-        return usageError(line.keyboard ? "diff --keyboard takes one profile"
-                                        : "diff takes two profiles, or one with --keyboard");
+        return printUsageError(line.keyboard ? "diff --keyboard takes one profile"
+                                             : "diff takes two profiles, or one with --keyboard");
     return runDiff({line.statePath, line.arguments, line.keyboard});
 }
 
 int runHeatmapCommand(const ReportCommandLine& line) {
     if (line.keyboard)
-        return usageError("--keyboard goes with diff");
+        return printUsageError("--keyboard goes with diff");
     if (!line.arguments.empty())
-        return usageError("counters takes no arguments");
+        return printUsageError("counters takes no arguments");
     return runHeatmap(line.statePath, *line.heatmapPath);
 }
 
@@ -83,6 +76,6 @@ std::optional<int> runReportCommand(int argc, char** argv) {
     if (!diff && !heatmap)
         return std::nullopt;
     if (line.error)
-        return usageError(*line.error);
+        return printUsageError(*line.error);
     return diff ? runDiffCommand(line) : runHeatmapCommand(line);
 }

@@ -1,6 +1,7 @@
 #include "tools/ctl/SvgWriter.h"
 
 #include "model/profile/XmlDocument.h"
+#include "tools/ctl/PrintableText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -32,7 +33,7 @@ void SvgWriter::startTag(std::string_view name, std::initializer_list<SvgAttribu
         svg_ += ' ';
         svg_ += attribute.name;
         svg_ += "=\"";
-        svg_ += XmlDocument::escapeAttrib(attribute.value);
+        svg_ += XmlDocument::escapeAttrib(printable(attribute.value));
         svg_ += '"';
     }
 }
@@ -52,7 +53,7 @@ void SvgWriter::text(std::string_view name, std::initializer_list<SvgAttribute> 
                      std::string_view content) {
     startTag(name, attributes);
     svg_ += '>';
-    svg_ += XmlDocument::escapeText(content);
+    svg_ += XmlDocument::escapeText(printable(content));
     svg_ += "</";
     svg_ += name;
     svg_ += ">\n";

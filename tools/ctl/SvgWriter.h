@@ -15,7 +15,8 @@ struct SvgAttribute {
 std::string svgNumber(double value);
 
 // Writes an SVG document element by element, one element a line, indented by depth. Every attribute
-// value and text is escaped, so any key legend or file name can go in.
+// value and text is made printable() (XML 1.0 takes no control character but tab and line breaks,
+// not even as a reference) and escaped, so any key legend or file name can go in.
 class SvgWriter {
 public:
     // Starts the document: the XML declaration and the svg element with a view box of width by height

@@ -3,6 +3,7 @@
 #include "controls/KeyboardKeys.h"
 #include "device/CPelmHWI.h"
 #include "model/ConfigStore.h"
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "trigger/TravelGauge.h"
 #include "trigger/TriggerRanges.h"
@@ -109,16 +110,16 @@ std::string travelBar(int travelTenths, std::optional<int> upper, std::optional<
 
 int runTrack(const TrackRequest& request) {
     auto store = newStore(request.statePath);
-    if (auto failure = connectKeyboard(*store)) {
-        std::fprintf(stderr, "qelec-ctl: %s\n", failure->c_str());
-        return 1;
-    }
+    if (auto failure = connectKeyboard(*store))
+        return printError(*failure);
     const KeyPoints points = pointsOf(*store, request.key);
     const bool terminal = !request.csv && isatty(STDOUT_FILENO) != 0;
     stopRequested = 0;
     catchStopSignals();
     printIntroduction(request, points);
-    std::fflush(stdout);
+    // Output that cannot be written ends the run; the end of the run says why.
+    if (!flushOutput())
+        return 0;
 
     std::array<std::uint16_t, CPelmHWI::kTrackUnits> sample{};
     const Clock::time_point start = Clock::now();
@@ -131,9 +132,8 @@ int runTrack(const TrackRequest& request) {
         if (!store->device.ReadKeyTrack(sample.data(), request.key)) {
             if (terminal)
                 std::printf("\n");
-            std::fflush(stdout);
-            std::fprintf(stderr, "qelec-ctl: the keyboard stopped answering; tracking ended\n");
-            return 1;
+            flushOutput();
+            return printError("the keyboard stopped answering; tracking ended");
         }
         if (sample[0] != request.key)
             continue;
@@ -145,10 +145,10 @@ int runTrack(const TrackRequest& request) {
         else
             std::printf("%s%5smm %s%s", terminal ? "\r" : "", travel.c_str(),
                         travelBar(sample[1], points.upper, points.lower).c_str(), terminal ? "\033[K" : "\n");
-        std::fflush(stdout);
+        if (!flushOutput())
+            return 0;
     }
     if (terminal)
         std::printf("\n");
-    std::fflush(stdout);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "controls/KeyboardKeys.h"
 #include "model/ConfigStore.h"
+#include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/KeySelection.h"
 #include "trigger/TriggerTexts.h"
@@ -9,13 +10,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int kFailed = 1;
-
-int fail(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
-    return kFailed;
-}
 
 // A travel as the rapid-trigger window labels it, or in millimetres with a note when out of range.
 std::string travelText(int tenths, bool inRange) {
@@ -81,7 +75,7 @@ std::optional<std::string> applyTriggerChange(std::array<TriggerTriple, 86>& tab
 int runTriggersShow(const std::optional<std::string>& statePath) {
     auto store = newStore(statePath);
     if (auto failure = readTriggers(*store))
-        return fail(*failure);
+        return printError(*failure);
     std::printf("key  legend      press            release          threshold\n");
     for (int key = kFirstKey; key <= kLastKey; ++key) {
         const TriggerTriple& values = store->triggerValues[static_cast<std::size_t>(key)];
@@ -98,11 +92,11 @@ int runTriggersShow(const std::optional<std::string>& statePath) {
 int runTriggersSet(const std::optional<std::string>& statePath, const TriggerChange& change) {
     auto store = newStore(statePath);
     if (auto failure = readTriggers(*store))
-        return fail(*failure + "; nothing was written");
+        return printError(*failure + "; nothing was written");
     if (auto refused = applyTriggerChange(store->triggerValues, change))
-        return fail(*refused + "; nothing was written");
+        return printError(*refused + "; nothing was written");
     if (!store->writeTriggers())
-        return fail("writing the trigger values failed");
+        return printError("writing the trigger values failed");
     std::printf("set %s: %s\n", describeKeySelection(change.keys).c_str(), describe(change).c_str());
     return 0;
 }

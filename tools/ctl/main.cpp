@@ -3,12 +3,14 @@
 #include "model/ConfigStore.h"
 #include "model/FactoryDefaults.h"
 #include "model/KeyboardVariant.h"
-#include "model/StartupChecks.h"
 #include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
 #include "tools/ctl/ActuationCommands.h"
+#include "tools/ctl/CommandOutput.h"
+#include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/FirmwareCommand.h"
 #include "tools/ctl/LightsCommand.h"
+#include "tools/ctl/PrintableText.h"
 #include "tools/ctl/ReportCommands.h"
 
 #include <cstdio>
@@ -29,7 +31,9 @@ commands:
   defaults FILE [--variant N]  write the factory-default profile of the attached keyboard's
                                variant, or of variant N, to FILE
   read FILE                    read every key definition and light from the keyboard into FILE
-  write FILE                   load the profile FILE and write its keys and lights to the keyboard
+  write FILE                   load the profile FILE and write its keys, then its lights, to the
+                               keyboard; when a write fails it says which of the two the keyboard
+                               took
   check FILE [--variant N]     say whether FILE loads as a profile (for the attached keyboard, for
                                variant N, or for the variant its root element names), and what
                                it skipped or refused
@@ -43,37 +47,39 @@ commands:
   diff A.pro --keyboard        the same between a profile and what the attached keyboard holds
   lights [KEYS]                print the colour of every key, or of KEYS, as the keyboard holds it
   lights KEYS COLOUR           give KEYS the colour COLOUR and write the lights to the keyboard;
-                               KEYS is all, or key numbers 1-85, ranges (1-16) and key names as
-                               the keyboard view shows them (Esc, W, 'Caps Lock'), separated by
-                               commas; COLOUR is '#rrggbb' (quoted: the shell takes # for a
-                               comment), rrggbb or r,g,b with each 0-255
+                               COLOUR is '#rrggbb' (quoted: the shell takes # for a comment),
+                               rrggbb or r,g,b with each 0-255
   triggers                     print every key's press travel, release travel and rapid-trigger
                                threshold in millimetres
   triggers set KEYS [--press MM] [--release MM] [--threshold MM]
-                               give the keys KEYS (all, a key 1..85, or a list such as 1-16,30)
-                               new values in millimetres: press 0.6 to 2.4, release 0.8 to 2.6 and
-                               above the press travel, threshold 0.1 to 0.5; nothing is written
-                               when a value is refused
+                               give the keys KEYS new values in millimetres: press 0.6 to 2.4,
+                               release 0.8 to 2.6 and above the press travel, threshold 0.1 to
+                               0.5; nothing is written when a value is refused
   track KEY [--seconds N] [--csv]
-                               show how far key KEY is pressed, live, as a bar with its press (P)
+                               show how far KEY is pressed, live, as a bar with its press (P)
                                and release (R) points, or as CSV samples (time_ms,key,travel_mm);
                                Ctrl+C ends it
   firmware FILE.bin            update the keyboard's firmware from FILE.bin: its name must begin
                                with the variant's prefix ("QelEC(RGB)_" for QelEC(RGB)) and any
-                               version in it ("_V3.00") must not be lower than the keyboard's
+                               version in it ("_V3.00") must be readable and not lower than the
+                               keyboard's
+  KEYS, KEY                    all, or key numbers 1-85 (7, 07 and 007 are one key), ranges (1-16,
+                               Q-P) and key names as the keyboard view shows them (Esc, W, 'Caps
+                               Lock', - for the minus key), separated by commas; KEY is one key;
+                               lights, triggers set and track read them alike
+  FILE, FILE.svg               what qelec-ctl writes is replaced whole, through symbolic links; a
+                               FIFO, device or folder in its place, or a file without write
+                               permission, is refused with the reason
 
 variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
 options:
   --state PATH   the virtual keyboard's state file (default: $QELEC_VKBD_STATE, or the user's
                  data folder)
   -h, --help     show this text
-exit codes: 0 done, 1 the command failed, 2 the command line is wrong; diff gives 0 when the two
-            are the same, 1 when they differ, 2 when a profile does not load or the keyboard
-            cannot be read
+exit codes: 0 done, 1 the command failed, 2 the command line is wrong or what it prints could not
+            be written ("write error"); diff gives 0 when the two are the same, 1 when they
+            differ, 2 when a profile does not load or the keyboard cannot be read
 )";
-
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 
 struct CommandLine {
     std::string command;
@@ -81,16 +87,6 @@ struct CommandLine {
     std::optional<std::string> statePath;
     std::optional<int> variant;
 };
-
-int fail(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
-    return kFailed;
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "qelec-ctl: %s\nTry 'qelec-ctl --help'.\n", message.c_str());
-    return kUsageError;
-}
 
 std::optional<int> parseVariant(const std::string& text) {
     if (text.size() != 1 || text[0] < '1' || text[0] > '4')
@@ -124,68 +120,53 @@ std::optional<std::string> parseCommandLine(int argc, char** argv, CommandLine& 
     return std::nullopt;
 }
 
-std::unique_ptr<CConfigStore> newStore(const CommandLine& line) {
-    auto store =
-        line.statePath ? std::make_unique<CConfigStore>(*line.statePath) : std::make_unique<CConfigStore>();
-    return store;
-}
-
 std::string variantText(int variant) {
     return std::string(KeyboardVariant::name(variant)) + " (variant " + std::to_string(variant) + ")";
 }
 
 // Finds and opens the keyboard; on failure says why and returns false.
 bool connect(CConfigStore& store) {
-    store.deviceVariant = store.device.DetectDeviceType();
-    const StartupFailure failure = openKeyboard(store.device, store.deviceVariant);
-    if (failure != StartupFailure::None) {
-        // A state file or lock at fault is named as such; "not connected" is for an absent keyboard.
-        const std::string cause = store.device.lastOpenError();
-        const std::string message = failure == StartupFailure::NotConnected && !cause.empty()
-                                        ? cause
-                                        : startupFailureMessage(failure, "en-US");
-        std::fprintf(stderr, "qelec-ctl: %s\n", message.c_str());
+    if (const auto failure = connectKeyboard(store)) {
+        printError(*failure);
         return false;
     }
-    store.buildCatalogue();
-    store.resetToDefaults();
     return true;
 }
 
 int runDefaults(const CommandLine& line) {
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (line.variant) {
         store->deviceVariant = *line.variant;
         store->buildCatalogue();
         store->resetToDefaults();
     } else if (!connect(*store)) {
-        return fail("no keyboard to take the variant from; pass --variant N");
+        return printError("no keyboard to take the variant from; pass --variant N");
     }
     if (std::string error; !saveProfile(*store, line.arguments[0], &error))
-        return fail("could not write '" + line.arguments[0] + "': " + error);
+        return printError("could not write '" + line.arguments[0] + "': " + error);
     std::printf("wrote the factory profile of %s to %s\n", variantText(store->deviceVariant).c_str(),
-                line.arguments[0].c_str());
+                printable(line.arguments[0]).c_str());
     return 0;
 }
 
 int runRead(const CommandLine& line) {
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (!connect(*store))
-        return kFailed;
+        return kExitFailed;
     if (!store->readKeyDefinitions(nullptr))
-        return fail("reading the key definitions failed; nothing was written");
+        return printError("reading the key definitions failed; nothing was written");
     if (!store->readLights())
-        return fail("reading the lights failed; nothing was written");
+        return printError("reading the lights failed; nothing was written");
     if (std::string error; !saveProfile(*store, line.arguments[0], &error))
-        return fail("could not write '" + line.arguments[0] + "': " + error);
+        return printError("could not write '" + line.arguments[0] + "': " + error);
     std::printf("read the keys and lights of %s into %s\n", variantText(store->deviceVariant).c_str(),
-                line.arguments[0].c_str());
+                printable(line.arguments[0]).c_str());
     return 0;
 }
 
 void printSkipped(const ProfileLoadReport& report) {
     for (const std::string& entry : report.skipped)
-        std::printf("  skipped: %s\n", entry.c_str());
+        std::printf("  skipped: %s\n", printable(entry).c_str());
     if (static_cast<int>(report.skipped.size()) >= kMaxSkippedReported)
         std::printf("  (only the first %d are listed)\n", kMaxSkippedReported);
 }
@@ -206,27 +187,29 @@ std::string loadFailure(const ProfileLoadReport& report, const std::string& path
 }
 
 int runWrite(const CommandLine& line) {
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (!connect(*store))
-        return kFailed;
+        return kExitFailed;
     const ProfileLoadReport report = loadProfile(*store, line.arguments[0]);
     if (!report.loaded())
-        return fail(loadFailure(report, line.arguments[0], store->deviceVariant) +
-                    "; the keyboard is unchanged");
+        return printError(loadFailure(report, line.arguments[0], store->deviceVariant) +
+                          "; the keyboard is unchanged");
     printSkipped(report);
     // Everything is checked before anything is sent, so that a refusal cannot leave the keyboard half
     // changed.
     if (const std::vector<std::string> unsendable = findUnsendable(*store); !unsendable.empty()) {
         for (const std::string& entry : unsendable)
-            std::fprintf(stderr, "qelec-ctl: cannot send %s\n", entry.c_str());
-        return fail("'" + line.arguments[0] +
-                    "' holds what the keyboard cannot take; the keyboard is unchanged");
+            printError("cannot send " + entry);
+        return printError("'" + line.arguments[0] +
+                          "' holds what the keyboard cannot take; the keyboard is unchanged");
     }
+    // The keys and the lights are two writes: a failure says which of them the keyboard took.
     if (!store->writeKeyConfiguration(nullptr))
-        return fail("writing the keys failed");
+        return printError("the keys were not written: writing them to the keyboard failed; the lights were "
+                          "not written either");
     if (!store->writeLights())
-        return fail("writing the lights failed");
-    std::printf("wrote the keys and lights of %s to %s\n", line.arguments[0].c_str(),
+        return printError("the keys were written; the lights were not: writing them to the keyboard failed");
+    std::printf("wrote the keys and lights of %s to %s\n", printable(line.arguments[0]).c_str(),
                 variantText(store->deviceVariant).c_str());
     return 0;
 }
@@ -234,7 +217,7 @@ int runWrite(const CommandLine& line) {
 // The variant whose root element the profile at path names, if any.
 std::optional<int> variantOfProfile(const CommandLine& line, const std::string& path) {
     for (int variant = KeyboardVariant::kRgbBle; variant <= KeyboardVariant::kRgb; ++variant) {
-        auto store = newStore(line);
+        auto store = newStore(line.statePath);
         store->deviceVariant = variant;
         store->buildCatalogue();
         ProfileLoadReport report = loadProfile(*store, path);
@@ -246,7 +229,7 @@ std::optional<int> variantOfProfile(const CommandLine& line, const std::string& 
 
 int runCheck(const CommandLine& line) {
     const std::string& path = line.arguments[0];
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (line.variant) {
         store->deviceVariant = *line.variant;
     } else if (int attached = store->device.DetectDeviceType(); attached != 0) {
@@ -258,7 +241,7 @@ int runCheck(const CommandLine& line) {
     store->resetToDefaults();
     const ProfileLoadReport report = loadProfile(*store, path);
     if (!report.loaded())
-        return fail(loadFailure(report, path, store->deviceVariant));
+        return printError(loadFailure(report, path, store->deviceVariant));
     int assigned = 0;
     for (int key = kFirstKey; key <= kLastKey; ++key) {
         for (int table = 0; table < kTables; ++table)
@@ -266,7 +249,7 @@ int runCheck(const CommandLine& line) {
     }
     std::printf("%s loads as a profile for %s: %d of 765 key assignments set, libraries of %d combos, %d "
                 "macros, %d emulations\n",
-                path.c_str(), variantText(store->deviceVariant).c_str(), assigned,
+                printable(path).c_str(), variantText(store->deviceVariant).c_str(), assigned,
                 store->predefinedCombos.count(), store->predefinedMacros.count(),
                 store->predefinedEmulations.count());
     if (report.skipped.empty())
@@ -276,11 +259,11 @@ int runCheck(const CommandLine& line) {
 }
 
 int runCounters(const CommandLine& line) {
-    auto store = newStore(line);
+    auto store = newStore(line.statePath);
     if (!connect(*store))
-        return kFailed;
+        return kExitFailed;
     if (!store->readPressCounters())
-        return fail("reading the press counters failed");
+        return printError("reading the press counters failed");
     auto keyName = [&store](int slot) {
         return store->codeToName(defaultKeyCode(store->deviceVariant, slot, 0));
     };
@@ -313,9 +296,7 @@ constexpr Command kCommands[] = {
     {"firmware", 1, [](const CommandLine& line) { return runFirmware(line.statePath, line.arguments[0]); }},
 };
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
@@ -330,18 +311,25 @@ int main(int argc, char** argv) {
         return *exitCode;
     CommandLine line;
     if (const auto error = parseCommandLine(argc, argv, line))
-        return usageError(*error);
+        return printUsageError(*error);
     if (line.command.empty())
-        return usageError("no command given");
+        return printUsageError("no command given");
     for (const Command& command : kCommands) {
         if (line.command != command.name)
             continue;
         if (line.arguments.size() != command.arguments)
-            return usageError(std::string(command.name) + " takes " +
-                              (command.arguments == 0 ? "no arguments" : "one FILE"));
+            return printUsageError(std::string(command.name) + " takes " +
+                                   (command.arguments == 0 ? "no arguments" : "one FILE"));
         if (line.variant && line.command != "defaults" && line.command != "check")
-            return usageError("--variant goes with defaults and check");
+            return printUsageError("--variant goes with defaults and check");
         return command.run(line);
     }
-    return usageError("unknown command '" + line.command + "'");
+    return printUsageError("unknown command '" + line.command + "'");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    watchStandardOutput();
+    return finishOutput(run(argc, argv));
 }

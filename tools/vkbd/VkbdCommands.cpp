@@ -1,5 +1,6 @@
 #include "VkbdCommands.h"
 
+#include "device/AtomicFileWrite.h"
 #include "device/FirmwareImage.h"
 #include "device/VirtualKeyboardFile.h"
 #include "model/FactoryKeyboard.h"
@@ -7,7 +8,6 @@
 #include <chrono>
 #include <csignal>
 #include <ctime>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <ostream>
@@ -279,12 +279,10 @@ int runMakeFirmware(Invocation& in) {
         FirmwareImage::build(static_cast<int>(*variant), wanted.major, wanted.minor,
                              FirmwareImage::samplePayload(static_cast<std::size_t>(bytes), seed));
     const std::string& outPath = in.arguments.positionals[0];
-    std::ofstream file(outPath, std::ios::binary | std::ios::trunc);
-    if (image)
-        file.write(image->data(), static_cast<std::streamsize>(image->size()));
-    file.close();
-    if (!image || !file)
-        return failure(in, "cannot write " + outPath);
+    if (!image)
+        return failure(in, "cannot write " + outPath + ": no image carries version " + *versionText);
+    if (!writeFileAtomically(outPath, std::string_view(image->data(), image->size()), &error))
+        return failure(in, error);
     in.out << "wrote " << outPath << ": firmware " << *versionText << " for "
            << VirtualKeyboard::variantName(static_cast<int>(*variant)) << ", " << bytes << " payload bytes\n";
     return kOk;
