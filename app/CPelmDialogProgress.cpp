@@ -63,7 +63,7 @@ WindowOpener::Runner CPelmDialogProgress::runner(Waiter waiter) {
 }
 
 CPelmDialogProgress::~CPelmDialogProgress() {
-    releaseWindowHandle();
+    lease_.release();
     worker_.stopAndJoin();
 }
 
@@ -74,8 +74,7 @@ void CPelmDialogProgress::onInit() {
     }
     busy_ = true;
     barWidth_ = 0;
-    handle_ = makeWindowHandle(this);
-    store_.progressWindow = handle_;
+    lease_.take(this);
     timers().start(kTickTimer, 1000);
     startWorker();
 }
@@ -83,7 +82,7 @@ void CPelmDialogProgress::onInit() {
 void CPelmDialogProgress::startWorker() {
     startedWorker_ = true;
     reading_ = KeyboardReading{};
-    worker_.start([this, mode = mode_, window = handle_] { runWorker(mode, window); });
+    worker_.start([this, mode = mode_, window = lease_.window()] { runWorker(mode, window); });
 }
 
 // Runs on the worker thread: reads the store, fills reading_ and talks to the device, nothing else.
@@ -146,21 +145,12 @@ void CPelmDialogProgress::showProgress(std::uintptr_t count) {
 
 void CPelmDialogProgress::finish(std::uintptr_t code) {
     busy_ = false;
-    releaseWindowHandle();
+    lease_.release();
     worker_.stopAndJoin();
     if (code == kDoneOk)
         store_.takeOver(std::move(reading_));
     reading_ = KeyboardReading{};
     endDialog(code == kDoneOk ? kResultOk : kTransferFailed);
-}
-
-void CPelmDialogProgress::releaseWindowHandle() {
-    if (!handle_)
-        return;
-    closeWindowHandle(handle_);
-    if (store_.progressWindow == handle_)
-        store_.progressWindow.reset();
-    handle_.reset();
 }
 
 void CPelmDialogProgress::onClick(int id) {

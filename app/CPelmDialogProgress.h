@@ -2,6 +2,7 @@
 
 #include "device/WindowHandle.h"
 #include "model/ConfigStore.h"
+#include "platform/KeyboardLease.h"
 #include "platform/WorkerThread.h"
 #include "ui/SkinnedWindow.h"
 
@@ -65,14 +66,13 @@ private:
     void runWorker(int mode, WindowHandle window);
     void showProgress(std::uintptr_t count);
     void finish(std::uintptr_t code);
-    void releaseWindowHandle();
 
     CConfigStore& store_;
     int mode_ = 0;
     bool busy_ = false;
     int barWidth_ = 0;
     bool startedWorker_ = false;
-    WindowHandle handle_;
+    KeyboardLease lease_{store_};
     // Filled by the worker; read by the window thread only after the worker has been joined.
     KeyboardReading reading_;
     WorkerThread worker_;

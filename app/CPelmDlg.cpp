@@ -6,6 +6,7 @@
 #include "model/StartupChecks.h"
 #include "model/profile/ProfileFile.h"
 #include "platform/DeviceWatcher.h"
+#include "platform/KeyboardLease.h"
 #include "platform/PlatformServices.h"
 #include "res/ProgramIcon.h"
 #include "res/SharedResources.h"
@@ -499,9 +500,9 @@ bool CPelmDlg::askYesNo(const std::string& question) {
 // ---- the keyboard going away ----
 
 // The firmware window talks to the keyboard only from this thread while no download runs, so a
-// device check may be asked while it is open; a download holds the keyboard through progressWindow.
+// device check may be asked while it is open; a download holds the keyboard with its lease.
 bool CPelmDlg::keyboardBusy() const {
-    return transferRunning_ || store().progressWindow;
+    return transferRunning_ || KeyboardLease::keyboardHeld(store());
 }
 
 void CPelmDlg::checkDeviceAfterChange() {
@@ -533,7 +534,7 @@ void CPelmDlg::quitProgram() {
 
 // Only a download whose window was closed holds the keyboard while this window takes clicks.
 bool CPelmDlg::keyboardHeldInBackground() const {
-    return static_cast<bool>(store().progressWindow);
+    return KeyboardLease::keyboardHeld(store());
 }
 
 // While it runs, the commands that talk to the keyboard do nothing; the rest work as ever.

@@ -16,20 +16,17 @@ FirmwareDownload::FirmwareDownload(CConfigStore& store, QObject* parent) : QObje
 
 // Nothing the worker posts from now on arrives; the keyboard stays held until the worker has ended.
 FirmwareDownload::~FirmwareDownload() {
-    if (handle_)
-        closeWindowHandle(handle_);
+    lease_.stopMessages();
     worker_.stopAndJoin();
-    releaseKeyboard();
+    lease_.release();
 }
 
 bool FirmwareDownload::start(const std::string& path) {
     if (running_)
         return false;
     running_ = true;
-    handle_ = makeWindowHandle(this);
-    store_.progressWindow = handle_;
     // The worker touches only the device and what it was given here.
-    worker_.start([&device = store_.device, path, window = handle_] {
+    worker_.start([&device = store_.device, path, window = lease_.take(this)] {
         const FirmwareTransfer::Outcome outcome = FirmwareTransfer::downloadFile(device, path, window);
         postMessage(window, WM_TRANSFER_DONE, static_cast<std::uintptr_t>(outcome.code));
     });
@@ -55,14 +52,5 @@ void FirmwareDownload::finish(int code) {
     worker_.stopAndJoin();
     running_ = false;
     emit finished(code);
-    releaseKeyboard();
-}
-
-void FirmwareDownload::releaseKeyboard() {
-    if (!handle_)
-        return;
-    closeWindowHandle(handle_);
-    if (store_.progressWindow == handle_)
-        store_.progressWindow.reset();
-    handle_.reset();
+    lease_.release();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/WindowHandle.h"
+#include "platform/KeyboardLease.h"
 #include "platform/WorkerThread.h"
 
 #include <QObject>
@@ -13,7 +13,7 @@ class CConfigStore;
 // whose progress counts come back as progressed() and whose result code (FirmwareTransfer) comes back
 // as finished(), both on the thread the object lives on, after the worker has ended.
 //
-// While it runs it holds the keyboard: the store's progressWindow is its handle, which tells every
+// While it runs it holds the keyboard: it holds a KeyboardLease, which tells every
 // window that a transfer is using the keyboard. It lets go only after finished() has been handled, so
 // that the result is said before anything else asks the keyboard. The object may outlive the window
 // that started it; destroying it waits for the worker.
@@ -40,10 +40,9 @@ protected:
 
 private:
     void finish(int code);
-    void releaseKeyboard();
 
     CConfigStore& store_;
-    WindowHandle handle_;
+    KeyboardLease lease_{store_};
     WorkerThread worker_;
     bool running_ = false;
 };
