@@ -286,14 +286,14 @@ constexpr std::array<CommandRow, 40> kCommandRows{{
                  .role = ControlRole::Label}},
 }};
 
-// One key button: its index, name and rectangle, the same in both layouts.
-struct KeyCell {
+// One key button: its index, legend and rectangle, the same in both layouts.
+struct KeyButton {
     int key = 0;
     const char* name = nullptr;
     SkinRect rect{};
 };
 
-constexpr std::array<KeyCell, 85> kKeyCells{{
+constexpr std::array<KeyButton, 85> kKeyButtons{{
     {.key = 1, .name = "Esc", .rect = {239, 194, 281, 236}},
     {.key = 2, .name = "F1", .rect = {281, 194, 324, 236}},
     {.key = 3, .name = "F2", .rect = {324, 194, 367, 236}},
@@ -381,7 +381,7 @@ constexpr std::array<KeyCell, 85> kKeyCells{{
     {.key = 85, .name = "Right", .rect = {875, 407, 918, 449}},
 }};
 
-static_assert(listedByKeyIndex(kKeyCells), "key cells are listed by key index, from 1");
+static_assert(listedByKeyIndex(kKeyButtons), "key cells are listed by key index, from 1");
 
 constexpr std::array<ControlSpec, kMainWindowControlCount> buildTable(MainWindowLayout layout) {
     std::array<ControlSpec, kMainWindowControlCount> table{};
@@ -394,7 +394,7 @@ constexpr std::array<ControlSpec, kMainWindowControlCount> buildTable(MainWindow
             control.rect = row.sRect;
         table[entry++] = control;
     }
-    for (const KeyCell& cell : kKeyCells) {
+    for (const KeyButton& cell : kKeyButtons) {
         table[static_cast<std::size_t>(kMainWindowKeyEntryOffset + cell.key)] = {
             .id = 99 + cell.key,
             .captionZh = cell.name,

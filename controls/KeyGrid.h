@@ -13,6 +13,13 @@ struct KeyRow {
     int bottom = -1;
 };
 
+// One key of a row: its index and horizontal extent.
+struct KeyCell {
+    int key = 0;
+    int left = -1;
+    int right = -1;
+};
+
 // The rectangle of key keyIndex (1..cells.size()) in a grid whose cells are listed by key index and
 // carry left and right; a default rectangle for any other index.
 template <typename Rows, typename Cells>

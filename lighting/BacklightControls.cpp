@@ -103,13 +103,6 @@ constexpr std::array<ControlSpec, 16> kFrameRows{{
      .role = ControlRole::Label},
 }};
 
-// The horizontal extent of one key.
-struct KeyCell {
-    int key = 0;
-    int left = -1;
-    int right = -1;
-};
-
 constexpr std::array<KeyRow, 6> kKeyRows{{
     {.firstKey = 1, .top = 133, .bottom = 174},
     {.firstKey = 17, .top = 177, .bottom = 217},
