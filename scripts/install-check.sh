@@ -127,9 +127,11 @@ for page in qelec qelec-ctl qelec-vkbd; do
     man --warnings --nh --nj -E ascii -l "$share/man/man1/$page.1.gz" 2>"$work/$page.warnings" |
         col -b >"$work/$page.txt"
     [ ! -s "$work/$page.warnings" ] || fail "the manual page of $page has faults: $(cat "$work/$page.warnings")"
-    for section in NAME SYNOPSIS DESCRIPTION; do
+    for section in NAME SYNOPSIS DESCRIPTION 'EXIT STATUS'; do
         grep -qx "$section" "$work/$page.txt" || fail "the manual page of $page has no $section"
     done
+    # The exit codes of a tool's --help go to EXIT STATUS, not among its options.
+    ! grep -qi 'exit codes:' "$work/$page.txt" || fail "the manual page of $page lists exit codes outside EXIT STATUS"
 done
 for command in "${ctl_commands[@]}"; do
     grep -qw -- "$command" "$work/qelec-ctl.txt" || fail "the manual page of qelec-ctl does not mention $command"
