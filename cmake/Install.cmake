@@ -1,6 +1,6 @@
 # What `cmake --install` puts where, as a Linux desktop program: the programs in bin, the help
-# document in share/qelec, the desktop entry, AppStream metainfo, hicolor icons, manual pages and
-# bash completions. The data files live in dist/; the icons' PNG sizes and the tools' manual pages
+# document and the metainfo's screenshots in share/qelec, the desktop entry, AppStream metainfo,
+# hicolor icons, manual pages and bash completions. The data files live in dist/; the icons' PNG sizes and the tools' manual pages
 # are made at build time. Any prefix works and DESTDIR is honoured. cmake/Package.cmake makes the
 # Debian package from the same rules.
 
@@ -76,6 +76,9 @@ if(TARGET qelec)
 
     install(FILES ${QELEC_DIST}/${QELEC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${QELEC_DIST}/${QELEC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    # The metainfo's screenshots, shipped as they are published.
+    install(DIRECTORY ${QELEC_DIST}/screenshots/ DESTINATION ${CMAKE_INSTALL_DATADIR}/qelec/screenshots
+            FILES_MATCHING PATTERN "*.png")
     install(FILES ${QELEC_DIST}/icons/${QELEC_APP_ID}.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

@@ -52,7 +52,7 @@ tree=$destdir$prefix
 share=$tree/share
 expected=(
     bin/qelec bin/qelec-ctl bin/qelec-vkbd
-    share/qelec/QelEC.html
+    share/qelec/QelEC.html share/qelec/screenshots/main-window.png
     share/applications/$app_id.desktop
     share/metainfo/$app_id.metainfo.xml
     share/icons/hicolor/scalable/apps/$app_id.svg
@@ -88,10 +88,10 @@ grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
 grep -q '<screenshot type="default">' "$metainfo" || fail "the metainfo has no screenshot"
-# Each screenshot is published from dist/screenshots/, at the size the metainfo declares.
+# Each screenshot is installed as it is published, at the size the metainfo declares.
 while read -r width height name; do
-    shot=dist/screenshots/$name
-    [ -f "$shot" ] || fail "the metainfo shows $name, which is not in dist/screenshots/"
+    shot=$share/qelec/screenshots/$name
+    [ -f "$shot" ] || fail "the metainfo shows $name, which is not installed in share/qelec/screenshots/"
     [ "$(identify -format '%w %h' "$shot")" = "$width $height" ] ||
         fail "$name is $(identify -format '%wx%h' "$shot") pixels, the metainfo says ${width}x$height"
 done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/\([^/<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
@@ -127,9 +127,11 @@ for page in qelec qelec-ctl qelec-vkbd; do
     man --warnings --nh --nj -E ascii -l "$share/man/man1/$page.1.gz" 2>"$work/$page.warnings" |
         col -b >"$work/$page.txt"
     [ ! -s "$work/$page.warnings" ] || fail "the manual page of $page has faults: $(cat "$work/$page.warnings")"
-    for section in NAME SYNOPSIS DESCRIPTION; do
+    for section in NAME SYNOPSIS DESCRIPTION 'EXIT STATUS'; do
         grep -qx "$section" "$work/$page.txt" || fail "the manual page of $page has no $section"
     done
+    # The exit codes of a tool's --help go to EXIT STATUS, not among its options.
+    ! grep -qi 'exit codes:' "$work/$page.txt" || fail "the manual page of $page lists exit codes outside EXIT STATUS"
 done
 for command in "${ctl_commands[@]}"; do
     grep -qw -- "$command" "$work/qelec-ctl.txt" || fail "the manual page of qelec-ctl does not mention $command"

@@ -45,6 +45,14 @@ else
     exit 1
 fi
 
+echo "== every command the help document prints, run as printed on a virtual keyboard"
+if scripts/help-commands-check.sh build; then
+    passed=$((passed + 1))
+else
+    echo "a command of the help document failed"
+    exit 1
+fi
+
 echo "== core under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQELEC_CORE_ONLY=ON -DQELEC_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
