@@ -104,7 +104,7 @@ TEST_F(QelecCtl, CountersAndFailuresGiveClearExitCodes) {
     const ToolRun counters = ctl({"counters"});
     ASSERT_EQ(counters.exitCode, 0) << counters.err;
     EXPECT_NE(counters.out.find("highest: key 34 (W), 12 presses"), std::string::npos) << counters.out;
-    EXPECT_NE(counters.out.find("lowest: key 1 (ESC), 2 presses"), std::string::npos) << counters.out;
+    EXPECT_NE(counters.out.find("lowest: key 1 (Esc), 2 presses"), std::string::npos) << counters.out;
 
     changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.setFailure(Failure::Counters, true); });
     EXPECT_EQ(ctl({"counters"}).exitCode, 1);
