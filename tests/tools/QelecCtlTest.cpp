@@ -299,3 +299,54 @@ TEST_F(QelecCtl, OutputThatCannotBeWrittenIsAWriteError) {
         EXPECT_EQ(run.err, "qelec-ctl: write error: No space left on device\n") << command[0];
     }
 }
+
+// Where no keyboard was ever made, every command that uses one says how to make it at the state path
+// it looked at, and the command it gives, run as given, makes the keyboard the next run finds.
+TEST_F(QelecCtl, WithoutAKeyboardEveryCommandSaysHowToMakeOne) {
+    const std::string profile = dir.file("mine.pro");
+    ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
+    const std::string unusual = dir.file("it's my keyboard.txt");
+    const std::string made =
+        "qelec-vkbd --state '" + dir.file("it'\\''s my keyboard.txt") + "' create --variant 4";
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"read", dir.file("x.pro")},
+                                               {"write", profile},
+                                               {"defaults", dir.file("x.pro")},
+                                               {"counters"},
+                                               {"counters", "--heatmap", dir.file("h.svg")},
+                                               {"diff", profile, "--keyboard"},
+                                               {"lights"},
+                                               {"triggers"},
+                                               {"triggers", "set", "34", "--press", "1.0"},
+                                               {"track", "34", "--seconds", "1"},
+                                               {"firmware", dir.file("QelEC(RGB)_V3.00.bin")}}) {
+        std::vector<std::string> words = {"--state", unusual};
+        words.insert(words.end(), command.begin(), command.end());
+        const ToolRun run = runProgram(QELEC_CTL_PATH, words);
+        EXPECT_NE(run.exitCode, 0) << command[0];
+        EXPECT_NE(run.err.find("Keyboard is not connected! No virtual keyboard exists yet at " + unusual +
+                               ": create one with " + made),
+                  std::string::npos)
+            << command[0] << ": " << run.err;
+    }
+
+    const ToolRun fromEnvironment = runProgram(QELEC_CTL_PATH, {"counters"}, {"QELEC_VKBD_STATE=" + unusual});
+    EXPECT_NE(fromEnvironment.err.find("create one with qelec-vkbd create --variant 4"), std::string::npos)
+        << "qelec-vkbd finds the same state path without --state: " << fromEnvironment.err;
+
+    const ToolRun make =
+        runProgram("/bin/sh", {"-c", made}, {std::string("PATH=") + QELEC_VKBD_DIR + ":/usr/bin:/bin"});
+    ASSERT_EQ(make.exitCode, 0) << made << ": " << make.err;
+    EXPECT_EQ(runProgram(QELEC_CTL_PATH, {"--state", unusual, "counters"}).exitCode, 0);
+}
+
+// A keyboard that exists but is unplugged is not connected, and making another is no remedy.
+TEST_F(QelecCtl, AnUnpluggedKeyboardIsNotConnectedWithoutMore) {
+    changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.plugged = false; });
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"counters"}, {"lights"}}) {
+        const ToolRun run = ctl(command);
+        EXPECT_EQ(run.exitCode, 1) << command[0];
+        EXPECT_EQ(run.err, "qelec-ctl: Keyboard is not connected!\n") << command[0];
+    }
+}
