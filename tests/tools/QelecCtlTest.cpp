@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <regex>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -348,5 +351,46 @@ TEST_F(QelecCtl, AnUnpluggedKeyboardIsNotConnectedWithoutMore) {
         const ToolRun run = ctl(command);
         EXPECT_EQ(run.exitCode, 1) << command[0];
         EXPECT_EQ(run.err, "qelec-ctl: Keyboard is not connected!\n") << command[0];
+    }
+}
+
+// The name in each line "NN Name  ..." of a report, by key number; the header line has none.
+std::map<int, std::string> keyNamesIn(const std::string& report) {
+    static const std::regex line(R"(^ *(\d+) +((?:\S| (?=\S))+)  )");
+    std::map<int, std::string> names;
+    std::istringstream lines(report);
+    for (std::string text; std::getline(lines, text);) {
+        std::smatch match;
+        if (std::regex_search(text, match, line))
+            names[std::stoi(match[1])] = match[2];
+    }
+    return names;
+}
+
+// Every report names each key as the keyboard view does, so a name one command prints is a name
+// every command takes.
+TEST_F(QelecCtl, EveryCommandNamesKeysTheSameWay) {
+    const ToolRun counters = ctl({"counters"});
+    ASSERT_EQ(counters.exitCode, 0) << counters.err;
+    const std::map<int, std::string> names = keyNamesIn(counters.out);
+    ASSERT_EQ(names.size(), 85U) << counters.out;
+    for (const auto& [key, name] : std::map<int, std::string>{{1, "Esc"},
+                                                              {14, "PrtSc"},
+                                                              {15, "Pause"},
+                                                              {47, "Caps Lock"},
+                                                              {76, "Win"},
+                                                              {78, "Space"},
+                                                              {79, "Space"},
+                                                              {81, "RFn"}})
+        EXPECT_EQ(names.at(key), name) << key;
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"lights"}, {"triggers"}})
+        EXPECT_EQ(keyNamesIn(ctl(command).out), names) << command[0];
+    for (const auto& [key, name] : names) {
+        if (name == "Space" || name == "Shift" || name == "Alt" || name == "Ctrl" || (key >= 18 && key <= 27))
+            continue;
+        const ToolRun named = ctl({"lights", name});
+        EXPECT_EQ(named.out.rfind((key < 10 ? " " : "") + std::to_string(key) + " " + name, 0), 0U)
+            << name << ": " << named.out << named.err;
     }
 }
