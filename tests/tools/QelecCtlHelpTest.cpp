@@ -83,6 +83,8 @@ TEST(QelecCtlHelp, EveryCommandHasItsOwnHelpAskedForAnyWay) {
         EXPECT_EQ(own.exitCode, 0) << command.name << ": " << own.err;
         EXPECT_EQ(ctl(withOption).out, own.out) << command.name;
         EXPECT_EQ(ctl(optionFirst).out, own.out) << command.name;
+        asHelp.push_back("--help");
+        EXPECT_EQ(ctl(asHelp).out, own.out) << command.name;
         EXPECT_NE(own.out, whole.out) << command.name;
         for (const CommandForm& form : command.forms) {
             EXPECT_TRUE(holds(own.out, "qelec-ctl [--state PATH] " + std::string(form.synopsis) + "\n"))

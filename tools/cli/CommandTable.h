@@ -9,12 +9,6 @@
 // (their usage, summary, options and runner) and reads its command line, checks it and writes its help
 // from that table alone.
 
-// One way to call a command: its words ("lights KEYS COLOUR") and what it does called so.
-struct CommandForm {
-    std::string_view synopsis;
-    std::string_view summary;
-};
-
 // "--help" or "-h": the word that asks for help, anywhere on a command line.
 bool isHelpWord(std::string_view word);
 // "--version".

@@ -36,10 +36,16 @@ int printHelp(const std::vector<std::string>& arguments) {
         std::fputs(fullHelp().c_str(), stdout);
         return 0;
     }
-    const CtlCommand* command = calledCommand(words).command;
-    if (command == nullptr)
+    const CalledCommand called = calledCommand(words);
+    if (called.command == nullptr)
         return printUsageError("unknown command '" + words[0] + "'");
-    const std::vector<std::string> name = {std::string(command->name)};
+    // "help lights --help" asks about lights, as "help lights" does.
+    if (called.command->name == "help" && words.size() > called.nameWords) {
+        CtlInvocation helpOn;
+        helpOn.arguments.positionals.assign(words.begin() + 1, words.end());
+        return runHelpCommand(helpOn);
+    }
+    const std::vector<std::string> name = {std::string(called.command->name)};
     std::fputs(commandHelp(commandsNamed(name)).c_str(), stdout);
     return 0;
 }
@@ -97,9 +103,8 @@ int runCommand(const std::vector<std::string>& arguments) {
         return printUsageError(*problem);
     if (words.size() < command.minWords || words.size() > command.maxWords)
         return printUsageError(command.wordsRule);
-    CtlInvocation invocation{parsed->value("--state") ? std::optional<std::string>(*parsed->value("--state"))
-                                                      : std::nullopt,
-                             std::move(*parsed)};
+    CtlInvocation invocation{std::nullopt, std::move(*parsed)};
+    invocation.statePath = invocation.option("--state");
     return command.run(invocation);
 }
 

@@ -8,6 +8,12 @@
 #include <string_view>
 #include <vector>
 
+// One way to call a command: its words ("lights KEYS COLOUR") and what it does called so.
+struct CommandForm {
+    std::string_view synopsis;
+    std::string_view summary;
+};
+
 // The commands of qelec-ctl: one table from which its command line is read and checked and its help
 // written. A command's name may be two words ("triggers set"): the word after the first then picks
 // it over the one-word command of the same first word.
