@@ -5,6 +5,8 @@
 #include "platform/KeyboardHookFilter.h"
 #include "platform/QtPlatformServices.h"
 
+#include "QelecVersion.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -22,6 +24,40 @@
 #include <vector>
 
 namespace {
+
+// What --help prints: the program and its options, none of which needs a display.
+void printHelp() {
+    std::printf(
+        "usage: qelec [--first-paint-probe [WINDOW]]\n"
+        "       qelec --help | --version\n\n"
+        "Configures QelEC analogue gaming keyboards: the keys over three programs of three layers,\n"
+        "macros, backlight colours, press and release travel and the rapid-trigger threshold, press\n"
+        "counters, firmware and profiles, in Simplified Chinese and English. It talks to the virtual\n"
+        "keyboard that qelec-vkbd creates and drives; qelec-ctl scripts the same keyboard.\n\n"
+        "options:\n"
+        "  --first-paint-probe [WINDOW]  report how long the main window takes to paint (then WINDOW,\n"
+        "                                opened over it), and end\n"
+        "  -h, --help                    show this text\n"
+        "  --version                     print the version\n"
+        "WINDOW: %s\n"
+        "environment:\n"
+        "  QELEC_VKBD_STATE              the virtual keyboard's state file (default:\n"
+        "                                $XDG_DATA_HOME/qelec/virtual-keyboard.txt)\n",
+        probedWindowNames());
+}
+
+// Prints what --help or --version asks for; the exit code, 2 when it could not be written.
+std::optional<int> answerInformationRequest(int argc, char** argv) {
+    if (argc != 2)
+        return std::nullopt;
+    if (std::strcmp(argv[1], "--version") == 0)
+        std::printf("qelec %s\n", kQelecVersion);
+    else if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
+        printHelp();
+    else
+        return std::nullopt;
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 2;
+}
 
 bool hasDisplay() {
     const auto set = [](const char* name) {
@@ -60,13 +96,17 @@ void useDarkTheme() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto answered = answerInformationRequest(argc, argv))
+        return *answered;
     QElapsedTimer sinceStart;
     sinceStart.start();
     const bool probe = argc > 1 && std::strcmp(argv[1], "--first-paint-probe") == 0;
     const std::optional<WindowId> probedDialog = argc > 2 ? probedWindowNamed(argv[2]) : std::nullopt;
     if ((argc > 1 && !probe) || argc > 3 || (argc == 3 && !probedDialog)) {
-        std::fprintf(stderr, "usage: qelec [--first-paint-probe [WINDOW]]\n  WINDOW: %s\n",
-                     probedWindowNames());
+        std::fprintf(
+            stderr,
+            "usage: qelec [--first-paint-probe [WINDOW]]\n       qelec --help | --version\n  WINDOW: %s\n",
+            probedWindowNames());
         return 2;
     }
     if (!hasDisplay()) {

@@ -2,8 +2,8 @@
 // millimetres; the first byte picks which, and the keyboard variant for keys. Whatever reads must be
 // well formed (keys ascending, each once, 1 to 85; components 0 to 255; a length of at least 0) and
 // read back the same from its own plain form.
+#include "tools/cli/KeySelection.h"
 #include "tools/ctl/ColourText.h"
-#include "tools/ctl/KeySelection.h"
 #include "tools/ctl/Millimetres.h"
 
 #include <algorithm>

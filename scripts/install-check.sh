@@ -2,8 +2,10 @@
 # Installs a build into a temporary DESTDIR and checks the install as a desktop and a user see it:
 #   scripts/install-check.sh [BUILD_DIR] [--package]     (default: build)
 # The desktop entry and the AppStream metainfo validate, the icons have their declared pixel sizes,
-# the manual pages and bash completions are there and know every command, the installed tools run,
-# and the installed program starts under Xvfb on a virtual keyboard and finds its help document.
+# the manual pages and bash completions are there and know every command, the installed tools run
+# and give each command's help either way, the three programs' --version, the changelog and the
+# metainfo agree, and the installed program starts under Xvfb on a virtual keyboard and finds its
+# help document.
 # With --package it also builds the Debian package (scripts/package.sh) and checks its contents,
 # dependencies and lintian's verdict. Any failed check fails the run.
 set -euo pipefail
@@ -169,7 +171,38 @@ offers 4 qelec-ctl _qelec_ctl --state x.txt check --variant ""
 offers on qelec-vkbd _qelec_vkbd mac ""
 offers write-keys qelec-vkbd _qelec_vkbd --state x.txt fail ""
 offers --payload-bytes qelec-vkbd _qelec_vkbd make-firmware --pay
-ok "tools run; manual pages and completions cover ${#ctl_commands[@]} + ${#vkbd_commands[@]} commands"
+offers --version qelec-ctl _qelec_ctl --ver
+offers --version qelec-vkbd _qelec_vkbd --ver
+offers set qelec-ctl _qelec_ctl help triggers ""
+offers help qelec-vkbd _qelec_vkbd help ""
+# Each command's own help, asked for either way, is the same text.
+for command in "${ctl_commands[@]}"; do
+    "$tree/bin/qelec-ctl" help "$command" >"$work/own-help.txt" || fail "qelec-ctl help $command failed"
+    "$tree/bin/qelec-ctl" "$command" --help | cmp -s - "$work/own-help.txt" ||
+        fail "qelec-ctl $command --help differs from qelec-ctl help $command"
+done
+for command in "${vkbd_commands[@]}"; do
+    "$tree/bin/qelec-vkbd" help "$command" >"$work/own-help.txt" || fail "qelec-vkbd help $command failed"
+    "$tree/bin/qelec-vkbd" "$command" --help | cmp -s - "$work/own-help.txt" ||
+        fail "qelec-vkbd $command --help differs from qelec-vkbd help $command"
+done
+ok "tools run; manual pages, completions and each command's help cover ${#ctl_commands[@]} + ${#vkbd_commands[@]} commands"
+
+step "one version: the three programs, the changelog and the metainfo"
+release=$(gzip -dc "$share/doc/qelec/changelog.gz" | sed -n '1s/^qelec (\([^)]*\)).*/\1/p')
+[ -n "$release" ] || fail "the changelog's newest entry has no version"
+metainfo_release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
+[ "$metainfo_release" = "$release" ] ||
+    fail "the metainfo's newest release is '$metainfo_release', the changelog's $release"
+for program in qelec qelec-ctl qelec-vkbd; do
+    # Without a display: --version and --help of the program need none.
+    shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tree/bin/$program" --version) ||
+        fail "$program --version failed"
+    [ "$shown" = "$program $release" ] || fail "$program --version says '$shown', the changelog $release"
+done
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tree/bin/qelec" --help | grep -q '^usage: qelec ' ||
+    fail "qelec --help does not print its usage without a display"
+ok "qelec, qelec-ctl and qelec-vkbd --version, the changelog and the metainfo all say $release"
 
 step "the installed program on a virtual keyboard under Xvfb"
 export QELEC_VKBD_STATE=$work/keyboard.txt

@@ -16,3 +16,15 @@ s/^options:$/\nOptions:/
     N
     s/\n      \([^ ]\)/  \1/
 }
+# The key names: the heading stands alone, the columns of key numbers and names flow as one list,
+# and the notes after them make a paragraph of their own.
+/^key names (/,/^$/{
+    /^key names (/s/$/\n/
+    /^ *[0-9][0-9]* [^ ]/{
+        s/^ *//
+        s/   */, /g
+        s/$/,/
+    }
+    /^  Every command/s/^  /\n/
+    /^  [^ ]/s/^  //
+}

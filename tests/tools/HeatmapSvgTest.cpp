@@ -3,6 +3,7 @@
 #include "model/KeyboardVariant.h"
 #include "model/profile/XmlDocument.h"
 #include "support/TempDir.h"
+#include "tools/cli/KeyLegends.h"
 #include "tools/ctl/ColourScale.h"
 #include "tools/ctl/HexColour.h"
 #include "tools/ctl/KeyboardPicture.h"
@@ -122,7 +123,7 @@ TEST(HeatmapSvg, DrawsEveryKeyOnceWhereThePictureHasItWithItsLegendAndCount) {
             EXPECT_DOUBLE_EQ(rect.height() - key.height, esc.height() - keys.at(1).height)
                 << "key " << number;
             ASSERT_EQ(key.texts.size(), 3U) << "key " << number;
-            EXPECT_EQ(key.texts[1], KeyboardPicture::keyLegend(variant, number));
+            EXPECT_EQ(key.texts[1], KeyLegends::keyLegend(variant, number));
             EXPECT_EQ(key.texts[2], std::to_string(key.count));
             EXPECT_EQ(key.count, std::max(0, store->pressCounts[number]));
         }

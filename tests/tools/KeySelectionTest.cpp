@@ -1,5 +1,5 @@
 // How qelec-ctl reads keys (lights, triggers set and track alike) and colours from its command line.
-#include "tools/ctl/KeySelection.h"
+#include "tools/cli/KeySelection.h"
 #include "model/KeyboardVariant.h"
 #include "tools/ctl/ColourText.h"
 

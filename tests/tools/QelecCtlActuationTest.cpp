@@ -4,7 +4,7 @@
 #include "device/KeyTravel.h"
 #include "model/FactoryKeyboard.h"
 #include "model/KeyboardVariant.h"
-#include "tools/ctl/KeySelection.h"
+#include "tools/cli/KeySelection.h"
 #include "tools/ctl/Millimetres.h"
 #include "tools/ctl/TrackCommand.h"
 #include "tools/ctl/TriggersCommand.h"
@@ -125,7 +125,7 @@ TEST_F(QelecCtlActuation, TriggersShowsEveryKeyInMillimetresAndSaysWhatIsOutOfRa
     EXPECT_EQ(lines[1], "  1  Esc         1.2mm            2.0mm            0.1mm");
     EXPECT_EQ(lines[34], " 34  W           0.8mm            0.0mm (out of range)  0.1mm");
     EXPECT_EQ(lines[85], " 85  Right       0.8mm            2.0mm            1.0mm (out of range)");
-    EXPECT_TRUE(holds(lines[76], " 76  LWin"));
+    EXPECT_TRUE(holds(lines[76], " 76  Win "));
 }
 
 TEST_F(QelecCtlActuation, TriggersSetWritesOnlyTheNamedKeys) {

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <regex>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -104,7 +107,7 @@ TEST_F(QelecCtl, CountersAndFailuresGiveClearExitCodes) {
     const ToolRun counters = ctl({"counters"});
     ASSERT_EQ(counters.exitCode, 0) << counters.err;
     EXPECT_NE(counters.out.find("highest: key 34 (W), 12 presses"), std::string::npos) << counters.out;
-    EXPECT_NE(counters.out.find("lowest: key 1 (ESC), 2 presses"), std::string::npos) << counters.out;
+    EXPECT_NE(counters.out.find("lowest: key 1 (Esc), 2 presses"), std::string::npos) << counters.out;
 
     changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.setFailure(Failure::Counters, true); });
     EXPECT_EQ(ctl({"counters"}).exitCode, 1);
@@ -297,5 +300,97 @@ TEST_F(QelecCtl, OutputThatCannotBeWrittenIsAWriteError) {
         const ToolRun run = runProgram("/bin/sh", words);
         EXPECT_EQ(run.exitCode, 2) << command[0];
         EXPECT_EQ(run.err, "qelec-ctl: write error: No space left on device\n") << command[0];
+    }
+}
+
+// Where no keyboard was ever made, every command that uses one says how to make it at the state path
+// it looked at, and the command it gives, run as given, makes the keyboard the next run finds.
+TEST_F(QelecCtl, WithoutAKeyboardEveryCommandSaysHowToMakeOne) {
+    const std::string profile = dir.file("mine.pro");
+    ASSERT_EQ(ctl({"defaults", profile}).exitCode, 0);
+    const std::string unusual = dir.file("it's my keyboard.txt");
+    const std::string made =
+        "qelec-vkbd --state '" + dir.file("it'\\''s my keyboard.txt") + "' create --variant 4";
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"read", dir.file("x.pro")},
+                                               {"write", profile},
+                                               {"defaults", dir.file("x.pro")},
+                                               {"counters"},
+                                               {"counters", "--heatmap", dir.file("h.svg")},
+                                               {"diff", profile, "--keyboard"},
+                                               {"lights"},
+                                               {"triggers"},
+                                               {"triggers", "set", "34", "--press", "1.0"},
+                                               {"track", "34", "--seconds", "1"},
+                                               {"firmware", dir.file("QelEC(RGB)_V3.00.bin")}}) {
+        std::vector<std::string> words = {"--state", unusual};
+        words.insert(words.end(), command.begin(), command.end());
+        const ToolRun run = runProgram(QELEC_CTL_PATH, words);
+        EXPECT_NE(run.exitCode, 0) << command[0];
+        EXPECT_NE(run.err.find("Keyboard is not connected! No virtual keyboard exists yet at " + unusual +
+                               ": create one with " + made),
+                  std::string::npos)
+            << command[0] << ": " << run.err;
+    }
+
+    const ToolRun fromEnvironment = runProgram(QELEC_CTL_PATH, {"counters"}, {"QELEC_VKBD_STATE=" + unusual});
+    EXPECT_NE(fromEnvironment.err.find("create one with qelec-vkbd create --variant 4"), std::string::npos)
+        << "qelec-vkbd finds the same state path without --state: " << fromEnvironment.err;
+
+    const ToolRun make =
+        runProgram("/bin/sh", {"-c", made}, {std::string("PATH=") + QELEC_VKBD_DIR + ":/usr/bin:/bin"});
+    ASSERT_EQ(make.exitCode, 0) << made << ": " << make.err;
+    EXPECT_EQ(runProgram(QELEC_CTL_PATH, {"--state", unusual, "counters"}).exitCode, 0);
+}
+
+// A keyboard that exists but is unplugged is not connected, and making another is no remedy.
+TEST_F(QelecCtl, AnUnpluggedKeyboardIsNotConnectedWithoutMore) {
+    changeState(state, [](VirtualKeyboardState& keyboard) { keyboard.plugged = false; });
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"counters"}, {"lights"}}) {
+        const ToolRun run = ctl(command);
+        EXPECT_EQ(run.exitCode, 1) << command[0];
+        EXPECT_EQ(run.err, "qelec-ctl: Keyboard is not connected!\n") << command[0];
+    }
+}
+
+// The name in each line "NN Name  ..." of a report, by key number; the header line has none.
+std::map<int, std::string> keyNamesIn(const std::string& report) {
+    static const std::regex line(R"(^ *(\d+) +((?:\S| (?=\S))+)  )");
+    std::map<int, std::string> names;
+    std::istringstream lines(report);
+    for (std::string text; std::getline(lines, text);) {
+        std::smatch match;
+        if (std::regex_search(text, match, line))
+            names[std::stoi(match[1])] = match[2];
+    }
+    return names;
+}
+
+// Every report names each key as the keyboard view does, so a name one command prints is a name
+// every command takes.
+TEST_F(QelecCtl, EveryCommandNamesKeysTheSameWay) {
+    const ToolRun counters = ctl({"counters"});
+    ASSERT_EQ(counters.exitCode, 0) << counters.err;
+    const std::map<int, std::string> names = keyNamesIn(counters.out);
+    ASSERT_EQ(names.size(), 85U) << counters.out;
+    for (const auto& [key, name] : std::map<int, std::string>{{1, "Esc"},
+                                                              {14, "PrtSc"},
+                                                              {15, "Pause"},
+                                                              {47, "Caps Lock"},
+                                                              {76, "Win"},
+                                                              {78, "Space"},
+                                                              {79, "Space"},
+                                                              {81, "RFn"}})
+        EXPECT_EQ(names.at(key), name) << key;
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"lights"}, {"triggers"}})
+        EXPECT_EQ(keyNamesIn(ctl(command).out), names) << command[0];
+    for (const auto& [key, name] : names) {
+        if (name == "Space" || name == "Shift" || name == "Alt" || name == "Ctrl" || (key >= 18 && key <= 27))
+            continue;
+        const ToolRun named = ctl({"lights", name});
+        EXPECT_EQ(named.out.rfind((key < 10 ? " " : "") + std::to_string(key) + " " + name, 0), 0U)
+            << name << ": " << named.out << named.err;
     }
 }

@@ -1,8 +1,13 @@
 #pragma once
 
-#include <optional>
+#include "tools/ctl/CtlInvocation.h"
 
-// The commands of qelec-ctl about actuation: "triggers", "triggers set KEYS ..." and "track KEY".
-// Runs the command line when it is one of them and returns the exit code; nothing for any other
-// command line, which the other commands handle.
-std::optional<int> runActuationCommand(int argc, char** argv);
+// The commands of qelec-ctl about actuation, from their checked command lines; each returns the exit
+// code.
+
+// "triggers": every key's trigger values.
+int runTriggersCommand(const CtlInvocation& invocation);
+// "triggers set KEYS [--press MM] [--release MM] [--threshold MM]".
+int runTriggersSetCommand(const CtlInvocation& invocation);
+// "track KEY [--seconds N] [--csv]".
+int runTrackCommand(const CtlInvocation& invocation);

@@ -1,19 +1,12 @@
 #include "tools/ctl/ColourText.h"
 
+#include "tools/cli/TextWords.h"
+#include "tools/cli/WholeNumber.h"
+
 #include <array>
-#include <cctype>
 #include <charconv>
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::optional<Rgb> hexColour(std::string_view text) {
     if (!text.empty() && text.front() == '#')
@@ -29,13 +22,10 @@ std::optional<Rgb> hexColour(std::string_view text) {
 
 std::optional<int> component(std::string_view text) {
     text = trimmed(text);
-    if (text.empty() || text.size() > 3)
+    if (text.size() > 3)
         return std::nullopt;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
-    if (error != std::errc{} || end != text.data() + text.size() || value < 0 || value > 255)
-        return std::nullopt;
-    return value;
+    const auto value = parseWholeNumber(text, 0, 255);
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
 }
 
 std::optional<Rgb> decimalColour(std::string_view text) {

@@ -1,5 +1,6 @@
 #include "tools/ctl/ConfigurationSources.h"
 
+#include "device/VirtualKeyboardFile.h"
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
 #include "model/StartupChecks.h"
@@ -41,6 +42,28 @@ LoadedConfiguration failed(std::string why) {
     return {nullptr, std::move(why)};
 }
 
+// The word as a shell reads it back: as it is when it holds nothing the shell treats specially, else
+// in single quotes.
+std::string shellWord(const std::string& word) {
+    const bool plain =
+        !word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                                "0123456789_-+./,:@%=") == std::string::npos;
+    if (plain)
+        return word;
+    std::string quoted = "'";
+    for (const char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Says, after "Keyboard is not connected!", that no virtual keyboard was ever made at the state path
+// and how to make one there.
+std::string noKeyboardYet(const std::string& statePath) {
+    const std::string state = statePath == defaultStatePath() ? "" : "--state " + shellWord(statePath) + " ";
+    return " No virtual keyboard exists yet at " + statePath + ": create one with qelec-vkbd " + state +
+           "create --variant 4";
+}
+
 } // namespace
 
 std::unique_ptr<CConfigStore> newStore(const std::optional<std::string>& statePath) {
@@ -55,6 +78,10 @@ std::optional<std::string> connectKeyboard(CConfigStore& store) {
         const std::string cause = store.device.lastOpenError();
         if (failure == StartupFailure::NotConnected && !cause.empty())
             return cause;
+        const std::string& statePath = store.device.statePath();
+        const bool neverMade = VirtualKeyboardFile(statePath).readText().status == LoadStatus::Missing;
+        if (failure == StartupFailure::NotConnected && neverMade)
+            return startupFailureMessage(failure, "en-US") + noKeyboardYet(statePath);
         return startupFailureMessage(failure, "en-US");
     }
     readyFor(store, variant);

@@ -14,8 +14,9 @@ std::unique_ptr<CConfigStore> newStore(const std::optional<std::string>& statePa
 
 // Finds and opens the attached keyboard and readies store for it (variant, catalogue, factory
 // defaults); the message why not when there is none to use: the state file or lock at fault when
-// one is, else the program's own start-up message ("Keyboard is not connected!"). Every command that
-// uses the keyboard opens it here.
+// one is, else the program's own start-up message ("Keyboard is not connected!"), followed, when no
+// virtual keyboard was ever made at the state path, by the qelec-vkbd command that makes one there.
+// Every command that uses the keyboard opens it here.
 std::optional<std::string> connectKeyboard(CConfigStore& store);
 
 // A configuration ready to compare or draw, or why there is none.

@@ -38,3 +38,11 @@ int runDiff(const DiffRequest& request) {
     std::fputs(diffReport(differences, sides).c_str(), stdout);
     return differences.same() ? kDiffSame : kDiffDiffers;
 }
+
+int runDiffCommand(const CtlInvocation& invocation) {
+    const bool againstKeyboard = invocation.arguments.has("--keyboard");
+    if (invocation.words().size() != (againstKeyboard ? 1U : 2U))
+        return printUsageError(againstKeyboard ? "diff --keyboard takes one profile"
+                                               : "diff takes two profiles, or one with --keyboard");
+    return runDiff({invocation.statePath, invocation.words(), againstKeyboard});
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/ctl/CtlInvocation.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,3 +22,7 @@ struct DiffRequest {
 // Loads both sides, prints the report and returns kDiffSame, kDiffDiffers, or kDiffTrouble (with the
 // reason on standard error) when a side cannot be loaded or read.
 int runDiff(const DiffRequest& request);
+
+// "diff A.pro B.pro" or "diff A.pro --keyboard" from its command line: the profiles the form takes,
+// then runDiff.
+int runDiffCommand(const CtlInvocation& invocation);

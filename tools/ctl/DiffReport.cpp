@@ -2,6 +2,7 @@
 
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
+#include "tools/cli/KeyLegends.h"
 #include "tools/ctl/AssignmentDescription.h"
 #include "tools/ctl/HexColour.h"
 #include "tools/ctl/KeyboardPicture.h"
@@ -41,7 +42,7 @@ std::string header(const ProfileDifferences& differences, const ComparedSides& s
 
 // One key's change: on one line when it reads well so, else the two sides on lines of their own.
 std::string assignmentChange(const AssignmentDifference& difference, int variant) {
-    const std::string key = "    " + KeyboardPicture::keyLabel(variant, difference.key) + ":";
+    const std::string key = "    " + KeyLegends::keyLabel(variant, difference.key) + ":";
     const std::string before = printable(difference.before);
     const std::string after = printable(difference.after);
     const std::string oneLine = key + " " + before + " -> " + after;
@@ -143,7 +144,7 @@ std::string comparedParts(const ProfileDifferences& differences) {
 
 std::string keyList(const std::vector<int>& keys, int variant) {
     if (keys.size() == 1)
-        return KeyboardPicture::keyLabel(variant, keys.front());
+        return KeyLegends::keyLabel(variant, keys.front());
     std::string text = "keys ";
     for (std::size_t first = 0; first < keys.size();) {
         std::size_t last = first;

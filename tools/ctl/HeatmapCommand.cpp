@@ -5,24 +5,11 @@
 #include "model/KeyboardVariant.h"
 #include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
+#include "tools/ctl/CountersCommand.h"
 #include "tools/ctl/HeatmapSvg.h"
-#include "tools/ctl/KeyboardPicture.h"
 #include "tools/ctl/PrintableText.h"
 
 #include <cstdio>
-
-namespace {
-
-void describeExtreme(const CConfigStore& store, const char* what, int key) {
-    if (key < kFirstKey || key > kLastKey) {
-        std::printf("%s: none\n", what);
-        return;
-    }
-    std::printf("%s: %s, %d presses\n", what, KeyboardPicture::keyLabel(store.deviceVariant, key).c_str(),
-                store.pressCounts[key]);
-}
-
-} // namespace
 
 int runHeatmap(const std::optional<std::string>& statePath, const std::string& svgPath) {
     auto store = newStore(statePath);
@@ -34,7 +21,6 @@ int runHeatmap(const std::optional<std::string>& statePath, const std::string& s
         return printError("could not write '" + svgPath + "': " + error);
     std::printf("drew the press counts of %s into %s\n",
                 std::string(KeyboardVariant::name(store->deviceVariant)).c_str(), printable(svgPath).c_str());
-    describeExtreme(*store, "highest", store->highestKey);
-    describeExtreme(*store, "lowest", store->lowestKey);
+    printHighestAndLowest(*store);
     return 0;
 }

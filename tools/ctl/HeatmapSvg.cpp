@@ -2,6 +2,7 @@
 
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
+#include "tools/cli/KeyLegends.h"
 #include "tools/ctl/ColourScale.h"
 #include "tools/ctl/HexColour.h"
 #include "tools/ctl/KeyboardPicture.h"
@@ -154,7 +155,7 @@ void drawKey(SvgWriter& svg, const CConfigStore& store, const Layout& layout, co
     const double y = rect.top + layout.keyShiftY + kKeyInset;
     const double width = rect.width() - 2 * kKeyInset;
     const double height = rect.height() - 2 * kKeyInset;
-    const std::string legend = KeyboardPicture::keyLegend(store.deviceVariant, key);
+    const std::string legend = KeyLegends::keyLegend(store.deviceVariant, key);
     const std::string shown = std::to_string(count);
     const std::optional<Rgb> outline = outlineOf(store, key);
 
@@ -227,7 +228,7 @@ void drawScaleLegend(SvgWriter& svg, const Layout& layout, const CountRange& ran
 std::string extremeText(const CConfigStore& store, const char* what, int key) {
     if (key < kFirstKey || key > kLastKey)
         return std::string(what) + ": none, no key has been pressed";
-    return std::string(what) + ": " + KeyboardPicture::keyLabel(store.deviceVariant, key) + ", " +
+    return std::string(what) + ": " + KeyLegends::keyLabel(store.deviceVariant, key) + ", " +
            presses(shownCount(store, key));
 }
 

@@ -19,15 +19,6 @@ const ControlSpec* keyEntry(int variant, int key) {
 
 } // namespace
 
-std::string keyLegend(int variant, int key) {
-    const ControlSpec* entry = keyEntry(variant, key);
-    return entry != nullptr && entry->captionEn != nullptr ? entry->captionEn : "";
-}
-
-std::string keyLabel(int variant, int key) {
-    return "key " + std::to_string(key) + " (" + keyLegend(variant, key) + ")";
-}
-
 SkinRect keyRect(int variant, int key) {
     const ControlSpec* entry = keyEntry(variant, key);
     return entry != nullptr ? entry->rect : SkinRect{};

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "tools/ctl/CtlInvocation.h"
 
 // "qelec-ctl lights [KEYS [COLOUR]]": every key's colour, or those of KEYS, as the keyboard holds
-// them; with a colour, KEYS take it and the lights are written to the keyboard. Runs the command line
-// when it is this command and returns the exit code; nothing for any other command line.
-std::optional<int> runLightsCommand(int argc, char** argv);
+// them; with a colour, KEYS take it and the lights are written to the keyboard. Returns the exit code.
+int runLightsCommand(const CtlInvocation& invocation);

@@ -1,8 +1,8 @@
 #include "tools/ctl/TrackCommand.h"
 
-#include "controls/KeyboardKeys.h"
 #include "device/CPelmHWI.h"
 #include "model/ConfigStore.h"
+#include "tools/cli/KeyLegends.h"
 #include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "trigger/TravelGauge.h"
@@ -74,13 +74,13 @@ KeyPoints pointsOf(CConfigStore& store, int key) {
     return {shown[TriggerRanges::kUpper], shown[TriggerRanges::kLower]};
 }
 
-void printIntroduction(const TrackRequest& request, const KeyPoints& points) {
-    const KeyLegend legend = keyboardKeyLegend(request.key);
+void printIntroduction(const TrackRequest& request, int variant, const KeyPoints& points) {
     if (request.csv) {
         std::printf("time_ms,key,travel_mm\n");
         return;
     }
-    std::printf("key %d (%s): travel 0.0mm at the left to 2.8mm at the right", request.key, legend.tooltipZh);
+    std::printf("%s: travel 0.0mm at the left to 2.8mm at the right",
+                KeyLegends::keyLabel(variant, request.key).c_str());
     if (points.upper && points.lower)
         std::printf(", P press point %s, R release point %s",
                     std::string(TriggerTexts::travelLabel(*points.upper)).c_str(),
@@ -116,7 +116,7 @@ int runTrack(const TrackRequest& request) {
     const bool terminal = !request.csv && isatty(STDOUT_FILENO) != 0;
     stopRequested = 0;
     catchStopSignals();
-    printIntroduction(request, points);
+    printIntroduction(request, store->deviceVariant, points);
     // Output that cannot be written ends the run; the end of the run says why.
     if (!flushOutput())
         return 0;

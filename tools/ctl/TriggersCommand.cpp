@@ -1,10 +1,10 @@
 #include "tools/ctl/TriggersCommand.h"
 
-#include "controls/KeyboardKeys.h"
 #include "model/ConfigStore.h"
+#include "tools/cli/KeyLegends.h"
+#include "tools/cli/KeySelection.h"
 #include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
-#include "tools/ctl/KeySelection.h"
 #include "trigger/TriggerTexts.h"
 
 #include <cstdio>
@@ -22,11 +22,6 @@ std::string thresholdText(int code) {
     if (TriggerRanges::thresholdInRange(code))
         return std::string(TriggerTexts::thresholdLabel(code));
     return TriggerTexts::thresholdMillimetres(code) + " (out of range)";
-}
-
-std::string keyName(int key) {
-    const KeyLegend legend = keyboardKeyLegend(key);
-    return legend.tooltipZh == nullptr ? "" : legend.tooltipZh;
 }
 
 std::string describe(const TriggerChange& change) {
@@ -66,7 +61,7 @@ std::optional<std::string> applyTriggerChange(std::array<TriggerTriple, 86>& tab
         if (change.threshold)
             values[TriggerRanges::kThreshold] = *change.threshold;
         if (auto problem = TriggerRanges::problemWith(values))
-            return "key " + std::to_string(key) + " (" + keyName(key) + "): " + *problem;
+            return KeyLegends::keyLabel(change.variant, key) + ": " + *problem;
     }
     table = changed;
     return std::nullopt;
@@ -81,7 +76,8 @@ int runTriggersShow(const std::optional<std::string>& statePath) {
         const TriggerTriple& values = store->triggerValues[static_cast<std::size_t>(key)];
         const int upper = values[TriggerRanges::kUpper];
         const int lower = values[TriggerRanges::kLower];
-        std::printf("%3d  %-10s  %-15s  %-15s  %s\n", key, keyName(key).c_str(),
+        std::printf("%3d  %-10s  %-15s  %-15s  %s\n", key,
+                    KeyLegends::keyLegend(store->deviceVariant, key).c_str(),
                     travelText(upper, TriggerRanges::upperInRange(upper)).c_str(),
                     travelText(lower, TriggerRanges::lowerInRange(lower)).c_str(),
                     thresholdText(values[TriggerRanges::kThreshold]).c_str());
@@ -89,10 +85,11 @@ int runTriggersShow(const std::optional<std::string>& statePath) {
     return 0;
 }
 
-int runTriggersSet(const std::optional<std::string>& statePath, const TriggerChange& change) {
+int runTriggersSet(const std::optional<std::string>& statePath, TriggerChange change) {
     auto store = newStore(statePath);
     if (auto failure = readTriggers(*store))
         return printError(*failure + "; nothing was written");
+    change.variant = store->deviceVariant;
     if (auto refused = applyTriggerChange(store->triggerValues, change))
         return printError(*refused + "; nothing was written");
     if (!store->writeTriggers())

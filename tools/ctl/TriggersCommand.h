@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/KeyboardVariant.h"
 #include "trigger/TriggerRanges.h"
 
 #include <optional>
@@ -11,12 +12,13 @@
 // ranges the program's windows keep before anything is written.
 
 // New values for the keys named; a value not given stays as the keyboard holds it. Travels are in
-// 0.1 mm, the threshold as its code.
+// 0.1 mm, the threshold as its code. A refusal names the key by its legend on the variant's keyboard.
 struct TriggerChange {
     std::vector<int> keys;
     std::optional<int> upper;
     std::optional<int> lower;
     std::optional<int> threshold;
+    int variant = KeyboardVariant::kRgb;
 };
 
 // Gives every key of change its values in table (rows 1..85); the first key whose values would be
@@ -29,4 +31,4 @@ std::optional<std::string> applyTriggerChange(std::array<TriggerTriple, 86>& tab
 int runTriggersShow(const std::optional<std::string>& statePath);
 // Reads the keyboard's trigger values, applies change and writes them back; nothing is written when a
 // value is refused. The exit code.
-int runTriggersSet(const std::optional<std::string>& statePath, const TriggerChange& change);
+int runTriggersSet(const std::optional<std::string>& statePath, TriggerChange change);

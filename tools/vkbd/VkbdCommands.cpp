@@ -1,9 +1,13 @@
-#include "VkbdCommands.h"
+#include "tools/vkbd/VkbdCommands.h"
 
 #include "device/AtomicFileWrite.h"
 #include "device/FirmwareImage.h"
 #include "device/VirtualKeyboardFile.h"
 #include "model/FactoryKeyboard.h"
+#include "model/KeyboardVariant.h"
+#include "tools/cli/KeySelection.h"
+#include "tools/cli/WholeNumber.h"
+#include "tools/vkbd/FirmwareVersionText.h"
 
 #include <chrono>
 #include <csignal>
@@ -172,9 +176,13 @@ int runTravel(Invocation& in) {
 
 int runPress(Invocation& in) {
     std::string error;
-    const auto key = parseInteger(in.arguments.positionals[0], 1, VirtualKeyboard::kKeyCount, "key", error);
-    if (!key)
-        return usageError(in, error);
+    // Key names are the same on every variant's keyboard view.
+    const KeySelection keys = parseKeySelection(in.arguments.positionals[0], KeyboardVariant::kRgb);
+    if (!keys.ok())
+        return usageError(in, keys.error);
+    if (keys.keys.size() != 1)
+        return usageError(in, "press takes one KEY, not " + describeKeySelection(keys.keys));
+    const int key = keys.keys.front();
     const std::string* timesText = in.arguments.value("--times");
     const auto times = timesText == nullptr
                            ? std::optional<std::int64_t>(1)
@@ -186,7 +194,7 @@ int runPress(Invocation& in) {
     const int result = changeState(
         in,
         [&](VirtualKeyboardState& state) {
-            const auto index = static_cast<std::size_t>(*key - 1);
+            const auto index = static_cast<std::size_t>(key - 1);
             const std::int64_t count = state.counts[index] + *times;
             state.counts[index] =
                 static_cast<int>(std::min<std::int64_t>(count, std::numeric_limits<int>::max()));
@@ -195,7 +203,7 @@ int runPress(Invocation& in) {
         },
         "");
     if (result == kOk)
-        in.out << "pressed key " << *key << ' ' << *times << (*times == 1 ? " time" : " times")
+        in.out << "pressed key " << key << ' ' << *times << (*times == 1 ? " time" : " times")
                << "; its count is now " << countNow << "\n";
     return result;
 }
@@ -367,8 +375,10 @@ const std::vector<VkbdCommand>& vkbdCommands() {
          runTravel},
         {"press",
          "press KEY [--times N]",
-         "press key 1..85, N times (default 1)",
-         "Adds N to the key's press count; its travel follows N press cycles from now.\n",
+         "press key KEY (1..85, or its name), N times (default 1)",
+         "KEY is the key's number or its name as the keyboard view shows it (W, Esc, 'Caps Lock'), as\n"
+         "qelec-ctl takes keys. Adds N to the key's press count; its travel follows N press cycles from\n"
+         "now.\n",
          {{"--times", true}},
          1,
          1,
@@ -391,6 +401,14 @@ const std::vector<VkbdCommand>& vkbdCommands() {
          1,
          runMakeFirmware},
         {"path", "path", "print the state file in use", "", {}, 0, 0, runPath},
+        {"help",
+         "help [COMMAND]",
+         "print this, or more about one command (also: COMMAND --help)",
+         "With a COMMAND, that command's usage and what it does; without, every command.\n",
+         {},
+         0,
+         1,
+         runHelp},
     };
     return commands;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "VkbdArguments.h"
-
 #include "device/VirtualKeyboardState.h"
+#include "tools/cli/ArgumentParser.h"
 
 #include <cstddef>
 #include <iosfwd>
@@ -41,6 +40,8 @@ struct VkbdCommand {
 
 // Every command, in the order the help lists them.
 const std::vector<VkbdCommand>& vkbdCommands();
+// "help [COMMAND]": every command's usage, or one command's usage and details.
+int runHelp(Invocation& invocation);
 // The summary of the state for show.
 std::string describeState(const VirtualKeyboardState& state, const std::string& path, std::string_view owner);
 // Runs the tool on its arguments (without the program name).

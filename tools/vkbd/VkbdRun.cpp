@@ -1,6 +1,8 @@
-#include "VkbdCommands.h"
+#include "tools/vkbd/VkbdCommands.h"
 
 #include "device/VirtualKeyboardFile.h"
+#include "tools/cli/CommandTable.h"
+#include "tools/cli/ProgramVersion.h"
 
 #include <algorithm>
 #include <ostream>
@@ -16,10 +18,9 @@ void printUsage(std::ostream& out) {
         out << "  " << command.synopsis << "\n";
         out << "      " << command.summary << "\n";
     }
-    out << "  help [COMMAND]\n"
-           "      print this, or more about one command (also: COMMAND --help)\n\n"
-           "The state file is --state PATH, else $QELEC_VKBD_STATE, else\n"
+    out << "\nThe state file is --state PATH, else $QELEC_VKBD_STATE, else\n"
            "$XDG_DATA_HOME/qelec/virtual-keyboard.txt, else ~/.local/share/qelec/virtual-keyboard.txt.\n"
+           "qelec-vkbd --version prints the version, qelec-vkbd --help this text.\n"
            "Exit codes: 0 done, 1 the keyboard could not be read, changed or held, 2 bad command line.\n";
 }
 
@@ -29,34 +30,23 @@ void printCommandUsage(std::ostream& out, const VkbdCommand& command) {
         out << command.details;
 }
 
-const VkbdCommand* findCommand(std::string_view name) {
-    const auto& commands = vkbdCommands();
-    const auto it = std::find_if(commands.begin(), commands.end(),
-                                 [&](const VkbdCommand& command) { return command.name == name; });
-    return it == commands.end() ? nullptr : &*it;
-}
-
 int unknownCommand(std::ostream& err, std::string_view name) {
     err << "qelec-vkbd: unknown command '" << name << "'; see qelec-vkbd --help\n";
     return kUsage;
 }
+} // namespace
 
-int runHelp(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    if (words.empty()) {
-        printUsage(out);
+int runHelp(Invocation& in) {
+    if (in.arguments.positionals.empty()) {
+        printUsage(in.out);
         return kOk;
     }
-    const VkbdCommand* command = findCommand(words[0]);
+    const VkbdCommand* command = findCommand(vkbdCommands(), in.arguments.positionals[0]);
     if (command == nullptr)
-        return unknownCommand(err, words[0]);
-    printCommandUsage(out, *command);
+        return unknownCommand(in.err, in.arguments.positionals[0]);
+    printCommandUsage(in.out, *command);
     return kOk;
 }
-
-bool isHelpWord(std::string_view word) {
-    return word == "--help" || word == "-h";
-}
-} // namespace
 
 int runVkbd(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     std::string statePath;
@@ -81,9 +71,15 @@ int runVkbd(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const std::string& name = arguments[next];
     const std::vector<std::string> rest(arguments.begin() + static_cast<std::ptrdiff_t>(next) + 1,
                                         arguments.end());
-    if (isHelpWord(name) || name == "help")
-        return runHelp(isHelpWord(name) ? std::vector<std::string>{} : rest, out, err);
-    const VkbdCommand* command = findCommand(name);
+    if (isVersionWord(name)) {
+        out << versionLine("qelec-vkbd");
+        return kOk;
+    }
+    if (isHelpWord(name)) {
+        printUsage(out);
+        return kOk;
+    }
+    const VkbdCommand* command = findCommand(vkbdCommands(), name);
     if (command == nullptr)
         return unknownCommand(err, name);
     if (std::any_of(rest.begin(), rest.end(), [](const std::string& word) { return isHelpWord(word); })) {

@@ -1,4 +1,4 @@
-#include "VkbdCommands.h"
+#include "tools/vkbd/VkbdCommands.h"
 
 #include <numeric>
 #include <sstream>

@@ -1,34 +1,13 @@
-#include "tools/ctl/KeySelection.h"
+#include "tools/cli/KeySelection.h"
 
 #include "model/ConfigStore.h"
-#include "tools/ctl/KeyboardPicture.h"
+#include "tools/cli/KeyLegends.h"
+#include "tools/cli/TextWords.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-bool allDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-}
 
 std::string quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
@@ -43,7 +22,7 @@ struct OneKey {
 std::vector<int> keysWithLegend(std::string_view legend, int variant) {
     std::vector<int> keys;
     for (int key = kFirstKey; key <= kLastKey; ++key) {
-        if (sameIgnoringCase(KeyboardPicture::keyLegend(variant, key), legend))
+        if (sameIgnoringCase(KeyLegends::keyLegend(variant, key), legend))
             keys.push_back(key);
     }
     return keys;
@@ -167,8 +146,4 @@ std::string describeKeySelection(const std::vector<int>& keys) {
         first = last + 1;
     }
     return prefix + text;
-}
-
-bool isOptionWord(std::string_view word) {
-    return word.starts_with("--");
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -24,17 +23,12 @@ struct ParsedArguments {
     const std::string* value(std::string_view option) const;
 };
 
-// Sorts words by the optionRules; on a word that fits none, or a value missing, says why in error.
+// Whether a word is an option: it begins with "--" and has a name, so "-" (the minus key), "-5" and
+// "--" alone are words like any other.
+bool isOptionWord(std::string_view word);
+
+// Sorts words by the optionRules, a later value of an option replacing an earlier one; on a word that
+// fits none ("unknown option '--x'"), a value missing ("--x needs a value") or one given to a flag
+// ("--x takes no value"), says why in error.
 std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& words,
                                               const std::vector<OptionSpec>& optionRules, std::string& error);
-
-// A decimal integer in min..max, the whole text; says why not in error, naming what it is for.
-std::optional<std::int64_t> parseInteger(std::string_view text, std::int64_t min, std::int64_t max,
-                                         std::string_view what, std::string& error);
-
-// A firmware version "MAJOR.MINOR" with a two-digit minor ("3.00", "2.05").
-struct FirmwareVersion {
-    int major = 0;
-    int minor = 0;
-};
-std::optional<FirmwareVersion> parseFirmwareVersion(std::string_view text, std::string& error);

@@ -1,7 +1,6 @@
-#include "VkbdArguments.h"
+#include "tools/cli/ArgumentParser.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
 const OptionSpec* findOption(const std::vector<OptionSpec>& optionRules, std::string_view name) {
@@ -16,13 +15,17 @@ const std::string* ParsedArguments::value(std::string_view option) const {
     return it == values.end() ? nullptr : &it->second;
 }
 
+bool isOptionWord(std::string_view word) {
+    return word.size() > 2 && word.starts_with("--");
+}
+
 std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& words,
                                               const std::vector<OptionSpec>& optionRules,
                                               std::string& error) {
     ParsedArguments parsed;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (word.size() < 3 || word.compare(0, 2, "--") != 0) {
+        if (!isOptionWord(word)) {
             parsed.positionals.push_back(word);
             continue;
         }
@@ -35,7 +38,7 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& wo
         }
         if (!rule->takesValue) {
             if (equals != std::string::npos) {
-                error = "option '" + name + "' takes no value";
+                error = name + " takes no value";
                 return std::nullopt;
             }
             parsed.flags.insert(name);
@@ -46,38 +49,9 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& wo
         } else if (i + 1 < words.size()) {
             parsed.values[name] = words[++i];
         } else {
-            error = "option '" + name + "' needs a value";
+            error = name + " needs a value";
             return std::nullopt;
         }
     }
     return parsed;
-}
-
-std::optional<std::int64_t> parseInteger(std::string_view text, std::int64_t min, std::int64_t max,
-                                         std::string_view what, std::string& error) {
-    std::int64_t value = 0;
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (status != std::errc{} || end != text.data() + text.size() || value < min || value > max) {
-        error = "bad " + std::string(what) + " '" + std::string(text) + "' (expected a number " +
-                std::to_string(min) + ".." + std::to_string(max) + ")";
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<FirmwareVersion> parseFirmwareVersion(std::string_view text, std::string& error) {
-    const std::size_t dot = text.find('.');
-    const bool twoDigitMinor = dot != std::string_view::npos && text.size() - dot - 1 == 2;
-    std::string ignored;
-    const auto major = dot == std::string_view::npos
-                           ? std::nullopt
-                           : parseInteger(text.substr(0, dot), 0, 255, "major", ignored);
-    const auto minor =
-        twoDigitMinor ? parseInteger(text.substr(dot + 1), 0, 99, "minor", ignored) : std::nullopt;
-    if (!major || !minor) {
-        error = "bad version '" + std::string(text) +
-                "' (expected MAJOR.MINOR with a two-digit minor, e.g. 3.00)";
-        return std::nullopt;
-    }
-    return FirmwareVersion{static_cast<int>(*major), static_cast<int>(*minor)};
 }

@@ -1,0 +1,7 @@
+#include "tools/cli/ProgramVersion.h"
+
+#include "QelecVersion.h"
+
+std::string versionLine(std::string_view program) {
+    return std::string(program) + " " + kQelecVersion + "\n";
+}
