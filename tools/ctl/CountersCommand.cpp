@@ -5,6 +5,7 @@
 #include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "tools/ctl/HeatmapCommand.h"
+#include "tools/ctl/PressCount.h"
 
 #include <cstdio>
 
@@ -15,8 +16,8 @@ void printExtreme(const CConfigStore& store, const char* what, int key) {
         std::printf("%s: none\n", what);
         return;
     }
-    std::printf("%s: %s, %d presses\n", what, KeyLegends::keyLabel(store.deviceVariant, key).c_str(),
-                store.pressCounts[static_cast<std::size_t>(key)]);
+    std::printf("%s: %s, %s\n", what, KeyLegends::keyLabel(store.deviceVariant, key).c_str(),
+                pressCountText(store.pressCounts[static_cast<std::size_t>(key)]).c_str());
 }
 
 int runCounters(const std::optional<std::string>& statePath) {

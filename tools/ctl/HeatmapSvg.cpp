@@ -6,6 +6,7 @@
 #include "tools/ctl/ColourScale.h"
 #include "tools/ctl/HexColour.h"
 #include "tools/ctl/KeyboardPicture.h"
+#include "tools/ctl/PressCount.h"
 #include "tools/ctl/SvgWriter.h"
 
 #include <algorithm>
@@ -70,10 +71,6 @@ long long totalCount(const CConfigStore& store) {
     return total;
 }
 
-std::string presses(long long count) {
-    return std::to_string(count) + (count == 1 ? " press" : " presses");
-}
-
 // Where the picture's parts go for one variant's keyboard.
 struct Layout {
     SkinRect keys;
@@ -103,7 +100,7 @@ SvgAttribute fill(Rgb colour) {
 // The presses in all, and the keys never pressed, which the lowest key (the fewest presses above 0)
 // leaves out.
 std::string summary(const CConfigStore& store) {
-    std::string text = presses(totalCount(store)) + " on " + std::to_string(kLastKey) + " keys";
+    std::string text = pressCountText(totalCount(store)) + " on " + std::to_string(kLastKey) + " keys";
     if (const int never = keysNeverPressed(store); never > 0)
         text += " (" + std::to_string(never) + " never pressed)";
     return text + ", each key coloured from the fewest presses to the most";
@@ -160,7 +157,7 @@ void drawKey(SvgWriter& svg, const CConfigStore& store, const Layout& layout, co
     const std::optional<Rgb> outline = outlineOf(store, key);
 
     svg.open("g", {{"class", "key"}, {"data-key", std::to_string(key)}, {"data-count", shown}});
-    svg.text("title", {}, legend + " (key " + std::to_string(key) + "): " + presses(count));
+    svg.text("title", {}, legend + " (key " + std::to_string(key) + "): " + pressCountText(count));
     svg.element("rect", {{"x", svgNumber(x)},
                          {"y", svgNumber(y)},
                          {"width", svgNumber(width)},
@@ -229,7 +226,7 @@ std::string extremeText(const CConfigStore& store, const char* what, int key) {
     if (key < kFirstKey || key > kLastKey)
         return std::string(what) + ": none, no key has been pressed";
     return std::string(what) + ": " + KeyLegends::keyLabel(store.deviceVariant, key) + ", " +
-           presses(shownCount(store, key));
+           pressCountText(shownCount(store, key));
 }
 
 void drawExtreme(SvgWriter& svg, double x, double y, Rgb outline, const std::string& text) {

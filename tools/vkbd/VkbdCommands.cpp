@@ -309,7 +309,8 @@ const std::vector<VkbdCommand>& vkbdCommands() {
          "make a new keyboard, as from the factory",
          "Variants: 1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB). The version text defaults to\n"
          "\"<variant name>;V2.10\". --mac starts it in Mac mode. An existing keyboard is replaced only with\n"
-         "--force. Lights start white (dark on the S variants), triggers 8 20 0, counts 0, no keys set.\n",
+         "--force. Lights start white (dark on the S variants), triggers 8 20 0, counts 0, every key on its\n"
+         "factory function.\n",
          {{"--variant", true}, {"--version", true}, {"--mac", false}, {"--force", false}},
          0,
          0,
