@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qelec: the keyboard configuration program.
 #include "app/CPelmApp.h"
 #include "app/FirstPaintProbe.h"

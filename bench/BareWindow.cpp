@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anchor the program's start is judged against: a bare Qt Widgets window of the main window's
 // size at scale 1.5 with one line of Chinese text, timed from main() to its first complete paint,
 // with its peak memory then. Measured beside `qelec --first-paint-probe` in the same run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How quickly the key assignment dialog answers, at scale 1.5 with the program's own pictures:
 // from a tab's command to the complete paint of a page not shown before (its pictures drawn for the
 // first time), and from a mouse move between two icons to the completed repaint of the two. Each

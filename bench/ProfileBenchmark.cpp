@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast a realistic full profile is saved and loaded, beside pugixml parsing and serialising the
 // same document.
 #include "model/ConfigStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro recorder and a long macro in the key assignment dialog, at scale 1.5 with the program's
 // own pictures. Run it on a display (xvfb-run is enough).
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file of the core (model, device) includes a Qt header.
 file(GLOB_RECURSE sources "${ROOT}/model/*.h" "${ROOT}/model/*.cpp" "${ROOT}/device/*.h" "${ROOT}/device/*.cpp")
 set(offenders "")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where, as a Linux desktop program: the programs in bin, the help
 # document and the metainfo's screenshots in share/qelec, the desktop entry, AppStream metainfo,
 # hicolor icons, manual pages and bash completions. The data files live in dist/; the icons' PNG sizes and the tools' manual pages

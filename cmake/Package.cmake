@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by CPack from the install rules of cmake/Install.cmake (scripts/package.sh):
 #   cpack --config build/CPackConfig.cmake
 # dpkg-shlibdeps finds the shared libraries the programs link (the Qt 6 runtime, the C++ runtime);

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings that catch real faults are errors everywhere in this project.
 add_compile_options(
     -Wall -Wextra -Wpedantic -Werror

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Window messages of the system's own, with the numeric ids the windows and the device component share.

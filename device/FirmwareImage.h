@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The virtual keyboard's firmware image: a 16-byte header, then the payload.

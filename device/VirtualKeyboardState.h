@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the virtual keyboard holds, like a keyboard's flash, and its text form.

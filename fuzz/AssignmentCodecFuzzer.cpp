@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes arbitrary ints as the array the keyboard returns for one key, of every record type. An array
 // that decodes to an assignment must be sendable, and what is sent must decode to the same assignment:
 // the same kind, code and items, and the list fields the array carries. Where the fixed encoding or

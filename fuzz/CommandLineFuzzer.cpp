@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary text as qelec-ctl's command line reads a key selection, a colour or a length in
 // millimetres; the first byte picks which, and the keyboard variant for keys. Whatever reads must be
 // well formed (keys ascending, each once, 1 to 85; components 0 to 255; a length of at least 0) and

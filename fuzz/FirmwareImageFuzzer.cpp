@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks arbitrary bytes as a picked firmware file: the text before the first line break as its name
 // (and as the keyboard's version text), the bytes after it as the image. An image that a keyboard
 // takes is exactly what build makes of its header and payload, no keyboard of another variant takes

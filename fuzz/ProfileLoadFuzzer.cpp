@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads arbitrary bytes as a profile, as loadProfile does once it has read a file: converted to text,
 // then read by the one-pass reader of the written form or, for any other text, by the document reader.
 // Whatever the one-pass reader takes, the document reader must load alike: loaded, nothing skipped,

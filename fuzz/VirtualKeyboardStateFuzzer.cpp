@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as the virtual keyboard's state file, as VirtualKeyboardFile::load does once
 // it has read the file. A state that reads is written again and must read back equal; a refusal names
 // a line of the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses arbitrary bytes as a document, walks every element it found and edits it.
 #include "model/profile/XmlDocument.h"
 

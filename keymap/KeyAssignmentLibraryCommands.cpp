@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of pages 1 to 3: new, remove and rename library entries, select rows, record from
 // the keyboard, pick a combination on the virtual keyboard, and the macro's play settings.
 #include "keymap/KeyAssignmentLibraryPages.h"

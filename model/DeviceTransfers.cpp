@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transfers of the store's tables to and from the keyboard.
 #include "model/ConfigStore.h"
 

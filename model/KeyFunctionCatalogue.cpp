@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key function catalogue of the store: names, device codes and notes of every key and keyboard
 // function, and the lookups between them.
 #include "model/ConfigStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The platform's virtual-key codes: the numbering of key indices, key names and WM_HOOK_KEY.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 131 background, 132 hover and 133 selected of the backlight settings dialog, and the drawing the
 // keyboard and travel dialogs share (res/KeyboardDeck.h).
 #include "res/PictureFamilies.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 165 background, 166 hover (with the travel bar) and 164 selected of the trigger fine-adjust dialog.
 #include "res/PictureFamilies.h"
 

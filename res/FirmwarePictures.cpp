@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 128 background, 129 hover and 130 selected (with the bar strip) of the firmware update dialog. The
 // dialog copies its progress bar out of the selected picture's bar strip, as wide as the download
 // has come, so the selected picture holds the strip full.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 107..127 and 151..153: the normal, hover and selected pictures of the key assignment dialog's seven
 // pages (page 6's normal picture by variant). Every picture shows the whole window: the title band,
 // the seven tabs with the shown page's tab current, the page's own controls and the Default, Clear,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 101..103, 145..150 and 154..156: the main window's background, hover and pressed pictures of each
 // keyboard variant. One drawing makes all three: the chrome (title band, command row, side panel,
 // keyboard deck, legend chips, information well) is the same in each look, and only the entries of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 142 background, 143 hover and marked keys, 144 selected of the multi-key colour selection.
 #include "res/PictureFamilies.h"
 

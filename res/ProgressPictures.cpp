@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the transfer progress dialog: 139 background, 140 hover, 141 progress fill.
 #include "res/PictureFamilies.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 162 background, 163 highlight (hovered buttons and selected keys) and 161 selected of the
 // rapid-trigger settings dialog.
 #include "res/PictureFamilies.h"

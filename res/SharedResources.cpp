@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/SharedResources.h"
 
 SharedResources::SharedResources(int deviceVariant) : SharedResources(PictureLibrary(), deviceVariant) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 168 background, 169 hover and 167 selected (with the travel bar) of the key travel tracking dialog.
 #include "res/PictureFamilies.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 158 background, 159 hover and 157 selected of the virtual key input dialog: a full computer
 // keyboard (main block, F13..F21, navigation block, numeric keypad) on three plates, the display
 // line's well, OK and Cancel, and the close button. The looks differ from the background only inside

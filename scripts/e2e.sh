@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built program for real under a virtual X server on a virtual keyboard whose keys were set
 # with qelec-ctl, clicks it with xdotool as a user would, and leaves screenshots in OUT:
 #   scripts/e2e.sh [BUILD_DIR] [OUT]      (defaults: build, out/e2e)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every command the help document prints, exactly as printed, so that none is a shell error or
 # fails:
 #   scripts/help-commands-check.sh [BUILD_DIR]      (default: build)

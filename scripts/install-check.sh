@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary DESTDIR and checks the install as a desktop and a user see it:
 #   scripts/install-check.sh [BUILD_DIR] [--package]     (default: build)
 # The desktop entry and the AppStream metainfo validate, the icons have their declared pixel sizes,

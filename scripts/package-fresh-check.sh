@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package into a fresh, minimal Debian root with apt (its declared dependencies
 # only, no recommended packages) and starts the installed program there under Xvfb on a virtual
 # keyboard. Needs root and Debian's package mirror; nothing is left behind but the screenshot of the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the program from a build folder with CPack and shows what it holds:
 #   scripts/package.sh [BUILD_DIR] [OUT]      (defaults: build, out/package)
 # The package installs under /usr; its binaries are stripped and its library dependencies found by

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and starts it on the virtual keyboard, creating a QelEC(RGB) keyboard on first use.
 # Without a display it says how to run it under a virtual X server instead of failing.
 set -euo pipefail

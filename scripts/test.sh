@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: the full build with GCC, then the core again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run, and the formatting check.
 set -euo pipefail
@@ -82,5 +83,13 @@ echo "== formatting"
 mapfile -t sources < <(git -C "$root" ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
 echo "formatting clean (${#sources[@]} files)"
+# Every source and script says its licence in its first lines.
+mapfile -t licensed < <(git -C "$root" ls-files '*.cpp' '*.h' '*.sh' '*.cmake' '*.sed' '*CMakeLists.txt' .ci/run \
+    'dist/bash-completion/*')
+unlicensed=$(for file in "${licensed[@]}"; do
+    head -n 2 "$root/$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$file"
+done)
+[ -z "$unlicensed" ] || { echo "no SPDX-License-Identifier line in: $unlicensed"; exit 1; }
+echo "licence named in all ${#licensed[@]} sources and scripts"
 
 echo "summary: $passed passed, 0 failed"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The scroll information a scroll bar keeps and hands out, as the platform's scroll bars do.

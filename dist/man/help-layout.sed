@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lays a tool's --help out the way help2man reads it: "Usage:" opens the synopsis, the headings
 # stand alone, and a command whose summary is on the next line gets it beside the command.
 # The exit codes are left out, with the lines that continue them: each page's .h2m file gives them

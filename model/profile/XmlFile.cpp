@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving of XmlDocument: file access, guarded by the reading and writing flags.
 #include "model/profile/XmlDocument.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The first start on an account where no keyboard was ever made: the program makes the factory
 # QelEC(RGB), says so once in both languages, and comes up on it; the next start says nothing.
 step "first start without a keyboard"

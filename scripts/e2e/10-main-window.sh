@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The main window: reading all, counters, hovering, language and layers, on both layouts.
 step "QelEC(RGB) keyboard set by qelec-ctl"
 prepare_keyboard 4 'QelEC(RGB);V2.10'

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The key assignment dialog: clicking E in the main window opens it on E's mouse function; every page
 # and the virtual key picker in both languages; a key captured from the keyboard for R; Play/Pause
 # chosen for E; both written to the keyboard and read back with qelec-ctl.

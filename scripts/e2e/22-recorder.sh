@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Recording in the key assignment dialog: a macro typed with xdotool into a new entry of R, the
 # context menu of its action rows, a combination and an emulation recorded, pages 1 to 3 while
 # recording and after in both languages; the macro is assigned, written, and qelec-ctl reads it back.

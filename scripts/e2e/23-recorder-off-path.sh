@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Recording off the planned path, with xdotool: a click on the macro list's scroll bar during a
 # recording ends it in the entry it started on; keys typed while recording (digits with the play count
 # focused, Escape) go only to the recording, and the dialog stays open; qelec-ctl reads the macro back.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The backlight settings and the multi-key colour selection: read the keyboard's colours, colour
 # W, A, S and D through the multi-key selection, Set All through the real colour chooser, Write, and
 # the keyboard holds the colour; both windows in both languages, at scale 1.5 and at scale 1.0.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rapid trigger: Read, Select All, Set with two upper steps, OK, Write, and the keyboard holds the new values;
 # the travel view open while qelec-vkbd presses the key; the three windows in both languages.
 step "rapid-trigger settings on a QelEC(RGB) keyboard"

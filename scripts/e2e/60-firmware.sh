@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The firmware window: images made by the keyboard's own tool picked in the real file dialog,
 # downloaded with the bar filling, the result answered, in Chinese and in English; the keyboard then
 # reports the new version. An older image is refused first; last, a download whose window is closed

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Unplugging the keyboard while the program runs ends it with its message.
 step "unplugging while the program runs"
 start_program

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Unplugging the keyboard while the travel view polls: the view closes by itself and the program ends
 # with its message.
 step "unplugging while the travel view polls"

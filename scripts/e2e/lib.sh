@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scenarios: a virtual X server, a virtual keyboard of their own, the program
 # started and stopped, points and clicks in design units of the window shown, screenshots, message
 # boxes answered. Sourced by scripts/e2e.sh with build and out set.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the recorder scenarios share: the key assignment dialog opened on R, keys typed, a page recorded.
 recorder_dialog=
 # Opens the dialog on R and waits for it, titled $1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up as a whole: detection, the device checks and their messages, the scale.
 #include "app/CPelmApp.h"
 

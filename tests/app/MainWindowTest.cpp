@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: mouse moves and clicks, answers from the scripted
 // platform, transfers through the progress dialog against a virtual keyboard.
 #include "app/CPelmDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer of every file the program and its tools write, where the file system is hostile. Links,
 // folders and devices at the path itself are in ProfileFileSafetyTest.
 #include "device/AtomicFileWrite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two processes at one keyboard: what one writes the other reads, one owner at a time, and an unplug
 // from outside stops a running transfer.
 #include "DeviceTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lock files sit beside the state file, often in a shared folder: whatever is put at their names is
 // never followed or opened.
 #include "device/FileLock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The qelec-vkbd binary, run as a user would.
 #include "DeviceTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The firmware window driven as a user drives it: clicks on its buttons, files picked in the scripted
 // file dialog, downloads to a virtual QelEC(S) at 2.10.
 #include "FirmwareWindowTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The firmware window opened from the main window's button as the program installs it: a download
 // the user closed the window on, the program's exit during it, and the keyboard unplugged during it.
 #include "FirmwareWindowTestSupport.h"

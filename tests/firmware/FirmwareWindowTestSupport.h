@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the firmware window's tests share: a QelEC(S) at 2.10 on a virtual keyboard of their own, flat

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key assignment dialog driven as a user drives it: clicks on its tabs, icons and buttons, keys
 // through the keyboard hook, the virtual key picker answered through the opener.
 #include "keymap/CPelmDialogKeyMapSettings.h"

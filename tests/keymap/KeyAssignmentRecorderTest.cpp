@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages 1 to 3 of the key assignment dialog as a user edits them: library entries made, renamed and
 // removed, combinations, macros and emulations recorded through the keyboard hook on an injected
 // clock, the macro's play settings and its action rows.

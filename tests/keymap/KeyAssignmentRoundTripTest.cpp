@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A macro, a combination and an emulation recorded in the key assignment dialog, written to the
 // virtual keyboard and read back by another run of the program.
 #include "keymap/CPelmDialogKeyMapSettings.h"

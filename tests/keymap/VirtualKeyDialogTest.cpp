@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual key input dialog driven with the mouse, in both modes.
 #include "keymap/PelmDialogVirtual.h"
 

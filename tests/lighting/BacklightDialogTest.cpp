@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backlight settings driven as a user drives them: clicks on keys and buttons, answers from the
 // scripted colour chooser and message boxes, transfers through the real progress window against a
 // virtual keyboard, the multi-key colour selection answered through the opener.

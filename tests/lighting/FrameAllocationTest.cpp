@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 85 colour frames are drawn on every paint of the backlight settings: drawing them takes no heap
 // allocation at all, whatever the colours.
 #include "lighting/CPelmDialogBkLightSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multi-key colour selection driven as a user drives it, on its own and run by the backlight
 // settings through the program's opener.
 #include "lighting/CPelmDialogBkLightMultiSelect.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading profiles where the file system is hostile or unusual: planted links, links to
 // the profile, private files, long names, FIFOs, huge files and text that is not what it seems.
 #include "DeviceTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-pass reader of the written form against the document reader: whatever the one pass takes,
 // it must load exactly as the document reader does, and anything else is left to the document.
 #include "model/profile/WrittenProfileReader.h"

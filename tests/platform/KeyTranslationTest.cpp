@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/KeyTranslation.h"
 #include "platform/VirtualKeyCodes.h"
 #include "platform/X11KeyTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captions drawn from kept layouts must look exactly as the toolkit's own text drawing would draw
 // them: every caption of every window, in both languages, in each alignment the windows use, in its
 // own box at the design size and stretched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key assignment dialog's icon glyphs and page pictures, and the firmware dialog's bar strip.
 #include "keymap/KeyAssignmentControls.h"
 #include "model/KeyboardVariant.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's pictures of each variant and the virtual key dialog's pictures, beyond the checks
 // every window's pictures pass: what each look must show where the windows copy it from.
 #include "app/MainWindowControls.h"

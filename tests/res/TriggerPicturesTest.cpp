@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel bars of the fine-adjust and tracking dialogs: the windows copy any horizontal slice of
 // the gauge strip out of one picture, so the bar must fill the strip over its whole height and look
 // the same in every row, and the background's strip must not show a bar.

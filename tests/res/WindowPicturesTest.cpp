@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window's pictures against its control table: the pictures exist, hold every rectangle, keep
 // the colour key outside the outline only, and change between looks only where a control or strip is.
 #include "res/WindowPictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main() of every test binary that needs a QApplication: GUI tests run on the offscreen platform.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Checks shared by the tests of the control tables: the shape of every row and the keyboard that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of trigger values the rapid-trigger windows and qelec-ctl share: the fine-adjust steps,
 // the range and repair rules, the travel gauges and the texts.
 #include "trigger/FineAdjustSteps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key events of the keyboard hook as the key assignment dialog reads them.
 #include "keymap/HookKeyEvent.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the key assignment dialog opens with, what Default and Clear choose and what OK stores.
 #include "keymap/KeyAssignmentChoice.h"
 

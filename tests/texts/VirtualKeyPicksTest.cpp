@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picks of the virtual key input dialog and the line that names them.
 #include "keymap/VirtualKeyPicks.h"
 

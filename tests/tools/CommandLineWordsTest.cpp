@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What qelec-ctl and qelec-vkbd share on their command lines: the option parser, whole numbers,
 // trimmed words, wrapped help lines and the list of key names.
 #include "model/KeyboardVariant.h"

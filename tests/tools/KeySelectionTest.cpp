@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How qelec-ctl reads keys (lights, triggers set and track alike) and colours from its command line.
 #include "tools/cli/KeySelection.h"
 #include "model/KeyboardVariant.h"

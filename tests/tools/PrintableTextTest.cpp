@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How qelec-ctl shows a text it did not write itself, on a terminal and in the heatmap's XML.
 #include "tools/ctl/PrintableText.h"
 #include "model/profile/XmlDocument.h"

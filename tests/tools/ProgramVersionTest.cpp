@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One version everywhere: what qelec-ctl and qelec-vkbd print for --version is the project's version,
 // and the Debian changelog's newest entry and the AppStream metainfo's release carry the same.
 #include "tools/cli/ProgramVersion.h"

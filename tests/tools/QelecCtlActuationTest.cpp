@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qelec-ctl triggers and track, run as a user runs them against a virtual keyboard, and the parsing
 // and drawing they stand on.
 #include "DeviceTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qelec-ctl's command table, and its help and --version as a user asks for them.
 #include "DeviceTestSupport.h"
 #include "tools/ctl/CtlCommands.h"

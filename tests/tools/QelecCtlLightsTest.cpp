@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "qelec-ctl lights" run as a user runs it, against a virtual keyboard in a temporary folder.
 #include "DeviceTestSupport.h"
 #include "model/FactoryKeyboard.h"

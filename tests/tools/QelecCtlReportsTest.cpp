@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DeviceTestSupport.h"
 #include "ReportStores.h"
 #include "model/FactoryKeyboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qelec-vkbd's help as a user asks for it, and the keys it presses by name.
 #include "DeviceTestSupport.h"
 #include "model/FactoryKeyboard.h"

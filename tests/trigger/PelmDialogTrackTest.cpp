@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key travel view: the tracked key marked and polled on the window's timer, the travel mapped
 // onto the bar, repaints only when the bar moves by more than two units, another key picked, typed
 // keys never closing it, and the view closing itself when the keyboard stops answering.

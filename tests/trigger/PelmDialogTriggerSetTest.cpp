@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fine-adjust window: its arrows step triggerAdjust by the rules, a click acts once the
 // double-click wait is over and a double-click steps once, the boxes and the travel bar show the
 // values, OK and Cancel end it.

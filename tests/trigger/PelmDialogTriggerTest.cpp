@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rapid-trigger settings window: markers and the information box, marks and their count, Set
 // through the fine-adjust window, and Read and Write through the progress window on a virtual
 // keyboard that can fail.

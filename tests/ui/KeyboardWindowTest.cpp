@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard windows' shared base, on the multi-key colour window's table: keys found by key index,
 // clicks told apart from commands, marks counted, and the colour frame two pixels wide at any scale.
 #include "SkinTestSupport.h"

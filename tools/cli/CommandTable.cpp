@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/cli/CommandTable.h"
 
 bool isHelpWord(std::string_view word) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/cli/WordWrap.h"
 
 std::string wrapped(std::string_view text, std::size_t firstIndent, std::size_t restIndent,

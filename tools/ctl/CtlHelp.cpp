@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ctl/CtlHelp.h"
 
 #include "model/KeyboardVariant.h"

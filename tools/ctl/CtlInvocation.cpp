@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ctl/CtlInvocation.h"
 
 std::optional<std::string> CtlInvocation::option(std::string_view name) const {

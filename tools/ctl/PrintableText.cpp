@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ctl/PrintableText.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qelec-ctl: scripts the keyboard from the command line with the program's own core: factory
 // profiles, reading and writing whole configurations, checking profile files, press counters, lights,
 // trigger values, key travel and firmware.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qelec-res: writes every picture of the program's picture library as a PNG file, named after the
 // window it belongs to, so the pictures can be looked at (and compared) without opening the windows.
 #include "res/PictureLibrary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/vkbd/FirmwareVersionText.h"
 
 #include "tools/cli/WholeNumber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building documents with the cursor: line layout of edits, navigation and attributes.
 #include "XmlTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits shift the element index in place; after any sequence of them the index must describe the
 // text exactly as a fresh parse of that text does.
 #include "model/profile/XmlDocument.h"

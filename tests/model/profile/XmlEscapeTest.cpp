@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Escaping on set and unescaping on get: predefined, numeric and HTML named references.
 #include "model/profile/XmlDocument.h"
 #include "model/profile/XmlEncoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving files: each encoding from a data file, the reports, and file failures.
 #include "XmlTestSupport.h"
 

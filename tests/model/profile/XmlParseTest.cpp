@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing: every token kind, every fault with its offset, the result cap, and hostile input.
 #include "model/profile/XmlDocument.h"
 #include "model/profile/XmlReport.h"
