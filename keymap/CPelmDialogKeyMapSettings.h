@@ -5,6 +5,7 @@
 #include "keymap/ActionRecorder.h"
 #include "keymap/HookKeyEvent.h"
 #include "keymap/KeyAssignmentChoice.h"
+#include "keymap/KeyAssignmentControls.h"
 #include "keymap/KeyAssignmentFunctionPages.h"
 #include "keymap/KeyAssignmentHost.h"
 #include "keymap/KeyAssignmentLibraryPages.h"
@@ -28,13 +29,13 @@ class CPelmDialogKeyMapSettings : public SkinnedWindow, private KeyAssignmentHos
 public:
     // Command ids of the frame, on every page.
     enum Command : int {
-        kClear = 86,
-        kDefault = 87,
-        kOk = 88,
-        kCancel = 89,
-        kFirstTab = 90,
-        kLastTab = 96,
-        kClose = 97,
+        kClear = kKeyAssignmentClear,
+        kDefault = kKeyAssignmentDefault,
+        kOk = kKeyAssignmentOk,
+        kCancel = kKeyAssignmentCancel,
+        kFirstTab = kKeyAssignmentFirstTab,
+        kLastTab = kKeyAssignmentLastTab,
+        kClose = kKeyAssignmentClose,
     };
     // How long a click waits for a double-click that cancels it.
     static constexpr int kClickWaitMs = 200;

@@ -12,6 +12,23 @@ inline constexpr std::size_t kKeyAssignmentControlCount = 224;
 inline constexpr std::size_t kKeyAssignmentControlsInUse = 221;
 inline constexpr int kKeyAssignmentPageCount = 7;
 
+// Command ids of the frame, on every page.
+enum KeyAssignmentFrameCommand : int {
+    kKeyAssignmentClear = 86,
+    kKeyAssignmentDefault = 87,
+    kKeyAssignmentOk = 88,
+    kKeyAssignmentCancel = 89,
+    kKeyAssignmentFirstTab = 90,
+    kKeyAssignmentLastTab = 96,
+    kKeyAssignmentClose = 97,
+};
+
+// Page 2's play settings: one radio per play mode (0 a number of times, 1 while held, 2 each press
+// toggles), one per kind of delay.
+inline constexpr int kPlayModeRadios[] = {201, 208, 209};
+inline constexpr int kAutomaticDelayRadio = 203;
+inline constexpr int kRecordedDelayRadio = 210;
+
 // The whole table in table order (the dialog's hit test takes the first match, so order matters).
 std::span<const ControlSpec> keyAssignmentControls();
 

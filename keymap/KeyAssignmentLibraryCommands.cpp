@@ -8,11 +8,13 @@
 #include "keymap/HookKeyEvent.h"
 #include "keymap/KeyAssignmentChildren.h"
 #include "keymap/KeyAssignmentChoice.h"
+#include "keymap/KeyAssignmentControls.h"
 #include "keymap/KeyAssignmentHost.h"
 #include "keymap/MacroEditRules.h"
 #include "keymap/VirtualKeyPicks.h"
 #include "model/ConfigStore.h"
 #include "ui/CSkinScrollBar.h"
+#include "ui/SkinnedWindow.h"
 
 #include <QLineEdit>
 
@@ -20,9 +22,6 @@
 
 namespace {
 
-constexpr int kOk = 88;
-constexpr int kCancel = 89;
-constexpr int kResultOk = 1;
 constexpr int kPickCombinationButton = 109;
 
 // The controls of one library page.
@@ -47,11 +46,6 @@ const LibraryPageIds* idsOf(int page) {
     const auto found = std::ranges::find(kLibraryPageIds, page, &LibraryPageIds::page);
     return found == std::end(kLibraryPageIds) ? nullptr : &*found;
 }
-
-// Play settings of page 2.
-constexpr int kPlayModeButtons[] = {201, 208, 209};
-constexpr int kAutomaticDelayButton = 203;
-constexpr int kRecordedDelayButton = 210;
 
 bool holdsEntry(const ActionList& list, int row) {
     return row >= 0 && list.ViewStartAt + row < list.count();
@@ -81,11 +75,11 @@ bool KeyAssignmentLibraryPages::runCommand(int page, int id) {
                id < ids->firstActionRow + lists.actionRows) {
         actionRowClicked(page, id - ids->firstActionRow);
     } else if (page == kPageMacro) {
-        const auto mode = std::ranges::find(kPlayModeButtons, id);
-        if (mode != std::end(kPlayModeButtons))
-            choosePlayMode(static_cast<int>(mode - std::begin(kPlayModeButtons)));
-        else if (id == kAutomaticDelayButton || id == kRecordedDelayButton)
-            chooseAutomaticDelay(id == kAutomaticDelayButton);
+        const auto mode = std::ranges::find(kPlayModeRadios, id);
+        if (mode != std::end(kPlayModeRadios))
+            choosePlayMode(static_cast<int>(mode - std::begin(kPlayModeRadios)));
+        else if (id == kAutomaticDelayRadio || id == kRecordedDelayRadio)
+            chooseAutomaticDelay(id == kAutomaticDelayRadio);
         else
             return false;
     } else {
@@ -204,7 +198,7 @@ bool KeyAssignmentLibraryPages::finishEditing(int id) {
     if (editedRow_ == 0)
         return true;
     commitNameEdit();
-    return id == kOk || id == kCancel;
+    return id == kKeyAssignmentOk || id == kKeyAssignmentCancel;
 }
 
 // ---- recording ----
@@ -236,7 +230,7 @@ bool KeyAssignmentLibraryPages::stopRecording(int id) {
     saveShownActions(page);
     host_.repaintWindow();
     if (page == kPageSingleCombo)
-        return id == kOk || id == kCancel || id == kPickCombinationButton;
+        return id == kKeyAssignmentOk || id == kKeyAssignmentCancel || id == kPickCombinationButton;
     return false;
 }
 
@@ -273,7 +267,7 @@ void KeyAssignmentLibraryPages::pickCombination() {
     if (choice.comboList.empty())
         return;
     CConfigStore& store = host_.keyStore();
-    if (host_.pickOnVirtualKeyboard(kPickCombination) != kResultOk)
+    if (host_.pickOnVirtualKeyboard(kPickCombination) != SkinnedWindow::kResultOk)
         return;
     clearForRecording(choice.comboActions);
     const int count = pickCount(store.virtualKeyState);

@@ -18,11 +18,6 @@
 
 namespace {
 
-// Page 2's play settings: one radio per play mode, one per kind of delay.
-constexpr int kPlayModeRadios[] = {201, 208, 209};
-constexpr int kAutomaticDelayRadio = 203;
-constexpr int kRecordedDelayRadio = 210;
-
 const QColor kEditText{255, 111, 0};
 
 void setTextWhenChanged(QLineEdit& edit, const QString& text) {

@@ -7,14 +7,9 @@
 #include "keymap/KeyAssignmentHost.h"
 #include "keymap/VirtualKeyPicks.h"
 #include "model/ConfigStore.h"
+#include "ui/SkinnedWindow.h"
 
 #include <cstdio>
-
-namespace {
-
-constexpr int kResultOk = 1;
-
-} // namespace
 
 bool KeyAssignmentSinglePage::runCommand(int id) {
     switch (id) {
@@ -80,7 +75,7 @@ void KeyAssignmentSinglePage::pickOnVirtualKeyboard() {
     KeyAssignmentChoice& choice = host_.choice();
     CConfigStore& store = host_.keyStore();
     store.virtualKeyState[0] = choice.singleKeyIndex < 0 ? -1 : codeOfKeyIndex(store, choice.singleKeyIndex);
-    if (host_.pickOnVirtualKeyboard(kPickOneKey) != kResultOk)
+    if (host_.pickOnVirtualKeyboard(kPickOneKey) != SkinnedWindow::kResultOk)
         return;
     choice.singleKeyIndex = keyIndexOfCode(store, store.virtualKeyState[0]);
     host_.repaintEntry(kKeyName);
