@@ -77,6 +77,22 @@ protected:
         for (const std::string& action : actions)
             store().keyActions[kKey][t].setOrAppend(ActionList::kAppend, action);
     }
+    // The key plays "A Down, <20 ms>, A UP", filed in the macro library as "mine" unless told not to.
+    void giveMacro(int cycles, int playMode, bool inLibrary = true) {
+        ActionList macro(9);
+        for (const char* item : {"A Down", "<20 ms>", "A UP"})
+            macro.setOrAppend(ActionList::kAppend, item);
+        macro.Cycles = cycles;
+        macro.PlayMode = playMode;
+        if (inLibrary) {
+            ActionList library(9);
+            library.setOrAppend(ActionList::kAppend, "mine");
+            library.setChild(0, macro);
+            store().predefinedMacros = library;
+        }
+        store().keyKind[kKey][0] = kKindMacro;
+        store().keyActions[kKey][0] = macro;
+    }
     int kind(int table = 0) { return store().keyKind[kKey][static_cast<std::size_t>(table)]; }
     int code(int table = 0) { return store().keyCode[kKey][static_cast<std::size_t>(table)]; }
 
@@ -147,17 +163,7 @@ TEST_F(KeyAssignmentDialogTest, ASingleKeyIsNamedAndNoKeyShowsDashes) {
 }
 
 TEST_F(KeyAssignmentDialogTest, AMacroKeyOpensOnItsLibraryEntryWithItsActions) {
-    ActionList library(9);
-    library.setOrAppend(ActionList::kAppend, "mine");
-    ActionList macro(9);
-    for (const char* item : {"A Down", "<20 ms>", "A UP"})
-        macro.setOrAppend(ActionList::kAppend, item);
-    macro.Cycles = 7;
-    macro.PlayMode = 2;
-    library.setChild(0, macro);
-    store().predefinedMacros = library;
-    store().keyKind[kKey][0] = kKindMacro;
-    store().keyActions[kKey][0] = macro;
+    giveMacro(7, 2);
     open();
     dialog->grab();
     EXPECT_EQ(dialog->currentPage(), 2);
@@ -411,13 +417,7 @@ TEST_F(KeyAssignmentDialogTest, APlayCountOutOfRangeNeverLeavesTheDialog) {
         {1, 0, true, 1}, {2, 0, true, 1}, {0, 0, false, 1}, {0, 300, false, 255}, {2, 0, false, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.playMode) + " " + std::to_string(c.cycles));
-        ActionList macro(9);
-        for (const char* item : {"A Down", "<20 ms>", "A UP"})
-            macro.setOrAppend(ActionList::kAppend, item);
-        macro.Cycles = c.cycles;
-        macro.PlayMode = c.playMode;
-        store().keyKind[kKey][0] = kKindMacro;
-        store().keyActions[kKey][0] = macro;
+        giveMacro(c.cycles, c.playMode, false);
         open();
         if (c.switchToTimesPlay) {
             mouse->click(kTimesPlay);
@@ -430,15 +430,7 @@ TEST_F(KeyAssignmentDialogTest, APlayCountOutOfRangeNeverLeavesTheDialog) {
 
 // The macro's action menu and its submenus read at one size.
 TEST_F(KeyAssignmentDialogTest, TheActionMenusSubmenusShareItsFont) {
-    ActionList library(9);
-    library.setOrAppend(ActionList::kAppend, "mine");
-    ActionList macro(9);
-    for (const char* item : {"A Down", "<20 ms>", "A UP"})
-        macro.setOrAppend(ActionList::kAppend, item);
-    library.setChild(0, macro);
-    store().predefinedMacros = library;
-    store().keyKind[kKey][0] = kKindMacro;
-    store().keyActions[kKey][0] = macro;
+    giveMacro(1, 0);
     open();
     std::vector<int> sizes;
     QTimer inspect;

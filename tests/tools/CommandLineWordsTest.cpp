@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What qelec-ctl and qelec-vkbd share on their command lines: the option parser, whole numbers,
 // trimmed words, wrapped help lines and the list of key names.
+#include "TextLines.h"
 #include "model/KeyboardVariant.h"
 #include "tools/cli/ArgumentParser.h"
 #include "tools/cli/CommandTable.h"
@@ -81,14 +82,6 @@ TEST(WordWrap, KeepsEveryLineWithinTheWidthAndIndentsTheRest) {
     EXPECT_EQ(joinedAsList({"defaults"}), "defaults");
     EXPECT_EQ(joinedAsList({"defaults", "check"}), "defaults and check");
     EXPECT_EQ(joinedAsList({"a", "b", "c"}), "a, b and c");
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // The keys of the list's rows ("  33 Q             34 W ..."): the number, a space, and a name that

@@ -2,6 +2,7 @@
 // qelec-ctl triggers and track, run as a user runs them against a virtual keyboard, and the parsing
 // and drawing they stand on.
 #include "DeviceTestSupport.h"
+#include "TextLines.h"
 #include "device/KeyTravel.h"
 #include "model/FactoryKeyboard.h"
 #include "model/KeyboardVariant.h"
@@ -48,14 +49,6 @@ protected:
 
 bool holds(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 } // namespace

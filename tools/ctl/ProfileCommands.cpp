@@ -65,6 +65,15 @@ std::optional<int> variantOfProfile(const CtlInvocation& invocation, const std::
     return std::nullopt;
 }
 
+// Saves store as a profile at path and says "<what> <variant> <into> <path>"; the exit code.
+int saveAndSay(const CConfigStore& store, const std::string& path, const char* what, const char* into) {
+    if (std::string error; !saveProfile(store, path, &error))
+        return printError("could not write '" + path + "': " + error);
+    std::printf("%s %s %s %s\n", what, variantText(store.deviceVariant).c_str(), into,
+                printable(path).c_str());
+    return 0;
+}
+
 } // namespace
 
 int runDefaults(const CtlInvocation& invocation) {
@@ -76,11 +85,7 @@ int runDefaults(const CtlInvocation& invocation) {
     } else if (!connect(*store)) {
         return printError("no keyboard to take the variant from; pass --variant N");
     }
-    if (std::string error; !saveProfile(*store, invocation.words()[0], &error))
-        return printError("could not write '" + invocation.words()[0] + "': " + error);
-    std::printf("wrote the factory profile of %s to %s\n", variantText(store->deviceVariant).c_str(),
-                printable(invocation.words()[0]).c_str());
-    return 0;
+    return saveAndSay(*store, invocation.words()[0], "wrote the factory profile of", "to");
 }
 
 int runRead(const CtlInvocation& invocation) {
@@ -91,11 +96,7 @@ int runRead(const CtlInvocation& invocation) {
         return printError("reading the key definitions failed; nothing was written");
     if (!store->readLights())
         return printError("reading the lights failed; nothing was written");
-    if (std::string error; !saveProfile(*store, invocation.words()[0], &error))
-        return printError("could not write '" + invocation.words()[0] + "': " + error);
-    std::printf("read the keys and lights of %s into %s\n", variantText(store->deviceVariant).c_str(),
-                printable(invocation.words()[0]).c_str());
-    return 0;
+    return saveAndSay(*store, invocation.words()[0], "read the keys and lights of", "into");
 }
 
 int runWrite(const CtlInvocation& invocation) {
