@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CPelmApp.h"
 
+#include "app/ProgramPictures.h"
 #include "app/ProgramWindows.h"
 #include "model/ConfigStore.h"
 #include "model/FirstStartKeyboard.h"
@@ -21,7 +22,7 @@ CPelmApp::CPelmApp(CConfigStore& store, PlatformServices& platform)
 int CPelmApp::run() {
     makeKeyboardOnFirstStart();
     store_.deviceVariant = detectVariant(store_.device, detectionWait_);
-    const SharedResources resources(store_.deviceVariant);
+    const SharedResources resources(programPictureLibrary(), store_.deviceVariant);
     store_.buildCatalogue();
     // The window sizes itself and its table from the scale as it is built, so the scale is known
     // first.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CPelmDialogProgress.h"
 
-#include "app/ProgressControls.h"
+#include "app/rules/ProgressControls.h"
 #include "device/DeviceMessages.h"
 #include "model/ConfigStore.h"
 #include "platform/QtWindowHandle.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CPelmDlg.h"
 
-#include "app/MainWindowControls.h"
-#include "app/MainWindowTexts.h"
+#include "app/rules/MainWindowControls.h"
+#include "app/rules/MainWindowTexts.h"
 #include "model/ConfigStore.h"
 #include "model/StartupChecks.h"
 #include "model/profile/ProfileFile.h"

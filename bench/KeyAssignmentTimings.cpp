@@ -6,7 +6,7 @@
 // (xvfb-run is enough).
 #include "bench/WindowTimings.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
-#include "keymap/KeyAssignmentChoice.h"
+#include "keymap/rules/KeyAssignmentChoice.h"
 #include "model/ConfigStore.h"
 #include "platform/ScriptedPlatformServices.h"
 #include "res/SharedResources.h"

@@ -8,10 +8,11 @@
 //
 // A 1,600-item macro: opening the dialog on a key that plays it (to the first complete paint),
 // scrolling its actions to the end, and one repaint of the rows. Medians over the rounds.
+#include "app/ProgramPictures.h"
 #include "bench/WindowTimings.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
-#include "keymap/KeyAssignmentChoice.h"
-#include "keymap/RecordListView.h"
+#include "keymap/rules/KeyAssignmentChoice.h"
+#include "keymap/rules/RecordListView.h"
 #include "model/ConfigStore.h"
 #include "platform/KeyboardHookFilter.h"
 #include "platform/ScriptedPlatformServices.h"
@@ -60,7 +61,7 @@ void click(SkinnedWindow& window, int id) {
 // The worst difference between a recorded delay and the true gap, in ms; -1 when the macro does not
 // hold what was played.
 int recordingError(CConfigStore& store, ScriptedPlatformServices& platform, const WindowOpener& opener) {
-    const SharedResources resources(store.deviceVariant);
+    const SharedResources resources(programPictureLibrary(), store.deviceVariant);
     CPelmDialogKeyMapSettings dialog(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
     dialog.show();
     waitForPaint(dialog);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "firmware/FirmwareChecks.h"
+#include "firmware/rules/FirmwareChecks.h"
 #include "ui/SkinnedWindow.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 #include "firmware/FirmwareDownload.h"
 
 #include "device/DeviceMessages.h"
-#include "firmware/FirmwareTransfer.h"
+#include "firmware/rules/FirmwareTransfer.h"
 #include "model/ConfigStore.h"
 #include "platform/QtWindowHandle.h"
 

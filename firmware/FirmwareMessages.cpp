@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "firmware/FirmwareMessages.h"
 
-#include "firmware/FirmwareTexts.h"
-#include "firmware/FirmwareTransfer.h"
+#include "firmware/rules/FirmwareTexts.h"
+#include "firmware/rules/FirmwareTransfer.h"
 #include "platform/PlatformServices.h"
 
 namespace {

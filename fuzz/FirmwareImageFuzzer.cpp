@@ -6,7 +6,7 @@
 // than its own version, nor than an unknown one (0.0).
 #include "device/FirmwareImage.h"
 #include "device/VirtualKeyboardState.h"
-#include "firmware/FirmwareChecks.h"
+#include "firmware/rules/FirmwareChecks.h"
 
 #include <algorithm>
 #include <cstddef>

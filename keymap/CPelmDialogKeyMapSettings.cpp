@@ -3,7 +3,7 @@
 
 #include "device/CPelmHWI.h"
 #include "device/DeviceMessages.h"
-#include "keymap/KeyAssignmentControls.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
 #include "platform/KeyboardHookFilter.h"

@@ -2,15 +2,15 @@
 #pragma once
 
 #include "device/WindowHandle.h"
-#include "keymap/ActionRecorder.h"
-#include "keymap/HookKeyEvent.h"
-#include "keymap/KeyAssignmentChoice.h"
-#include "keymap/KeyAssignmentControls.h"
 #include "keymap/KeyAssignmentFunctionPages.h"
 #include "keymap/KeyAssignmentHost.h"
 #include "keymap/KeyAssignmentLibraryPages.h"
 #include "keymap/KeyAssignmentSinglePage.h"
-#include "keymap/MacroEditRules.h"
+#include "keymap/rules/ActionRecorder.h"
+#include "keymap/rules/HookKeyEvent.h"
+#include "keymap/rules/KeyAssignmentChoice.h"
+#include "keymap/rules/KeyAssignmentControls.h"
+#include "keymap/rules/MacroEditRules.h"
 #include "ui/SkinnedWindow.h"
 
 #include <chrono>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keymap/KeyAssignmentFunctionPages.h"
 
-#include "keymap/KeyAssignmentChoice.h"
-#include "keymap/KeyAssignmentControls.h"
 #include "keymap/KeyAssignmentHost.h"
+#include "keymap/rules/KeyAssignmentChoice.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
 #include "res/SharedResources.h"

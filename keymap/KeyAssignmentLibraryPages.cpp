@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keymap/KeyAssignmentLibraryPages.h"
 
-#include "keymap/KeyAssignmentChildren.h"
-#include "keymap/KeyAssignmentChoice.h"
-#include "keymap/KeyAssignmentControls.h"
 #include "keymap/KeyAssignmentHost.h"
-#include "keymap/RecordListView.h"
+#include "keymap/rules/KeyAssignmentChildren.h"
+#include "keymap/rules/KeyAssignmentChoice.h"
+#include "keymap/rules/KeyAssignmentControls.h"
+#include "keymap/rules/RecordListView.h"
 #include "model/ConfigStore.h"
 #include "res/SharedResources.h"
 #include "ui/CSkinScrollBar.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keymap/KeyAssignmentSinglePage.h"
 
-#include "keymap/ActionTexts.h"
-#include "keymap/HookKeyEvent.h"
-#include "keymap/KeyAssignmentChoice.h"
 #include "keymap/KeyAssignmentHost.h"
-#include "keymap/VirtualKeyPicks.h"
+#include "keymap/rules/ActionTexts.h"
+#include "keymap/rules/HookKeyEvent.h"
+#include "keymap/rules/KeyAssignmentChoice.h"
+#include "keymap/rules/VirtualKeyPicks.h"
 #include "model/ConfigStore.h"
 #include "ui/SkinnedWindow.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keymap/PelmDialogVirtual.h"
 
-#include "keymap/VirtualKeyControls.h"
-#include "keymap/VirtualKeyPicks.h"
+#include "keymap/rules/VirtualKeyControls.h"
+#include "keymap/rules/VirtualKeyPicks.h"
 #include "model/ConfigStore.h"
 #include "res/SharedResources.h"
 #include "ui/SkinGeometry.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lighting/CPelmDialogBkLightMultiSelect.h"
 
-#include "lighting/LightColour.h"
-#include "lighting/MultiKeyColourControls.h"
+#include "lighting/rules/LightColour.h"
+#include "lighting/rules/MultiKeyColourControls.h"
 #include "platform/PlatformServices.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lighting/CPelmDialogBkLightSettings.h"
 
-#include "lighting/BacklightControls.h"
-#include "lighting/LightColour.h"
+#include "lighting/rules/BacklightControls.h"
+#include "lighting/rules/LightColour.h"
 #include "platform/PlatformServices.h"
 
 #include <QPainter>

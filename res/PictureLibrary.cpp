@@ -1,31 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/PictureLibrary.h"
 
-#include "res/PictureFamilies.h"
-
 namespace {
-
-struct Families {
-    PictureDrawers drawers;
-    PictureAreaDrawers areaDrawers;
-};
-
-Families everyFamily() {
-    Families families;
-    PictureDrawers& drawers = families.drawers;
-    addProgressPictures(drawers);
-    addScrollBarPictures(drawers);
-    addMainWindowPictures(drawers, families.areaDrawers);
-    addVirtualKeyPictures(drawers);
-    addKeyAssignmentPictures(drawers, families.areaDrawers);
-    addFirmwarePictures(drawers);
-    addBacklightPictures(drawers);
-    addMultiKeyColourPictures(drawers);
-    addRapidTriggerPictures(drawers);
-    addFineAdjustPictures(drawers);
-    addTrackPictures(drawers);
-    return families;
-}
 
 // The part of a picture without a copy of its pixels; whole stays alive in the library's cache.
 QImage sharedPart(const QImage& whole, const QRect& part) {
@@ -34,12 +10,6 @@ QImage sharedPart(const QImage& whole, const QRect& part) {
 }
 
 } // namespace
-
-PictureLibrary::PictureLibrary() {
-    Families families = everyFamily();
-    drawers_ = std::move(families.drawers);
-    areaDrawers_ = std::move(families.areaDrawers);
-}
 
 PictureLibrary::PictureLibrary(PictureDrawers drawers, PictureAreaDrawers areaDrawers)
     : drawers_(std::move(drawers)), areaDrawers_(std::move(areaDrawers)) {}

@@ -23,9 +23,8 @@ using PictureAreaDrawers = std::map<int, PictureAreaDrawer>;
 // which draws nothing. Used on the user-interface thread only.
 class PictureLibrary {
 public:
-    // The library with every picture family of the program.
-    PictureLibrary();
-    // A library with just these drawers; for tests.
+    // A library of these drawers; the program's own is made of every family it registers
+    // (app/ProgramPictures.h).
     explicit PictureLibrary(PictureDrawers drawers, PictureAreaDrawers areaDrawers = {});
 
     // Picture number, or a null picture when there is none.

@@ -2,7 +2,7 @@
 // Picture 138: the skin of the skin scroll bar. Nine columns by three rows of square cells: columns 0
 // to 3 serve a vertical bar (up arrow, down arrow, thumb, track), columns 4 to 7 the same parts of a
 // horizontal bar, column 8 is unused; the rows are the normal, hovered and pressed looks.
-#include "res/PictureFamilies.h"
+#include "res/ScrollBarPictures.h"
 
 #include "res/PictureStyle.h"
 

@@ -15,8 +15,7 @@ public:
     // The colour of the dark brush, behind every text box.
     static constexpr int kDarkGrey = 20;
 
-    explicit SharedResources(int deviceVariant);
-    // Resources over another library; for tests.
+    // The program passes its own library (app/ProgramPictures.h), tests one of their own.
     SharedResources(PictureLibrary library, int deviceVariant);
     SharedResources(const SharedResources&) = delete;
     SharedResources& operator=(const SharedResources&) = delete;

@@ -2,8 +2,8 @@
 #include "trigger/PelmDialogTrack.h"
 
 #include "model/ConfigStore.h"
-#include "trigger/TrackControls.h"
 #include "trigger/TravelGauge.h"
+#include "trigger/rules/TrackControls.h"
 #include "ui/SkinGeometry.h"
 
 #include <QKeyEvent>

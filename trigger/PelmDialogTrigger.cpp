@@ -3,10 +3,10 @@
 
 #include "platform/PlatformServices.h"
 #include "res/SharedResources.h"
-#include "trigger/LevelColours.h"
-#include "trigger/RapidTriggerControls.h"
-#include "trigger/TriggerRanges.h"
-#include "trigger/TriggerTexts.h"
+#include "trigger/rules/LevelColours.h"
+#include "trigger/rules/RapidTriggerControls.h"
+#include "trigger/rules/TriggerRanges.h"
+#include "trigger/rules/TriggerTexts.h"
 #include "ui/SkinGeometry.h"
 
 #include <QPainter>

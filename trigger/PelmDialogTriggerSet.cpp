@@ -3,9 +3,9 @@
 
 #include "model/ConfigStore.h"
 #include "res/SharedResources.h"
-#include "trigger/FineAdjustControls.h"
 #include "trigger/TravelGauge.h"
-#include "trigger/TriggerTexts.h"
+#include "trigger/rules/FineAdjustControls.h"
+#include "trigger/rules/TriggerTexts.h"
 #include "ui/SkinGeometry.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "trigger/FineAdjustSteps.h"
+#include "trigger/rules/FineAdjustSteps.h"
 #include "ui/SkinnedWindow.h"
 
 #include <array>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CPelmDialogProgress.h"
 
-#include "app/ProgressControls.h"
+#include "app/ProgramPictures.h"
+#include "app/rules/ProgressControls.h"
 #include "device/DeviceMessages.h"
 #include "device/VirtualKeyboardFile.h"
 #include "model/ConfigStore.h"
@@ -78,7 +79,7 @@ protected:
     TempDir folder;
     VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
     CConfigStore store{folder.file("keyboard.txt")};
-    SharedResources resources{4};
+    SharedResources resources{programPictureLibrary(), 4};
     ScriptedPlatformServices platform;
     WindowOpener opener;
     std::function<void()> deviceWait = [] {};

@@ -3,8 +3,8 @@
 // platform, transfers through the progress dialog against a virtual keyboard.
 #include "app/CPelmDlg.h"
 
-#include "app/MainWindowControls.h"
 #include "app/ProgramWindows.h"
+#include "app/rules/MainWindowControls.h"
 #include "device/VirtualKeyboardFile.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
 #include "model/ConfigStore.h"

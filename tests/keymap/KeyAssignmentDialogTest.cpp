@@ -6,8 +6,8 @@
 #include "KeymapTestSupport.h"
 #include "device/CPelmHWI.h"
 #include "device/KeyboardHook.h"
-#include "keymap/KeyAssignmentChildren.h"
-#include "keymap/KeyAssignmentControls.h"
+#include "keymap/rules/KeyAssignmentChildren.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "platform/KeyboardHookFilter.h"
 #include "ui/CSkinScrollBar.h"
 

@@ -7,7 +7,7 @@
 #include "KeymapTestSupport.h"
 #include "device/CPelmHWI.h"
 #include "device/KeyboardHook.h"
-#include "keymap/ActionTexts.h"
+#include "keymap/rules/ActionTexts.h"
 #include "platform/KeyboardHookFilter.h"
 #include "ui/CSkinScrollBar.h"
 

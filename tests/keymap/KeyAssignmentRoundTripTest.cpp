@@ -6,7 +6,7 @@
 #include "DeviceTestSupport.h"
 #include "KeymapTestSupport.h"
 #include "device/CPelmHWI.h"
-#include "keymap/ActionTexts.h"
+#include "keymap/rules/ActionTexts.h"
 #include "model/KeyAssignmentCodec.h"
 
 #include <QLineEdit>

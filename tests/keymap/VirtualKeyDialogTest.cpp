@@ -3,7 +3,7 @@
 #include "keymap/PelmDialogVirtual.h"
 
 #include "KeymapTestSupport.h"
-#include "keymap/VirtualKeyPicks.h"
+#include "keymap/rules/VirtualKeyPicks.h"
 
 #include <QLineEdit>
 

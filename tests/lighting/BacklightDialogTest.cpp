@@ -6,7 +6,7 @@
 
 #include "LightingTestSupport.h"
 #include "controls/KeyboardKeys.h"
-#include "lighting/LightColour.h"
+#include "lighting/rules/LightColour.h"
 
 #include <functional>
 

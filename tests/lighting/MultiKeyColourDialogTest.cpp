@@ -5,7 +5,7 @@
 
 #include "LightingTestSupport.h"
 #include "lighting/CPelmDialogBkLightSettings.h"
-#include "lighting/LightColour.h"
+#include "lighting/rules/LightColour.h"
 
 #include <QTimer>
 

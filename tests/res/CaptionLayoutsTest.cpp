@@ -3,8 +3,8 @@
 // them: every caption of every window, in both languages, in each alignment the windows use, in its
 // own box at the design size and stretched.
 #include "res/CaptionLayouts.h"
+#include "app/WindowPictures.h"
 #include "res/FontTable.h"
-#include "res/WindowPictures.h"
 
 #include <gtest/gtest.h>
 

@@ -35,7 +35,7 @@ TEST(FontTableTest, UsesTheChineseCapableFaceWhenInstalled) {
 }
 
 TEST(SharedResourcesTest, DarkBrushIsRgb20) {
-    const SharedResources resources(4);
+    const SharedResources resources(PictureLibrary({}), 4);
     EXPECT_EQ(resources.darkBrush().color(), QColor(20, 20, 20));
     EXPECT_EQ(resources.darkBrush().style(), Qt::SolidPattern);
     EXPECT_EQ(resources.pictures().variant(), 4);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/PictureLibrary.h"
-#include "app/ProgressControls.h"
+#include "app/ProgramPictures.h"
+#include "app/rules/ProgressControls.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 constexpr QRgb kBlueKey = 0xFF0000FF;
 
 TEST(PictureLibraryTest, UnknownNumbersGiveNullPictures) {
-    const PictureLibrary library;
+    const PictureLibrary library = programPictureLibrary();
     for (int number : {-1, 0, 100, 137, 170, 100000})
         EXPECT_TRUE(library.picture(number).isNull()) << number;
     EXPECT_FALSE(library.has(0));
@@ -51,7 +52,7 @@ TEST(PictureLibraryTest, PartsOfPicturesWithoutAPartDrawerShareTheWholePicture) 
 }
 
 TEST(PictureLibraryTest, ScrollBarSkinIsNineByThreeSquareCells) {
-    const QImage skin = PictureLibrary().picture(138);
+    const QImage skin = programPictureLibrary().picture(138);
     ASSERT_FALSE(skin.isNull());
     EXPECT_EQ(skin.width() % 9, 0);
     EXPECT_EQ(skin.height(), skin.width() / 9 * 3);
@@ -63,7 +64,7 @@ TEST(PictureLibraryTest, ScrollBarSkinIsNineByThreeSquareCells) {
 }
 
 TEST(PictureLibraryTest, ProgressPicturesShareOneOutlineInTheColourKey) {
-    const PictureLibrary library;
+    const PictureLibrary library = programPictureLibrary();
     const QImage background = library.picture(139);
     ASSERT_EQ(background.size(), QSize(370, 250));
     for (int number : {140, 141}) {
@@ -76,7 +77,7 @@ TEST(PictureLibraryTest, ProgressPicturesShareOneOutlineInTheColourKey) {
 }
 
 TEST(PictureLibraryTest, HoverAndFillPicturesDifferWhereTheyAreCopiedFrom) {
-    const PictureLibrary library;
+    const PictureLibrary library = programPictureLibrary();
     const QImage background = library.picture(139);
     const QImage hover = library.picture(140);
     const QImage fill = library.picture(141);

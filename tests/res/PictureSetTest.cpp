@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/PictureSet.h"
+#include "app/ProgramPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ TEST(PictureSetTest, EveryOtherSlotIsOnePictureForAllVariants) {
 }
 
 TEST(PictureSetTest, SlotsOutsideTheTableHaveNoPicture) {
-    const PictureLibrary library;
+    const PictureLibrary library = programPictureLibrary();
     const PictureSet pictures(library, 4);
     EXPECT_EQ(PictureSet::pictureNumber(-1, 4), -1);
     EXPECT_EQ(PictureSet::pictureNumber(49, 4), -1);
@@ -53,7 +54,7 @@ TEST(PictureSetTest, SlotsOutsideTheTableHaveNoPicture) {
 }
 
 TEST(PictureSetTest, HandsOutTheLibraryPictureOfItsSlotOnlyWhenAskedFor) {
-    const PictureLibrary library;
+    const PictureLibrary library = programPictureLibrary();
     const PictureSet pictures(library, 4);
     EXPECT_EQ(library.drawnCount(), 0);
     const QImage background = pictures.picture(31);

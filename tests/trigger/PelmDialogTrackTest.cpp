@@ -6,6 +6,7 @@
 
 #include "CountingAllocator.h"
 #include "TriggerWindowsTestSupport.h"
+#include "app/ProgramPictures.h"
 #include "device/KeyTravel.h"
 
 #include <algorithm>
@@ -246,7 +247,7 @@ double medianOf(int runs, const Step& step) {
 // Not a check: the figures of one timer tick at scale 1.5, printed for the benchmark script
 // (scripts/bench.sh runs it with --gtest_also_run_disabled_tests).
 TEST_F(TrackTest, DISABLED_TickFigures) {
-    SharedResources program(4); // the program's own pictures
+    SharedResources program(programPictureLibrary(), 4); // the program's own pictures
     const auto openWithProgramPictures = [&](bool onKeyboard) {
         dialog = std::make_unique<Dialog>(WindowContext{store, program, QSize(1920, 1080), platform, opener});
         if (!onKeyboard)

@@ -5,7 +5,7 @@
 #include "trigger/PelmDialogTriggerSet.h"
 
 #include "TriggerWindowsTestSupport.h"
-#include "trigger/FineAdjustSteps.h"
+#include "trigger/rules/FineAdjustSteps.h"
 
 #include <QLineEdit>
 

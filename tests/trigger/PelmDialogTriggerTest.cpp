@@ -5,8 +5,8 @@
 #include "trigger/PelmDialogTrigger.h"
 
 #include "TriggerWindowsTestSupport.h"
-#include "trigger/LevelColours.h"
-#include "trigger/TriggerRanges.h"
+#include "trigger/rules/LevelColours.h"
+#include "trigger/rules/TriggerRanges.h"
 
 #include <QPlainTextEdit>
 

@@ -2,6 +2,7 @@
 #include "ui/CSkinScrollBar.h"
 
 #include "res/PictureLibrary.h"
+#include "res/ScrollBarPictures.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -14,6 +15,13 @@
 #include <vector>
 
 namespace {
+
+// Picture 138, the skin of the skin scroll bar.
+QImage scrollBarSkin() {
+    PictureDrawers drawers;
+    addScrollBarPictures(drawers);
+    return PictureLibrary(std::move(drawers)).picture(138);
+}
 
 using Notification = std::pair<int, int>;
 
@@ -36,7 +44,7 @@ protected:
     void SetUp() override {
         parent.resize(400, 400);
         bar.setGeometry(10, 20, 40, 200);
-        bar.setPicture(PictureLibrary().picture(138));
+        bar.setPicture(scrollBarSkin());
         bar.setScrollInfo(ScrollInfo::kAll, {0, 99, 10, 0, -1}, false);
         QObject::connect(&bar, &CSkinScrollBar::scrolled, [this](int code, int position) {
             sent.emplace_back(code, position);
@@ -84,7 +92,7 @@ TEST_F(CSkinScrollBarTest, PictureMakesTheBarOneCellThickInPlace) {
     EXPECT_EQ(bar.geometry(), QRect(10, 20, 16, 200));
     CSkinScrollBar horizontal(Qt::Horizontal, &parent);
     horizontal.setGeometry(5, 300, 150, 40);
-    horizontal.setPicture(PictureLibrary().picture(138));
+    horizontal.setPicture(scrollBarSkin());
     EXPECT_EQ(horizontal.geometry(), QRect(5, 300, 150, 16));
 }
 
@@ -195,7 +203,7 @@ TEST_F(CSkinScrollBarTest, SecondPressOfADoubleClickIsSwallowed) {
 TEST_F(CSkinScrollBarTest, HorizontalBarReadsAlongItsWidth) {
     CSkinScrollBar horizontal(Qt::Horizontal, &parent);
     horizontal.setGeometry(0, 300, 200, 16);
-    horizontal.setPicture(PictureLibrary().picture(138));
+    horizontal.setPicture(scrollBarSkin());
     horizontal.setScrollInfo(ScrollInfo::kAll, {0, 99, 10, 0, -1}, false);
     std::vector<Notification> horizontalSent;
     QObject::connect(&horizontal, &CSkinScrollBar::scrolled,

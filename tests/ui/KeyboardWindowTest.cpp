@@ -3,7 +3,7 @@
 // clicks told apart from commands, marks counted, and the colour frame two pixels wide at any scale.
 #include "SkinTestSupport.h"
 
-#include "lighting/MultiKeyColourControls.h"
+#include "lighting/rules/MultiKeyColourControls.h"
 #include "ui/KeyboardWindow.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/cli/KeyLegends.h"
 
-#include "app/MainWindowControls.h"
+#include "app/rules/MainWindowControls.h"
 #include "model/ConfigStore.h"
 
 namespace KeyLegends {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ctl/AssignmentDescription.h"
 
-#include "keymap/ActionTexts.h"
+#include "keymap/rules/ActionTexts.h"
 #include "model/ConfigStore.h"
 #include "tools/ctl/ActionsComparison.h"
 

@@ -2,9 +2,9 @@
 #include "tools/ctl/FirmwareCommand.h"
 
 #include "device/DeviceMessages.h"
-#include "firmware/FirmwareChecks.h"
-#include "firmware/FirmwareTexts.h"
-#include "firmware/FirmwareTransfer.h"
+#include "firmware/rules/FirmwareChecks.h"
+#include "firmware/rules/FirmwareTexts.h"
+#include "firmware/rules/FirmwareTransfer.h"
 #include "model/ConfigStore.h"
 #include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"

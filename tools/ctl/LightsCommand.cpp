@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ctl/LightsCommand.h"
 
-#include "lighting/LightColour.h"
+#include "lighting/rules/LightColour.h"
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
 #include "tools/cli/KeyLegends.h"

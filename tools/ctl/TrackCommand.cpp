@@ -7,8 +7,8 @@
 #include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
 #include "trigger/TravelGauge.h"
-#include "trigger/TriggerRanges.h"
-#include "trigger/TriggerTexts.h"
+#include "trigger/rules/TriggerRanges.h"
+#include "trigger/rules/TriggerTexts.h"
 
 #include <array>
 #include <cerrno>

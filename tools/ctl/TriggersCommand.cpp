@@ -6,7 +6,7 @@
 #include "tools/cli/KeySelection.h"
 #include "tools/ctl/CommandOutput.h"
 #include "tools/ctl/ConfigurationSources.h"
-#include "trigger/TriggerTexts.h"
+#include "trigger/rules/TriggerTexts.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/KeyboardVariant.h"
-#include "trigger/TriggerRanges.h"
+#include "trigger/rules/TriggerRanges.h"
 
 #include <optional>
 #include <string>

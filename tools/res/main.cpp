@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // qelec-res: writes every picture of the program's picture library as a PNG file, named after the
 // window it belongs to, so the pictures can be looked at (and compared) without opening the windows.
+#include "app/ProgramPictures.h"
+#include "app/WindowPictures.h"
 #include "res/PictureLibrary.h"
 #include "res/PictureSet.h"
-#include "res/WindowPictures.h"
 #include "ui/SkinGeometry.h"
 
 #include <QDir>
@@ -227,7 +228,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
 
-    const PictureLibrary library;
+    const PictureLibrary library = programPictureLibrary();
     std::vector<WindowPictures> windows = everyWindowsPictures();
     const std::vector<int> unlisted = unlistedPictures(library, windows);
     if (options->window) {
