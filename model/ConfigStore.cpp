@@ -1,42 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/ConfigStore.h"
 
-#include "model/FactoryDefaults.h"
-
-CConfigStore::CConfigStore() {
-    clearPressCounts();
-}
-
-CConfigStore::CConfigStore(std::string devicePath) : device(std::move(devicePath)) {
-    clearPressCounts();
-}
-
-void CConfigStore::clearPressCounts() {
-    pressCounts.fill(kNoPressCount);
-    highestKey = -1;
-    lowestKey = -1;
+namespace {
+constexpr int kFactoryTrackKey = 34;
 }
 
 void CConfigStore::resetToDefaults() {
-    predefinedMacros.clear();
-    predefinedMacros.SizeOfView = 9;
-    predefinedCombos.clear();
-    predefinedCombos.SizeOfView = 6;
-    predefinedEmulations.clear();
-    predefinedEmulations.SizeOfView = 9;
+    resetToFactory(deviceVariant);
+    trackKey = kFactoryTrackKey;
+}
 
-    for (auto& colour : lightArea)
-        colour = {0, 0, 0};
-    for (auto& values : triggerValues)
-        values = {8, 20, 0};
-    trackKey = 34;
-
-    for (int slot = 0; slot < kKeySlots; ++slot) {
-        for (int table = 0; table < kTables; ++table) {
-            const int code = defaultKeyCode(deviceVariant, slot, table % kLayers);
-            keyActions[slot][table].clear();
-            keyCode[slot][table] = code;
-            keyKind[slot][table] = defaultKindForCode(code);
-        }
-    }
+void CConfigStore::buildCatalogue() {
+    fillFor(deviceVariant);
+    language = "zh-CN";
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/KeyAssignmentCodec.h"
 
-#include "model/ConfigStore.h"
+#include "model/KeyFunctionCatalogue.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -17,18 +17,19 @@ constexpr int kLeftButtonCode = 130;
 // What marks a delay entry such as "<50 ms>", as nameToCode reads one.
 constexpr std::string_view kDelayMark = "ms>";
 
-void appendItemCodes(const CConfigStore& store, const ActionList& actions, std::vector<int>& array) {
+void appendItemCodes(const KeyFunctionCatalogue& catalogue, const ActionList& actions,
+                     std::vector<int>& array) {
     for (const std::string& item : actions.items())
-        array.push_back(store.nameToCode(item));
+        array.push_back(catalogue.nameToCode(item));
 }
 
-std::vector<int> encodeCombo(const CConfigStore& store, const ActionList& actions) {
+std::vector<int> encodeCombo(const KeyFunctionCatalogue& catalogue, const ActionList& actions) {
     std::vector<int> array{kRecordKeys, actions.count()};
-    appendItemCodes(store, actions, array);
+    appendItemCodes(catalogue, actions, array);
     return array;
 }
 
-std::vector<int> encodeMacro(const CConfigStore& store, const ActionList& actions) {
+std::vector<int> encodeMacro(const KeyFunctionCatalogue& catalogue, const ActionList& actions) {
     // Items out of their places would send keys as delays and delays as keys: such a list is refused.
     if (!assignmentProblem(kKindMacro, actions).empty())
         return {};
@@ -39,13 +40,13 @@ std::vector<int> encodeMacro(const CConfigStore& store, const ActionList& action
                            actions.IsAutoInterval ? 0 : 1,
                            actions.IsAutoInterval ? actions.Delay : 0,
                            actions.IsAutoInterval ? n : (n + 1) / 2};
-    appendItemCodes(store, actions, array);
+    appendItemCodes(catalogue, actions, array);
     return array;
 }
 
-std::vector<int> encodeEmulation(const CConfigStore& store, const ActionList& actions) {
+std::vector<int> encodeEmulation(const KeyFunctionCatalogue& catalogue, const ActionList& actions) {
     std::vector<int> array{kRecordEmulation, actions.Delay, actions.count()};
-    appendItemCodes(store, actions, array);
+    appendItemCodes(catalogue, actions, array);
     return array;
 }
 
@@ -72,7 +73,7 @@ int kindOfSingleCode(int code) {
     return kKindSingle;
 }
 
-DecodedKeyAssignment decodeKeyCodes(const CConfigStore& store, std::span<const int> array) {
+DecodedKeyAssignment decodeKeyCodes(const KeyFunctionCatalogue& catalogue, std::span<const int> array) {
     DecodedKeyAssignment key;
     const int n = boundedCount(array, 1, 2);
     if (n == 0)
@@ -89,13 +90,14 @@ DecodedKeyAssignment decodeKeyCodes(const CConfigStore& store, std::span<const i
     }
     ActionList actions(6);
     for (int i = 0; i < n; ++i)
-        actions.setOrAppend(ActionList::kAppend, store.codeToName(array[2 + static_cast<std::size_t>(i)]));
+        actions.setOrAppend(ActionList::kAppend,
+                            catalogue.codeToName(array[2 + static_cast<std::size_t>(i)]));
     key.kind = kKindCombo;
     key.actions = std::move(actions);
     return key;
 }
 
-DecodedKeyAssignment decodeEmulation(const CConfigStore& store, std::span<const int> array) {
+DecodedKeyAssignment decodeEmulation(const KeyFunctionCatalogue& catalogue, std::span<const int> array) {
     DecodedKeyAssignment key;
     const int n = boundedCount(array, 2, 3);
     if (n == 0)
@@ -103,7 +105,8 @@ DecodedKeyAssignment decodeEmulation(const CConfigStore& store, std::span<const 
     ActionList actions(9);
     actions.Delay = array[1];
     for (int i = 0; i < n; ++i)
-        actions.setOrAppend(ActionList::kAppend, store.codeToName(array[3 + static_cast<std::size_t>(i)]));
+        actions.setOrAppend(ActionList::kAppend,
+                            catalogue.codeToName(array[3 + static_cast<std::size_t>(i)]));
     key.kind = kKindEmulation;
     key.actions = std::move(actions);
     return key;
@@ -115,7 +118,7 @@ std::string delayEntry(int milliseconds) {
     return text;
 }
 
-DecodedKeyAssignment decodeMacro(const CConfigStore& store, std::span<const int> array) {
+DecodedKeyAssignment decodeMacro(const KeyFunctionCatalogue& catalogue, std::span<const int> array) {
     DecodedKeyAssignment key;
     if (array.size() < 6)
         return key;
@@ -131,12 +134,12 @@ DecodedKeyAssignment decodeMacro(const CConfigStore& store, std::span<const int>
     for (int i = 0; i < n; ++i) {
         const auto at = static_cast<std::size_t>(i);
         if (actions.IsAutoInterval) {
-            actions.setOrAppend(ActionList::kAppend, store.codeToName(array[6 + at]));
+            actions.setOrAppend(ActionList::kAppend, catalogue.codeToName(array[6 + at]));
             continue;
         }
         if (i > 0)
             actions.setOrAppend(ActionList::kAppend, delayEntry(array[5 + 2 * at]));
-        actions.setOrAppend(ActionList::kAppend, store.codeToName(array[6 + 2 * at]));
+        actions.setOrAppend(ActionList::kAppend, catalogue.codeToName(array[6 + 2 * at]));
     }
     // A recording's closing delay travels after its last key event; the count of key events leaves it
     // out, but the keyboard keeps it, so it is read back where the array holds all the key events it
@@ -174,15 +177,15 @@ std::string assignmentProblem(int kind, const ActionList& actions) {
     return {};
 }
 
-std::vector<int> encodeKeyAssignment(const CConfigStore& store, int kind, int code,
+std::vector<int> encodeKeyAssignment(const KeyFunctionCatalogue& catalogue, int kind, int code,
                                      const ActionList& actions) {
     switch (kind) {
     case kKindCombo:
-        return encodeCombo(store, actions);
+        return encodeCombo(catalogue, actions);
     case kKindMacro:
-        return encodeMacro(store, actions);
+        return encodeMacro(catalogue, actions);
     case kKindEmulation:
-        return encodeEmulation(store, actions);
+        return encodeEmulation(catalogue, actions);
     case kKindMouse:
         if (code == kDoubleClickCode)
             return {kRecordKeys, 2, kLeftButtonCode, kLeftButtonCode};
@@ -197,16 +200,16 @@ std::vector<int> encodeKeyAssignment(const CConfigStore& store, int kind, int co
     }
 }
 
-DecodedKeyAssignment decodeKeyAssignment(const CConfigStore& store, std::span<const int> array) {
+DecodedKeyAssignment decodeKeyAssignment(const KeyFunctionCatalogue& catalogue, std::span<const int> array) {
     if (array.empty())
         return {};
     switch (array[0]) {
     case kRecordKeys:
-        return decodeKeyCodes(store, array);
+        return decodeKeyCodes(catalogue, array);
     case kRecordEmulation:
-        return decodeEmulation(store, array);
+        return decodeEmulation(catalogue, array);
     case kRecordMacro:
-        return decodeMacro(store, array);
+        return decodeMacro(catalogue, array);
     default:
         return {};
     }

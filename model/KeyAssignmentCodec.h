@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-class CConfigStore;
+struct KeyFunctionCatalogue;
 
 // The integer arrays a key's assignment travels in between the program and the keyboard. Element 0
 // is the record type: 0 key codes, 1 emulation, 2 macro.
@@ -24,7 +24,7 @@ std::string assignmentProblem(int kind, const ActionList& actions);
 
 // The array that sends one key's assignment; empty when the key is not sent (not set, or a kind the
 // keyboard does not know) or cannot be (assignmentProblem).
-std::vector<int> encodeKeyAssignment(const CConfigStore& store, int kind, int code,
+std::vector<int> encodeKeyAssignment(const KeyFunctionCatalogue& catalogue, int kind, int code,
                                      const ActionList& actions);
 
 // One key's assignment as read back. code and actions are set only where the array names them; the
@@ -37,4 +37,4 @@ struct DecodedKeyAssignment {
 
 // Decodes the part of an array the keyboard filled. Counts inside the array are untrusted: the
 // decoder never reads past array, taking only the items it holds.
-DecodedKeyAssignment decodeKeyAssignment(const CConfigStore& store, std::span<const int> array);
+DecodedKeyAssignment decodeKeyAssignment(const KeyFunctionCatalogue& catalogue, std::span<const int> array);

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The key function catalogue of the store: names, device codes and notes of every key and keyboard
-// function, and the lookups between them.
-#include "model/ConfigStore.h"
+#include "model/KeyFunctionCatalogue.h"
 
 #include "model/KeyAssignmentCodec.h"
 #include "model/KeyboardVariant.h"
@@ -61,7 +59,7 @@ bool endsWith(std::string_view text, std::string_view suffix) {
 
 } // namespace
 
-void CConfigStore::buildCatalogue() {
+void KeyFunctionCatalogue::fillFor(int deviceVariant) {
     keyNames.clear();
     for (const KeyNameEntry& entry : keyNameTable())
         keyNames.emplace(entry.index, entry.name);
@@ -99,11 +97,9 @@ void CConfigStore::buildCatalogue() {
         for (const FunctionNote& note : wiredIndicatorNotes())
             setNote(note);
     }
-
-    language = "zh-CN";
 }
 
-std::string CConfigStore::codeToName(int code) const {
+std::string KeyFunctionCatalogue::codeToName(int code) const {
     if (!inCatalogue(code))
         return kNoName;
     const int index = codeToVk[static_cast<std::size_t>(code)] & kNameIndexMask;
@@ -111,7 +107,7 @@ std::string CConfigStore::codeToName(int code) const {
     return found == keyNames.end() ? kNoName : found->second;
 }
 
-std::string CConfigStore::keyEventName(int index, bool withSuffix) const {
+std::string KeyFunctionCatalogue::keyEventName(int index, bool withSuffix) const {
     if (index < 0)
         return kNoName;
     const auto found = keyNames.find(index & kNameIndexMask);
@@ -122,7 +118,7 @@ std::string CConfigStore::keyEventName(int index, bool withSuffix) const {
     return found->second + std::string(index < 512 ? kDownSuffix : kUpSuffix);
 }
 
-int CConfigStore::nameToIndex(std::string_view text) const {
+int KeyFunctionCatalogue::nameToIndex(std::string_view text) const {
     for (const auto& [index, name] : keyNames) {
         if (name == text)
             return index;
@@ -130,7 +126,7 @@ int CConfigStore::nameToIndex(std::string_view text) const {
     return -1;
 }
 
-int CConfigStore::nameToCode(std::string_view text) const {
+int KeyFunctionCatalogue::nameToCode(std::string_view text) const {
     if (isDelayEntry(text)) {
         if (text.size() < 5)
             return 0;

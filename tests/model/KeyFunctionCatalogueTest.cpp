@@ -8,7 +8,7 @@
 
 namespace {
 
-class KeyFunctionCatalogue : public ::testing::Test {
+class KeyFunctionCatalogueTest : public ::testing::Test {
 protected:
     std::unique_ptr<CConfigStore> built(int variant) {
         auto store = std::make_unique<CConfigStore>(dir.file("no-keyboard.txt"));
@@ -21,7 +21,7 @@ protected:
 
 } // namespace
 
-TEST_F(KeyFunctionCatalogue, BuildFillsEveryTableAndStartsInChinese) {
+TEST_F(KeyFunctionCatalogueTest, BuildFillsEveryTableAndStartsInChinese) {
     auto store = built(4);
     EXPECT_EQ(store->language, "zh-CN");
     EXPECT_EQ(store->keyNames.size(), 262U);
@@ -36,7 +36,7 @@ TEST_F(KeyFunctionCatalogue, BuildFillsEveryTableAndStartsInChinese) {
     }
 }
 
-TEST_F(KeyFunctionCatalogue, CodeToVkKeepsTheHighestIndex) {
+TEST_F(KeyFunctionCatalogueTest, CodeToVkKeepsTheHighestIndex) {
     auto store = built(4);
     EXPECT_EQ(store->codeToVk[77], 999);
     EXPECT_EQ(store->codeToVk[0], 1023) << "every unmapped key index carries code 0";
@@ -45,7 +45,7 @@ TEST_F(KeyFunctionCatalogue, CodeToVkKeepsTheHighestIndex) {
     EXPECT_EQ(store->vkToCode[269], 107);
 }
 
-TEST_F(KeyFunctionCatalogue, CodeToNameNamesDeviceCodes) {
+TEST_F(KeyFunctionCatalogueTest, CodeToNameNamesDeviceCodes) {
     auto store = built(4);
     EXPECT_EQ(store->codeToName(43), "A");
     EXPECT_EQ(store->codeToName(76), "Sleep");
@@ -63,7 +63,7 @@ TEST_F(KeyFunctionCatalogue, CodeToNameNamesDeviceCodes) {
     EXPECT_EQ(store->codeToName(2147483647), "-- --");
 }
 
-TEST_F(KeyFunctionCatalogue, KeyEventNamesCarryPressAndRelease) {
+TEST_F(KeyFunctionCatalogueTest, KeyEventNamesCarryPressAndRelease) {
     auto store = built(4);
     EXPECT_EQ(store->keyEventName(65, true), "A Down");
     EXPECT_EQ(store->keyEventName(65 + 512, true), "A UP");
@@ -74,7 +74,7 @@ TEST_F(KeyFunctionCatalogue, KeyEventNamesCarryPressAndRelease) {
     EXPECT_EQ(store->keyEventName(-5, true), "-- --");
 }
 
-TEST_F(KeyFunctionCatalogue, NameToCodeReadsNamesAndDelays) {
+TEST_F(KeyFunctionCatalogueTest, NameToCodeReadsNamesAndDelays) {
     auto store = built(4);
     EXPECT_EQ(store->nameToCode("A"), 43);
     EXPECT_EQ(store->nameToCode("A Down"), 43);
@@ -94,7 +94,7 @@ TEST_F(KeyFunctionCatalogue, NameToCodeReadsNamesAndDelays) {
     EXPECT_EQ(store->nameToCode("<99999999999 ms>"), 2147483647);
 }
 
-TEST_F(KeyFunctionCatalogue, NameToCodeAndCodeToNameAgreeWhereNamesAreUnique) {
+TEST_F(KeyFunctionCatalogueTest, NameToCodeAndCodeToNameAgreeWhereNamesAreUnique) {
     auto store = built(4);
     int agreeing = 0;
     for (int code = 1; code <= 221; ++code) {
@@ -108,7 +108,7 @@ TEST_F(KeyFunctionCatalogue, NameToCodeAndCodeToNameAgreeWhereNamesAreUnique) {
     EXPECT_EQ(agreeing, 188);
 }
 
-TEST_F(KeyFunctionCatalogue, IndicatorNotesFollowTheVariant) {
+TEST_F(KeyFunctionCatalogueTest, IndicatorNotesFollowTheVariant) {
     auto wireless = built(1);
     auto wired = built(3);
     EXPECT_NE(wireless->notesEn[150], wired->notesEn[150]);
