@@ -40,7 +40,7 @@ PelmDialogVirtual::PelmDialogVirtual(const WindowContext& context, QWidget* pare
         return control.id == kClose && control.isLabel;
     });
     if (title != controls().end())
-        setWindowTitle(QString::fromStdString(title->caption(store().language)));
+        setWindowTitle(QString::fromStdString(title->caption(session().language)));
 
     const float s = scale();
     displayLine_ = new QLineEdit(this);
@@ -72,7 +72,7 @@ bool PelmDialogVirtual::isClickable(const SkinControl& control) const {
 
 // Mode 1 shows the caller's key picked; mode 2 starts with nothing picked.
 void PelmDialogVirtual::onInit() {
-    VirtualKeyState& state = store().virtualKeyState;
+    VirtualKeyState& state = session().virtualKeyState;
     if (mode_ == kPickCombination) {
         clearPicks(state);
     } else {
@@ -100,7 +100,7 @@ void PelmDialogVirtual::onClick(int id) {
 
 void PelmDialogVirtual::pickKey(std::size_t index) {
     SkinControl& key = table()[index];
-    VirtualKeyState& state = store().virtualKeyState;
+    VirtualKeyState& state = session().virtualKeyState;
     key.selected = !key.selected;
     if (mode_ == kPickCombination) {
         if (!key.selected)
@@ -130,7 +130,7 @@ void PelmDialogVirtual::clearSelection(int code) {
 void PelmDialogVirtual::onDoubleClick(int id) {
     if (mode_ == kPickCombination || !isKey(id))
         return;
-    store().virtualKeyState[0] = controls()[findById(id)].keyIndex;
+    session().virtualKeyState[0] = controls()[findById(id)].keyIndex;
     endDialog(kResultOk);
 }
 

@@ -22,14 +22,14 @@ WindowOpener::Runner CPelmDialogBkLightMultiSelect::runner() {
 
 // No key starts marked, and the flags say so too: marks from an earlier run never reach the caller.
 void CPelmDialogBkLightMultiSelect::onInit() {
-    shown_ = LightColour::unflatten(store().multiSelectColours);
-    store().multiSelectFlags.fill(0);
+    shown_ = LightColour::unflatten(session().multiSelectColours);
+    session().multiSelectFlags.fill(0);
 }
 
 void CPelmDialogBkLightMultiSelect::onKeyClick(int keyIndex) {
     const bool marked = !isKeySelected(keyIndex);
     setKeySelected(keyIndex, marked);
-    store().multiSelectFlags[static_cast<std::size_t>(keyIndex)] = marked ? 1 : 0;
+    session().multiSelectFlags[static_cast<std::size_t>(keyIndex)] = marked ? 1 : 0;
 }
 
 void CPelmDialogBkLightMultiSelect::onCommand(int id) {
@@ -44,7 +44,7 @@ void CPelmDialogBkLightMultiSelect::chooseColourForMarkedKeys() {
     const std::optional<std::uint32_t> chosen = platform().chooseColour(this, rgb(0, 0, 0));
     if (!chosen)
         return;
-    store().multiSelectColour = LightColour::rowOf(*chosen);
+    session().multiSelectColour = LightColour::rowOf(*chosen);
     endDialog(kResultOk);
 }
 

@@ -30,7 +30,7 @@ WindowOpener::Runner PelmDialogTrack::runner() {
 
 // The tracked key is marked and polled at once, then every 100 ms.
 void PelmDialogTrack::onInit() {
-    setKeySelected(store().trackKey, true);
+    setKeySelected(session().trackKey, true);
     barHeight_ = 0;
     timers().start(kPollTimer, kPollMs);
     poll();
@@ -44,7 +44,7 @@ void PelmDialogTrack::onTimer(int id) {
 // Runs ten times a second: reads into the window's own sample and repaints only when the bar moves
 // by more than two units, so a key at rest costs the device call alone.
 void PelmDialogTrack::poll() {
-    const int key = store().trackKey;
+    const int key = session().trackKey;
     if (!reader_(sample_.data(), key)) {
         stopAndClose();
         return;
@@ -67,9 +67,9 @@ void PelmDialogTrack::stopAndClose() {
 void PelmDialogTrack::onKeyClick(int keyIndex) {
     if (isKeySelected(keyIndex))
         return;
-    setKeySelected(store().trackKey, false);
+    setKeySelected(session().trackKey, false);
     setKeySelected(keyIndex, true);
-    store().trackKey = keyIndex;
+    session().trackKey = keyIndex;
     update();
 }
 

@@ -88,7 +88,7 @@ void PelmDialogTriggerSet::placeBoxes() {
 
 // Each box is given a new text only when its value changed.
 void PelmDialogTriggerSet::showValues() {
-    const TriggerTriple& values = store().triggerAdjust;
+    const TriggerTriple& values = session().triggerAdjust;
     const std::array<std::string_view, 3> texts{
         TriggerTexts::travelNumber(values[TriggerRanges::kUpper]),
         TriggerTexts::travelNumber(values[TriggerRanges::kLower]),
@@ -114,14 +114,14 @@ void PelmDialogTriggerSet::onClick(int id) {
     default:
         break;
     }
-    if (FineAdjustSteps::apply(id, store().triggerAdjust)) {
+    if (FineAdjustSteps::apply(id, session().triggerAdjust)) {
         showValues();
         update();
     }
 }
 
 void PelmDialogTriggerSet::paintInDesignUnits(QPainter& painter) {
-    const TriggerTriple& values = store().triggerAdjust;
+    const TriggerTriple& values = session().triggerAdjust;
     const TravelGauge::Span span =
         TravelGauge::spanBetween(values[TriggerRanges::kUpper], values[TriggerRanges::kLower]);
     if (span.height <= 0)

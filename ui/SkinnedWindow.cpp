@@ -116,6 +116,14 @@ void SkinnedWindow::setPictures(const SkinPictures& pictures) {
     background_ = pictureInSlot(pictures.background);
 }
 
+StoreSession& SkinnedWindow::session() const {
+    return context_.store;
+}
+
+const KeyFunctionCatalogue& SkinnedWindow::catalogue() const {
+    return context_.store;
+}
+
 QImage SkinnedWindow::pictureInSlot(int slot) const {
     return context_.resources.pictures().picture(slot);
 }

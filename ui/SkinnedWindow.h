@@ -17,6 +17,8 @@
 #include <vector>
 
 class QPainter;
+struct KeyFunctionCatalogue;
+struct StoreSession;
 
 // The frame every window of the program is built on: a frameless window drawn entirely from its
 // pictures, shaped by the colour key of its background, sized from the background times the scale
@@ -111,6 +113,9 @@ protected:
 
     const WindowContext& context() const { return context_; }
     CConfigStore& store() const { return context_.store; }
+    // The parts of the store, for a window that reads or sets only one of them.
+    StoreSession& session() const;
+    const KeyFunctionCatalogue& catalogue() const;
     PlatformServices& platform() const { return context_.platform; }
     // Runs a transfer in the progress window: OK, Transfer::kFailed or Cancel.
     int runTransfer(int mode) { return openWindow(WindowId::Transfer, mode); }
