@@ -40,7 +40,7 @@ void VirtualKeyboardSession::setSleeper(Sleeper sleeper) {
 }
 
 const LoadResult& VirtualKeyboardSession::current() {
-    StateText now = file_.readText();
+    StateText now = reader_.read();
     if (now.status != LoadStatus::Ok || now.text != lastText_ || !lastLoad_.ok()) {
         lastLoad_ = loadResultFor(now, file_.path());
         lastText_ = lastLoad_.ok() ? std::move(now.text) : std::string();

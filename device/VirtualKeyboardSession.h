@@ -2,6 +2,7 @@
 #pragma once
 
 #include "device/FileLock.h"
+#include "device/StateTextReader.h"
 #include "device/VirtualKeyboardFile.h"
 #include "device/VirtualKeyboardState.h"
 
@@ -110,6 +111,7 @@ private:
     std::optional<AreaValues> cached(Failure failure, const std::optional<AreaValues>& cache);
 
     VirtualKeyboardFile file_;
+    StateTextReader reader_{file_.path()};
     FileLock owner_;
     bool opened_ = false;
     std::string openError_;
