@@ -390,7 +390,7 @@ const std::vector<VkbdCommand>& vkbdCommands() {
          runMac},
         {"fail",
          "fail [NAME...] [--call N | --cut N] | fail --clear [NAME...]",
-         "make calls fail, or stop that",
+         "make calls fail, or the Nth call from now once, or stop that",
          "Names: open version write-keys read-keys write-lights read-lights write-triggers\n"
          "read-triggers counters track firmware; the calls named fail until cleared.\n"
          "--call N makes the Nth call from now fail once and change nothing: the Nth call that asks or\n"
