@@ -15,7 +15,6 @@
 
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <future>
 #include <map>
@@ -63,13 +62,15 @@ struct SweptCommand {
     bool writes;
     // The calls it makes to the keyboard.
     int calls;
-    // The file it writes after reading the keyboard, which a failed read must not leave behind.
+    // The file it writes after reading the keyboard, which a failed read must leave as it was.
     const char* output;
     // The calls it goes around by design when they fail, with what it says then.
     std::map<int, const char*> goneAround;
 };
 
 const char* const kFirmwareFile = "QelEC(RGB)_V3.00.bin";
+// What the file a command writes held before it ran.
+const char* const kEarlierOutput = "written earlier\n";
 
 const SweptCommand kCommands[] = {
     {"defaults", {"defaults", "{}/defaults.pro"}, false, 1, "defaults.pro", {}},
@@ -131,7 +132,7 @@ protected:
 
     CtlRun run() const {
         if (command().output != nullptr)
-            std::filesystem::remove(dir.file(command().output));
+            writeFile(dir.file(command().output), kEarlierOutput);
         std::vector<std::string> words = {"--state", path};
         for (std::string word : command().words) {
             if (const std::size_t at = word.find("{}"); at != std::string::npos)
@@ -153,7 +154,7 @@ protected:
         EXPECT_NE(failed.exitCode, clean.exitCode);
         EXPECT_TRUE(says(failed.err, "qelec-ctl: ")) << "no reason given";
         if (command().output != nullptr) {
-            EXPECT_FALSE(std::filesystem::exists(dir.file(command().output))) << "a file from a failed read";
+            EXPECT_EQ(readFile(dir.file(command().output)), kEarlierOutput) << "a failed read wrote its file";
         }
     }
 
