@@ -172,6 +172,7 @@ TEST_P(CtlSweep, EveryCallThatGoesWrongIsSaidAndAWriteRunAgainWritesItAll) {
     const CtlRun clean = run();
     ASSERT_EQ(clean.exitCode, 0) << clean.err;
     const WrittenContent written = writtenContent(readState(path));
+    const std::string baseText = serialiseVirtualKeyboardState(base);
 
     CtlRun last;
     const int calls = sweepEveryCall(
@@ -186,8 +187,7 @@ TEST_P(CtlSweep, EveryCallThatGoesWrongIsSaidAndAWriteRunAgainWritesItAll) {
             }
             expectFailureSaid(last, swept.call, clean);
             if (!command().writes) {
-                EXPECT_EQ(writtenContent(readState(path)), writtenContent(base))
-                    << "a read changed the keyboard";
+                EXPECT_EQ(readFile(path), baseText) << "a read changed the keyboard";
                 return;
             }
             plugIn(path);
