@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/VirtualKeyboardFile.h"
 
-#include "AtomicFileWrite.h"
+#include "device/AtomicFileWrite.h"
+#include "device/StateTextReader.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -19,10 +20,6 @@ bool isSet(const char* value) {
     return value != nullptr && value[0] != '\0';
 }
 
-std::string errnoText(const std::string& what) {
-    return what + ": " + std::strerror(errno);
-}
-
 std::string folderOf(const std::string& path) {
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     return parent.empty() ? std::string(".") : parent.string();
@@ -31,29 +28,6 @@ std::string folderOf(const std::string& path) {
 const char* homeFromPasswordDatabase() {
     const passwd* entry = ::getpwuid(::getuid());
     return entry != nullptr ? entry->pw_dir : nullptr;
-}
-
-// Reads at most limit + 1 bytes, so that a file over the limit is noticed without reading all of it.
-bool readAtMost(int fd, std::size_t sizeHint, std::size_t limit, std::string& text) {
-    text.assign(std::min(sizeHint, limit) + 1, '\0');
-    std::size_t got = 0;
-    while (true) {
-        if (got == text.size()) {
-            if (text.size() > limit)
-                break;
-            text.resize(std::min(text.size() * 2, limit + 1));
-        }
-        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    text.resize(got);
-    return true;
 }
 
 UpdateStatus updateStatusFor(LoadStatus status) {
@@ -97,37 +71,7 @@ std::string missingStateMessage(const std::string& path) {
 VirtualKeyboardFile::VirtualKeyboardFile(std::string path) : path_(std::move(path)) {}
 
 StateText VirtualKeyboardFile::readText() const {
-    StateText result;
-    // Non-blocking, so that a FIFO put in the state's place cannot hang the reader.
-    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR;
-        result.status = missing ? LoadStatus::Missing : LoadStatus::Unreadable;
-        result.message = missing ? missingStateMessage(path_) : errnoText("cannot read " + path_);
-        return result;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        result.status = LoadStatus::Unreadable;
-        result.message = "cannot read " + path_ + ": not a regular file";
-        return result;
-    }
-    const auto sizeHint = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
-    const bool read = readAtMost(fd, sizeHint, kMaxFileBytes, result.text);
-    ::close(fd);
-    if (!read) {
-        result.status = LoadStatus::Unreadable;
-        result.message = errnoText("cannot read " + path_);
-    } else if (result.text.size() > kMaxFileBytes) {
-        result.status = LoadStatus::Corrupt;
-        result.message = "corrupt virtual keyboard state " + path_ + ": larger than " +
-                         std::to_string(kMaxFileBytes >> 20) + " MiB";
-        result.text.clear();
-    } else {
-        result.status = LoadStatus::Ok;
-    }
-    return result;
+    return StateTextReader(path_).read();
 }
 
 LoadResult loadResultFor(const StateText& text, const std::string& path) {

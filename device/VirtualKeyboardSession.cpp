@@ -40,7 +40,7 @@ void VirtualKeyboardSession::setSleeper(Sleeper sleeper) {
 }
 
 const LoadResult& VirtualKeyboardSession::current() {
-    StateText now = file_.readText();
+    StateText now = reader_.read();
     if (now.status != LoadStatus::Ok || now.text != lastText_ || !lastLoad_.ok()) {
         lastLoad_ = loadResultFor(now, file_.path());
         lastText_ = lastLoad_.ok() ? std::move(now.text) : std::string();
@@ -59,6 +59,66 @@ const VirtualKeyboardState* VirtualKeyboardSession::reachable(Failure failure) {
     if (!load.ok() || !answers(*load.state, failure))
         return nullptr;
     return &*load.state;
+}
+
+const VirtualKeyboardState* VirtualKeyboardSession::exchange(Failure failure) {
+    const LoadResult* load = opened_ && owner_.held() ? &current() : nullptr;
+    const bool known = load != nullptr && load->ok();
+    const std::optional<CallCountdown> due = known ? dueCountdown(*load->state) : std::nullopt;
+    if (due)
+        goWrong(*due);
+    if (!known || due || !answers(*load->state, failure)) {
+        // A key write in which a call failed is over: the keyboard dropped what it had been sent.
+        keyWriteOpen_ = false;
+        return nullptr;
+    }
+    return &*load->state;
+}
+
+std::optional<CallCountdown> VirtualKeyboardSession::dueCountdown(const VirtualKeyboardState& state) {
+    if (!state.countdown) {
+        counting_.reset();
+        return std::nullopt;
+    }
+    if (counting_ != state.countdown) {
+        counting_ = state.countdown;
+        callsCounted_ = 0;
+    }
+    if (++callsCounted_ < counting_->call)
+        return std::nullopt;
+    const CallCountdown due = *counting_;
+    counting_.reset();
+    return due;
+}
+
+void VirtualKeyboardSession::goWrong(const CallCountdown& due) {
+    // A setting changed meanwhile is left to count anew; this call fails all the same.
+    file_.update([&](VirtualKeyboardState& state) {
+        if (state.countdown != due)
+            return false;
+        state.countdown.reset();
+        if (due.cut) {
+            keepSentKeys(state);
+            state.plugged = false;
+        }
+        return true;
+    });
+}
+
+void VirtualKeyboardSession::keepSentKeys(VirtualKeyboardState& state) const {
+    if (!keyWriteOpen_)
+        return;
+    std::size_t flashInts = state.keys.totalInts();
+    for (int table = 0; table < VirtualKeyboard::kTableCount; ++table) {
+        for (int key = 1; key <= VirtualKeyboard::kKeyCount; ++key) {
+            const std::vector<int>& sent = staged_.at(table, key);
+            const std::size_t replaced = state.keys.at(table, key).size();
+            if (sent.empty() || flashInts - replaced + sent.size() > VirtualKeyboard::kFlashInts)
+                continue;
+            flashInts = flashInts - replaced + sent.size();
+            state.keys.set(table, key, sent);
+        }
+    }
 }
 
 int VirtualKeyboardSession::detectVariant() {
@@ -99,25 +159,26 @@ bool VirtualKeyboardSession::open() {
 }
 
 std::optional<std::string> VirtualKeyboardSession::readVersion() {
-    const VirtualKeyboardState* state = reachable(Failure::Version);
+    const VirtualKeyboardState* state = exchange(Failure::Version);
     if (state == nullptr)
         return std::nullopt;
     return state->version;
 }
 
 bool VirtualKeyboardSession::beginKeyWrite() {
-    if (reachable(Failure::WriteKeys) == nullptr)
+    if (exchange(Failure::WriteKeys) == nullptr)
         return false;
     staged_.clear();
     stagedInts_ = 0;
+    keyWriteOpen_ = true;
     return true;
 }
 
 bool VirtualKeyboardSession::stageKey(int table, int key, std::span<const int> values) {
+    if (exchange(Failure::WriteKeys) == nullptr)
+        return false;
     if (!KeyTables::isValidSlot(table, key) || values.empty() ||
         values.size() > static_cast<std::size_t>(VirtualKeyboard::kMaxKeyInts))
-        return false;
-    if (reachable(Failure::WriteKeys) == nullptr)
         return false;
     const std::size_t replaced = staged_.at(table, key).size();
     if (stagedInts_ - replaced + values.size() > VirtualKeyboard::kFlashInts)
@@ -165,17 +226,20 @@ bool VirtualKeyboardSession::commit(Failure failure,
 }
 
 bool VirtualKeyboardSession::writeStagedKeys(const Progress& progress) {
-    if (!pace(Failure::WriteKeys, DeviceMessages::kKeyTransferFullScale, progress))
-        return false;
-    return commit(Failure::WriteKeys, [this](VirtualKeyboardState& state) {
-        state.keys = staged_;
-        return true;
-    });
+    const bool written = exchange(Failure::WriteKeys) != nullptr &&
+                         pace(Failure::WriteKeys, DeviceMessages::kKeyTransferFullScale, progress) &&
+                         commit(Failure::WriteKeys, [this](VirtualKeyboardState& state) {
+                             state.keys = staged_;
+                             return true;
+                         });
+    keyWriteOpen_ = false;
+    return written;
 }
 
 bool VirtualKeyboardSession::readAllKeys(const Progress& progress) {
     keyCache_.reset();
-    if (!pace(Failure::ReadKeys, DeviceMessages::kKeyTransferFullScale, progress))
+    if (exchange(Failure::ReadKeys) == nullptr ||
+        !pace(Failure::ReadKeys, DeviceMessages::kKeyTransferFullScale, progress))
         return false;
     const VirtualKeyboardState* state = reachable(Failure::ReadKeys);
     if (state == nullptr)
@@ -185,7 +249,7 @@ bool VirtualKeyboardSession::readAllKeys(const Progress& progress) {
 }
 
 std::optional<std::span<const int>> VirtualKeyboardSession::cachedKey(int table, int key) {
-    if (!KeyTables::isValidSlot(table, key) || !keyCache_ || reachable(Failure::ReadKeys) == nullptr)
+    if (exchange(Failure::ReadKeys) == nullptr || !KeyTables::isValidSlot(table, key) || !keyCache_)
         return std::nullopt;
     const std::vector<int>& values = keyCache_->at(table, key);
     if (values.empty())
@@ -194,15 +258,16 @@ std::optional<std::span<const int>> VirtualKeyboardSession::cachedKey(int table,
 }
 
 bool VirtualKeyboardSession::writeLights(const AreaValues& lights) {
-    return commit(Failure::WriteLights, [&](VirtualKeyboardState& state) {
-        state.lights = lights;
-        return true;
-    });
+    return exchange(Failure::WriteLights) != nullptr &&
+           commit(Failure::WriteLights, [&](VirtualKeyboardState& state) {
+               state.lights = lights;
+               return true;
+           });
 }
 
 bool VirtualKeyboardSession::readLights() {
     lightCache_.reset();
-    const VirtualKeyboardState* state = reachable(Failure::ReadLights);
+    const VirtualKeyboardState* state = exchange(Failure::ReadLights);
     if (state != nullptr)
         lightCache_ = state->lights;
     return lightCache_.has_value();
@@ -210,7 +275,7 @@ bool VirtualKeyboardSession::readLights() {
 
 std::optional<AreaValues> VirtualKeyboardSession::cached(Failure failure,
                                                          const std::optional<AreaValues>& cache) {
-    if (!cache || reachable(failure) == nullptr)
+    if (exchange(failure) == nullptr || !cache)
         return std::nullopt;
     return cache;
 }
@@ -220,15 +285,16 @@ std::optional<AreaValues> VirtualKeyboardSession::cachedLights() {
 }
 
 bool VirtualKeyboardSession::writeTriggers(const AreaValues& triggers) {
-    return commit(Failure::WriteTriggers, [&](VirtualKeyboardState& state) {
-        state.triggers = triggers;
-        return true;
-    });
+    return exchange(Failure::WriteTriggers) != nullptr &&
+           commit(Failure::WriteTriggers, [&](VirtualKeyboardState& state) {
+               state.triggers = triggers;
+               return true;
+           });
 }
 
 bool VirtualKeyboardSession::readTriggers() {
     triggerCache_.reset();
-    const VirtualKeyboardState* state = reachable(Failure::ReadTriggers);
+    const VirtualKeyboardState* state = exchange(Failure::ReadTriggers);
     if (state != nullptr)
         triggerCache_ = state->triggers;
     return triggerCache_.has_value();
@@ -239,23 +305,21 @@ std::optional<AreaValues> VirtualKeyboardSession::cachedTriggers() {
 }
 
 std::optional<std::array<int, VirtualKeyboard::kKeyCount>> VirtualKeyboardSession::pressCounts() {
-    const VirtualKeyboardState* state = reachable(Failure::Counters);
+    const VirtualKeyboardState* state = exchange(Failure::Counters);
     if (state == nullptr)
         return std::nullopt;
     return state->counts;
 }
 
 std::optional<int> VirtualKeyboardSession::travel(int key) {
-    if (key < 1 || key > VirtualKeyboard::kKeyCount)
-        return std::nullopt;
-    const VirtualKeyboardState* state = reachable(Failure::Track);
-    if (state == nullptr)
+    const VirtualKeyboardState* state = exchange(Failure::Track);
+    if (state == nullptr || key < 1 || key > VirtualKeyboard::kKeyCount)
         return std::nullopt;
     return KeyTravel::travelAt(*state, key, clock_());
 }
 
 bool VirtualKeyboardSession::downloadFirmware(std::span<const char> image, const Progress& progress) {
-    const VirtualKeyboardState* state = reachable(Failure::Firmware);
+    const VirtualKeyboardState* state = exchange(Failure::Firmware);
     if (state == nullptr)
         return false;
     const FirmwareImage::Check check = FirmwareImage::verify(image, state->variant);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "device/FileLock.h"
+#include "device/StateTextReader.h"
 #include "device/VirtualKeyboardFile.h"
 #include "device/VirtualKeyboardState.h"
 
@@ -18,7 +19,9 @@
 // Every call reads the state file afresh (a change by the tool is seen at once) and talks to the
 // keyboard only while the connection owns it and the keyboard is plugged, in Windows mode and not
 // set to fail the call. Changes are committed under the update lock, after a last check, so a
-// failed call commits nothing.
+// failed call commits nothing. The calls that ask or send the keyboard something are counted for a
+// call countdown (CallCountdown) while the connection owns the keyboard; a key write's keys count
+// as sent from the call that stages them, which is what a cut leaves written.
 class VirtualKeyboardSession {
 public:
     // Milliseconds since the epoch.
@@ -87,6 +90,16 @@ private:
     const LoadResult& current();
     // The state when the keyboard may be asked for what failure names; nullptr otherwise.
     const VirtualKeyboardState* reachable(Failure failure);
+    // reachable() for a call that asks or sends the keyboard something: counted for a countdown,
+    // and nullptr when the countdown makes this call go wrong.
+    const VirtualKeyboardState* exchange(Failure failure);
+    // The countdown when this call is the one it names; counts the call.
+    std::optional<CallCountdown> dueCountdown(const VirtualKeyboardState& state);
+    // Makes the call the countdown names go wrong, and uses the countdown up.
+    void goWrong(const CallCountdown& due);
+    // What a keyboard pulled out during a key write keeps: the keys sent so far, over the old ones,
+    // as far as the flash holds them.
+    void keepSentKeys(VirtualKeyboardState& state) const;
     static bool answers(const VirtualKeyboardState& state, Failure failure);
     // Waits the transfer time out in kPacedSteps steps, checking the keyboard at least every
     // kLongestWait and posting each step's share of fullScale.
@@ -98,6 +111,7 @@ private:
     std::optional<AreaValues> cached(Failure failure, const std::optional<AreaValues>& cache);
 
     VirtualKeyboardFile file_;
+    StateTextReader reader_{file_.path()};
     FileLock owner_;
     bool opened_ = false;
     std::string openError_;
@@ -105,6 +119,11 @@ private:
     Sleeper sleeper_;
     KeyTables staged_;
     std::size_t stagedInts_ = 0;
+    // A key write began and neither ended nor failed: its staged keys have been sent.
+    bool keyWriteOpen_ = false;
+    // The countdown being counted, and the calls counted for it.
+    std::optional<CallCountdown> counting_;
+    int callsCounted_ = 0;
     std::optional<KeyTables> keyCache_;
     std::optional<AreaValues> lightCache_;
     std::optional<AreaValues> triggerCache_;

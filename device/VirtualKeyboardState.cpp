@@ -66,6 +66,11 @@ std::optional<Failure> failureFromName(std::string_view name) {
     return std::nullopt;
 }
 
+std::string describeCountdown(const CallCountdown& countdown) {
+    return "call " + std::to_string(countdown.call) + " from now " +
+           (countdown.cut ? "finds the keyboard pulled out" : "fails");
+}
+
 std::string_view travelModeName(TravelMode mode) {
     return mode == TravelMode::Wave ? "wave" : "idle";
 }
@@ -164,6 +169,9 @@ std::string serialiseVirtualKeyboardState(const VirtualKeyboardState& state) {
     out += std::string("mac ") + (state.macMode ? "1" : "0") + '\n';
     out += std::string("plugged ") + (state.plugged ? "1" : "0") + '\n';
     out += "fail" + failureList(state.failures) + '\n';
+    if (const auto& countdown = state.countdown)
+        out += "fail-call " + std::to_string(countdown->call) + (countdown->cut ? " cut " : " fail ") +
+               std::to_string(countdown->arming) + '\n';
     out += "transfer-ms " + std::to_string(state.transferMs) + '\n';
     out += "travel " + std::string(travelModeName(state.travel)) + '\n';
     appendPerKeyTriples(out, "light", state.lights);

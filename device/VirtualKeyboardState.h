@@ -6,7 +6,8 @@
 // The state file is line based: a header line, then one "keyword values..." line per item, then an
 // "end" line so that a cut-off file is noticed. Words are separated by spaces or tabs; blank lines
 // and lines starting with '#' are ignored. Every scalar keyword, and light, trigger and count for
-// each key 1..85, appears exactly once; press and key lines only for keys that have them.
+// each key 1..85, appears exactly once; fail-call at most once; press and key lines only for keys
+// that have them.
 //
 //   qelec-virtual-keyboard 1          header and format version (this build reads 1)
 //   variant 4                         1 QelEC(RGB)Ble, 2 QelEC(S)Ble, 3 QelEC(S), 4 QelEC(RGB)
@@ -14,6 +15,8 @@
 //   mac 0                             1: in Mac mode (found only by the Mac check)
 //   plugged 1                         0: unplugged (absent to every call)
 //   fail version track                calls set to fail; no names means none (failureName)
+//   fail-call <n> fail|cut <arming>   the n-th call from now goes wrong once (CallCountdown); the
+//                                     arming tells one setting from the next
 //   transfer-ms 800                   time a key transfer or a download takes, 0..10000
 //   travel wave                       keys at rest: wave (oscillate 0..40) or idle (rest at 0)
 //   light <key> <r> <g> <b>           colour of a key, each 0..255
@@ -49,6 +52,8 @@ inline constexpr int kMaxVersionChars = 63;
 inline constexpr int kDefaultTransferMs = 800;
 inline constexpr int kMaxTransferMs = 10000;
 inline constexpr int kMaxPressTimes = 1000;
+// The furthest call a fail-call countdown may name.
+inline constexpr int kMaxCountdownCall = 1000000;
 // Full travel of the 4.0 mm switch, in 0.1 mm.
 inline constexpr int kFullTravel = 40;
 
@@ -88,6 +93,23 @@ using FailureSet = std::bitset<kFailureCount>;
 // "read-triggers", "counters", "track", "firmware".
 std::string_view failureName(Failure failure);
 std::optional<Failure> failureFromName(std::string_view name);
+
+// One call set to go wrong once: the call-th call that asks or sends the keyboard something, made by
+// the connection that holds the keyboard and counted from the first call in which it sees this
+// setting. That call fails and changes nothing (fail), or (cut) finds the keyboard pulled out: what
+// the calls before it sent stays written (the keys of a key write sent so far, over the old ones) and
+// the keyboard is unplugged. Either way the setting is then used up. Presence checks and opening the
+// connection are not counted.
+struct CallCountdown {
+    int call = 1;
+    bool cut = false;
+    // Tells this setting from the one before it, so that setting the same call again counts anew.
+    int arming = 0;
+    bool operator==(const CallCountdown&) const = default;
+};
+
+// "call 5 from now fails" or "call 5 from now finds the keyboard pulled out".
+std::string describeCountdown(const CallCountdown& countdown);
 
 // How keys that nobody presses move.
 enum class TravelMode { Wave, Idle };
@@ -129,6 +151,7 @@ struct VirtualKeyboardState {
     bool macMode = false;
     bool plugged = true;
     FailureSet failures;
+    std::optional<CallCountdown> countdown;
     int transferMs = VirtualKeyboard::kDefaultTransferMs;
     TravelMode travel = TravelMode::Wave;
     AreaValues lights{};

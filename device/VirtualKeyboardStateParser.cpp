@@ -147,6 +147,8 @@ private:
             return parseKey(values);
         if (keyword == "fail")
             return once(keyword) && parseFailures(values);
+        if (keyword == "fail-call")
+            return once(keyword) && expectValues(keyword, values, 3) && parseCountdown(values);
         if (keyword == "end")
             return expectValues(keyword, values, 0) && markEnd();
         if (keyword == "variant" || keyword == "mac" || keyword == "plugged" || keyword == "transfer-ms" ||
@@ -236,6 +238,18 @@ private:
                 return fail("failure '" + std::string(name) + "' named twice");
             state_.setFailure(*failure, true);
         }
+        return true;
+    }
+
+    bool parseCountdown(Words values) {
+        if (values[1] != "fail" && values[1] != "cut")
+            return fail("fail-call takes 'fail' or 'cut', not '" + std::string(values[1]) + "'");
+        const auto call = number(values[0], "fail-call", 1, kMaxCountdownCall);
+        const auto arming = call ? number(values[2], "fail-call arming", 0, kIntMax) : std::nullopt;
+        if (!arming)
+            return false;
+        state_.countdown =
+            CallCountdown{static_cast<int>(*call), values[1] == "cut", static_cast<int>(*arming)};
         return true;
     }
 

@@ -171,6 +171,7 @@ offers --variant qelec-ctl _qelec_ctl defaults --v
 offers 4 qelec-ctl _qelec_ctl --state x.txt check --variant ""
 offers on qelec-vkbd _qelec_vkbd mac ""
 offers write-keys qelec-vkbd _qelec_vkbd --state x.txt fail ""
+offers --cut qelec-vkbd _qelec_vkbd fail --c
 offers --payload-bytes qelec-vkbd _qelec_vkbd make-firmware --pay
 offers --version qelec-ctl _qelec_ctl --ver
 offers --version qelec-vkbd _qelec_vkbd --ver

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DeviceTestSupport.h"
+#include "device/StateTextReader.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -181,4 +184,48 @@ TEST(VirtualKeyboardFile, ALongNameSaves) {
     struct stat info {};
     ASSERT_EQ(::stat(dir.file("new.txt").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777U, 0640U) << "a new file: 0666 less the umask";
+}
+
+// A connection reads the state at every call through one reader that keeps the file open: whatever
+// changed the state, and however, the next read gives it as it is now.
+TEST(StateTextReader, ReadsTheStateAsItIsNowHoweverItChanged) {
+    TempDir dir;
+    const std::string path = dir.file("kb.txt");
+    const std::string other = dir.file("other.txt");
+    const std::string one = serialiseVirtualKeyboardState(factoryState(4));
+    const std::string two = serialiseVirtualKeyboardState(factoryState(1));
+    std::string same = one;
+    same.replace(same.find("variant 4"), 9, "variant 3");
+    StateTextReader reader(path);
+    const std::vector<std::tuple<const char*, std::function<void()>, LoadStatus, std::string>> steps = {
+        {"none yet", [] {}, LoadStatus::Missing, ""},
+        {"made", [&] { writeFile(path, one); }, LoadStatus::Ok, one},
+        {"unchanged", [] {}, LoadStatus::Ok, one},
+        {"changed in place, same size", [&] { writeFile(path, same); }, LoadStatus::Ok, same},
+        {"saved", [&] { writeState(path, factoryState(1)); }, LoadStatus::Ok, two},
+        {"a link to another file",
+         [&] {
+             writeFile(other, one);
+             std::filesystem::remove(path);
+             std::filesystem::create_symlink(other, path);
+         },
+         LoadStatus::Ok, one},
+        {"removed", [&] { std::filesystem::remove(path); }, LoadStatus::Missing, ""},
+        {"a folder", [&] { std::filesystem::create_directory(path); }, LoadStatus::Unreadable, ""},
+        {"made again",
+         [&] {
+             std::filesystem::remove(path);
+             writeFile(path, two);
+         },
+         LoadStatus::Ok, two},
+        {"grown too large in place",
+         [&] { std::filesystem::resize_file(path, VirtualKeyboardFile::kMaxFileBytes + 1); },
+         LoadStatus::Corrupt, ""},
+    };
+    for (const auto& [step, change, status, text] : steps) {
+        change();
+        const StateText read = reader.read();
+        EXPECT_EQ(read.status, status) << step << ": " << read.message;
+        EXPECT_EQ(read.text, text) << step;
+    }
 }

@@ -15,6 +15,7 @@ VirtualKeyboardState busyState() {
     state.plugged = false;
     state.setFailure(Failure::Open, true);
     state.setFailure(Failure::Firmware, true);
+    state.countdown = CallCountdown{VirtualKeyboard::kMaxCountdownCall, true, INT_MAX};
     state.transferMs = VirtualKeyboard::kMaxTransferMs;
     state.travel = TravelMode::Idle;
     for (std::size_t i = 0; i < state.lights.size(); ++i) {
@@ -131,6 +132,10 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"BadTravel", "travel wave", "travel sine\n", "'wave' or 'idle'"},
         CorruptCase{"UnknownFailure", "fail", "fail version sometimes\n", "unknown failure 'sometimes'"},
         CorruptCase{"FailureTwice", "fail", "fail track track\n", "named twice"},
+        CorruptCase{"CountdownAtZero", "fail", "fail\nfail-call 0 fail 1\n", "out of range 1..1000000", 1},
+        CorruptCase{"CountdownNeitherFailNorCut", "fail", "fail\nfail-call 3 drop 1\n", "'fail' or 'cut'", 1},
+        CorruptCase{"SecondCountdown", "fail", "fail-call 3 cut 1\nfail\nfail-call 2 fail 2\n",
+                    "second 'fail-call' line", 2},
         CorruptCase{"VersionTooLong", "version QelEC(RGB);V2.10",
                     "version xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\\n",
                     "version text"},

@@ -56,6 +56,10 @@ TEST_F(VkbdToolTest, WrongCommandLinesExitWithTwo) {
         {"travel", "sine"},
         {"fail", "sometimes"},
         {"fail"},
+        {"fail", "--call", "0"},
+        {"fail", "--cut", "x"},
+        {"fail", "--call", "2", "--cut", "3"},
+        {"fail", "--clear", "--call", "2"},
         {"plug", "extra"},
         {"show", "--verbose"},
         {"hold", "--seconds", "0"},
@@ -122,6 +126,29 @@ TEST_F(VkbdToolTest, CommandsChangeWhatTheProgramSees) {
         EXPECT_TRUE(contains(shown.out, part)) << part << "\n" << shown.out;
     EXPECT_EQ(vkbd({"fail", "--clear"}).exitCode, 0);
     EXPECT_TRUE(readState(path).failures.none());
+}
+
+// fail --call N and --cut N go wrong once, at the Nth call of the program holding the keyboard, and
+// show tells what is set until then.
+TEST_F(VkbdToolTest, ACallCountdownIsShownUntilItFiresOnce) {
+    ASSERT_EQ(vkbd({"create", "--variant", "4"}).exitCode, 0);
+    EXPECT_EQ(vkbd({"fail", "version", "--cut", "4"}).out,
+              "failing now: version, call 4 from now finds the keyboard pulled out\n");
+    EXPECT_EQ(vkbd({"fail", "--clear", "version"}).exitCode, 0);
+    EXPECT_EQ(vkbd({"fail", "--call", "2"}).out, "failing now: call 2 from now fails\n");
+    EXPECT_TRUE(contains(vkbd({"show"}).out, "failures       call 2 from now fails\n"));
+
+    CPelmHWI hwi(path);
+    ASSERT_TRUE(hwi.__createDev());
+    std::vector<wchar_t> text(CPelmHWI::kVersionChars);
+    EXPECT_TRUE(hwi.ReadKeyboardVersion(text.data()));
+    EXPECT_FALSE(hwi.ReadKeyboardVersion(text.data()));
+    EXPECT_TRUE(hwi.ReadKeyboardVersion(text.data()));
+    EXPECT_TRUE(contains(vkbd({"show"}).out, "failures       none\n"));
+
+    EXPECT_EQ(vkbd({"fail", "--cut", "1"}).exitCode, 0);
+    EXPECT_EQ(vkbd({"fail", "--clear"}).out, "failing now: nothing\n");
+    EXPECT_TRUE(hwi.ReadKeyboardVersion(text.data()));
 }
 
 TEST_F(VkbdToolTest, PressCountsAndMovesTheKey) {

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-// A fresh folder under $TMPDIR (or /tmp), removed with everything in it at the end.
+// A fresh folder under $TMPDIR (or /tmp), or under the folder given, removed with everything in it at
+// the end.
 class TempDir {
 public:
-    TempDir() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern =
-            std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/qelec-test-XXXXXX";
+    TempDir() : TempDir(systemBase()) {}
+    explicit TempDir(const std::string& base) {
+        std::string pattern = base + "/qelec-test-XXXXXX";
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         if (mkdtemp(name.data()) == nullptr)
@@ -29,6 +29,12 @@ public:
 
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+    // $TMPDIR, or /tmp.
+    static std::string systemBase() {
+        const char* base = std::getenv("TMPDIR");
+        return base != nullptr && base[0] != '\0' ? base : "/tmp";
+    }
 
 private:
     std::string path_;

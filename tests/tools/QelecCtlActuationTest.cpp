@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -258,6 +259,29 @@ TEST_F(QelecCtlActuation, TrackEndsCleanlyOnCtrlCAndWithAnErrorWhenTheKeyboardGo
         while (!track.readLine(10000).empty()) {
         }
         EXPECT_EQ(track.wait(), 1);
+    }
+}
+
+// The press and release points come from the keyboard before the first sample: when they cannot be
+// read, tracking does not start, and says why, rather than tracking without them as if all went well.
+TEST_F(QelecCtlActuation, TrackSaysWhenThePressAndReleasePointsCannotBeRead) {
+    const std::vector<std::pair<const char*, std::function<void(VirtualKeyboardState&)>>> failures = {
+        {"the trigger read",
+         [](VirtualKeyboardState& keyboard) { keyboard.setFailure(Failure::ReadTriggers, true); }},
+        {"the values fetched",
+         [](VirtualKeyboardState& keyboard) {
+             keyboard.countdown = CallCountdown{3, false, 1};
+         }},
+    };
+    for (const auto& [call, fail] : failures) {
+        writeState(state, instantKeyboard());
+        changeState(state, fail);
+        const ToolRun run = ctl({"track", "34", "--csv", "--seconds", "1"});
+        EXPECT_EQ(run.exitCode, 1) << call << " failed, yet: " << run.out;
+        EXPECT_TRUE(
+            holds(run.err, "qelec-ctl: reading the press and release points failed; tracking did not start"))
+            << call << ": " << run.err;
+        EXPECT_EQ(run.out, "") << call;
     }
 }
 

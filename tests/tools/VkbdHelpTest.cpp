@@ -25,6 +25,8 @@ TEST(VkbdHelp, EveryCommandHelpIsTheSameAskedEitherWay) {
         EXPECT_EQ(runTool({command, "--help"}).out, own.out) << command;
         EXPECT_NE(whole.out.find(std::string("\n  ") + command), std::string::npos) << command;
     }
+    for (const char* option : {"--call N", "--cut N", "--clear"})
+        EXPECT_NE(runTool({"help", "fail"}).out.find(option), std::string::npos) << option;
     const ToolRun unknown = runTool({"help", "dance"});
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_EQ(unknown.err, "qelec-vkbd: unknown command 'dance'; see qelec-vkbd --help\n");

@@ -62,17 +62,17 @@ std::string tenthsText(int tenths) {
 }
 
 struct KeyPoints {
-    std::optional<int> upper;
-    std::optional<int> lower;
+    int upper = 0;
+    int lower = 0;
 };
 
-// The key's press and release travels, when the keyboard gives them.
-KeyPoints pointsOf(CConfigStore& store, int key) {
+// The key's press and release travels as the keyboard holds them; nothing when they cannot be read.
+std::optional<KeyPoints> pointsOf(CConfigStore& store, int key) {
     if (!store.readTriggers())
-        return {};
+        return std::nullopt;
     const TriggerTriple shown =
         TriggerRanges::repairedTravels(store.triggerValues[static_cast<std::size_t>(key)]);
-    return {shown[TriggerRanges::kUpper], shown[TriggerRanges::kLower]};
+    return KeyPoints{shown[TriggerRanges::kUpper], shown[TriggerRanges::kLower]};
 }
 
 void printIntroduction(const TrackRequest& request, int variant, const KeyPoints& points) {
@@ -80,13 +80,11 @@ void printIntroduction(const TrackRequest& request, int variant, const KeyPoints
         std::printf("time_ms,key,travel_mm\n");
         return;
     }
-    std::printf("%s: travel 0.0mm at the left to 2.8mm at the right",
-                KeyLegends::keyLabel(variant, request.key).c_str());
-    if (points.upper && points.lower)
-        std::printf(", P press point %s, R release point %s",
-                    std::string(TriggerTexts::travelLabel(*points.upper)).c_str(),
-                    std::string(TriggerTexts::travelLabel(*points.lower)).c_str());
-    std::printf("; Ctrl+C ends\n");
+    std::printf("%s: travel 0.0mm at the left to 2.8mm at the right, P press point %s, R release point %s; "
+                "Ctrl+C ends\n",
+                KeyLegends::keyLabel(variant, request.key).c_str(),
+                std::string(TriggerTexts::travelLabel(points.upper)).c_str(),
+                std::string(TriggerTexts::travelLabel(points.lower)).c_str());
 }
 
 } // namespace
@@ -113,11 +111,13 @@ int runTrack(const TrackRequest& request) {
     auto store = newStore(request.statePath);
     if (auto failure = connectKeyboard(*store))
         return printError(*failure);
-    const KeyPoints points = pointsOf(*store, request.key);
+    const std::optional<KeyPoints> points = pointsOf(*store, request.key);
+    if (!points)
+        return printError("reading the press and release points failed; tracking did not start");
     const bool terminal = !request.csv && isatty(STDOUT_FILENO) != 0;
     stopRequested = 0;
     catchStopSignals();
-    printIntroduction(request, store->deviceVariant, points);
+    printIntroduction(request, store->deviceVariant, *points);
     // Output that cannot be written ends the run; the end of the run says why.
     if (!flushOutput())
         return 0;
@@ -145,7 +145,8 @@ int runTrack(const TrackRequest& request) {
             std::printf("%lld,%d,%s\n", elapsed, request.key, travel.c_str());
         else
             std::printf("%s%5smm %s%s", terminal ? "\r" : "", travel.c_str(),
-                        travelBar(sample[1], points.upper, points.lower).c_str(), terminal ? "\033[K" : "\n");
+                        travelBar(sample[1], points->upper, points->lower).c_str(),
+                        terminal ? "\033[K" : "\n");
         if (!flushOutput())
             return 0;
     }

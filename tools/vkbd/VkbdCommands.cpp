@@ -15,7 +15,9 @@
 #include <ctime>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <ostream>
+#include <random>
 #include <unistd.h>
 
 namespace {
@@ -125,10 +127,45 @@ std::string knownFailures() {
     return names;
 }
 
+// A number that tells a new countdown from the one before it.
+int newArming(const std::optional<CallCountdown>& before) {
+    std::random_device random;
+    unsigned arming = random() & 0x7FFFFFFFU;
+    if (before && before->arming == static_cast<int>(arming))
+        arming = (arming + 1U) & 0x7FFFFFFFU;
+    return static_cast<int>(arming);
+}
+
+// The countdown --call N or --cut N asks for: nothing when neither is given; a usage error says why
+// when the words do not make one.
+std::optional<CallCountdown> countdownAskedFor(const Invocation& in, std::string& error) {
+    const std::string* call = in.arguments.value("--call");
+    const std::string* cut = in.arguments.value("--cut");
+    if (call == nullptr && cut == nullptr)
+        return std::nullopt;
+    if (call != nullptr && cut != nullptr) {
+        error = "fail takes --call N or --cut N, not both";
+        return std::nullopt;
+    }
+    if (in.arguments.has("--clear")) {
+        error = "--clear does not go with --call or --cut";
+        return std::nullopt;
+    }
+    const auto n = parseInteger(call != nullptr ? *call : *cut, 1, VirtualKeyboard::kMaxCountdownCall,
+                                call != nullptr ? "--call" : "--cut", error);
+    if (!n)
+        return std::nullopt;
+    return CallCountdown{static_cast<int>(*n), cut != nullptr, 0};
+}
+
 int runFail(Invocation& in) {
     const bool clear = in.arguments.has("--clear");
-    if (!clear && in.arguments.positionals.empty())
-        return usageError(in, "fail needs at least one NAME, or --clear");
+    std::string error;
+    const std::optional<CallCountdown> countdown = countdownAskedFor(in, error);
+    if (!error.empty())
+        return usageError(in, error);
+    if (!clear && !countdown && in.arguments.positionals.empty())
+        return usageError(in, "fail needs at least one NAME, --call N, --cut N or --clear");
     std::vector<Failure> named;
     for (const std::string& name : in.arguments.positionals) {
         const auto failureNamed = failureFromName(name);
@@ -140,18 +177,19 @@ int runFail(Invocation& in) {
     const int result = changeState(
         in,
         [&](VirtualKeyboardState& state) {
-            if (clear && named.empty())
+            if (clear && named.empty()) {
                 state.failures.reset();
+                state.countdown.reset();
+            }
             for (Failure f : named)
                 state.setFailure(f, !clear);
-            for (int i = 0; i < kFailureCount; ++i) {
-                if (state.fails(static_cast<Failure>(i)))
-                    now += ' ' + std::string(failureName(static_cast<Failure>(i)));
-            }
+            if (countdown)
+                state.countdown = CallCountdown{countdown->call, countdown->cut, newArming(state.countdown)};
+            now = failuresText(state);
         },
         "");
     if (result == kOk)
-        in.out << "failing now:" << (now.empty() ? " nothing" : now) << "\n";
+        in.out << "failing now: " << (now.empty() ? "nothing" : now) << "\n";
     return result;
 }
 
@@ -351,11 +389,18 @@ const std::vector<VkbdCommand>& vkbdCommands() {
          1,
          runMac},
         {"fail",
-         "fail NAME... | fail --clear [NAME...]",
-         "make calls fail, or stop that",
+         "fail [NAME...] [--call N | --cut N] | fail --clear [NAME...]",
+         "make calls fail, or the Nth call from now once, or stop that",
          "Names: open version write-keys read-keys write-lights read-lights write-triggers\n"
-         "read-triggers counters track firmware. --clear without names clears them all.\n",
-         {{"--clear", false}},
+         "read-triggers counters track firmware; the calls named fail until cleared.\n"
+         "--call N makes the Nth call from now fail once and change nothing: the Nth call that asks or\n"
+         "sends the keyboard something, made by the program holding the keyboard and counted from its\n"
+         "first call after this (checks that the keyboard is there and opening it are not counted).\n"
+         "--cut N makes that call find the keyboard pulled out instead: what the calls before it sent\n"
+         "stays written (the keys of a key write sent so far, over the old ones; a firmware download is\n"
+         "taken only whole) and the keyboard is unplugged until plug. Either is used up once it fired;\n"
+         "show tells what is set. --clear without names clears them all, and --call or --cut.\n",
+         {{"--clear", false}, {"--call", true}, {"--cut", true}},
          0,
          VkbdCommand::kAnyCount,
          runFail},

@@ -43,6 +43,9 @@ struct VkbdCommand {
 const std::vector<VkbdCommand>& vkbdCommands();
 // "help [COMMAND]": every command's usage, or one command's usage and details.
 int runHelp(Invocation& invocation);
+// The calls made to fail and the call countdown, as show and fail say them: "version track, call 5
+// from now fails"; "" when nothing is set to fail.
+std::string failuresText(const VirtualKeyboardState& state);
 // The summary of the state for show.
 std::string describeState(const VirtualKeyboardState& state, const std::string& path, std::string_view owner);
 // Runs the tool on its arguments (without the program name).

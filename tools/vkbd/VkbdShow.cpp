@@ -9,15 +9,6 @@ void row(std::ostringstream& out, std::string_view label, const std::string& val
     out << "  " << label << std::string(15 - label.size(), ' ') << value << '\n';
 }
 
-std::string failureText(const VirtualKeyboardState& state) {
-    std::string names;
-    for (int i = 0; i < kFailureCount; ++i) {
-        if (state.fails(static_cast<Failure>(i)))
-            names += (names.empty() ? "" : " ") + std::string(failureName(static_cast<Failure>(i)));
-    }
-    return names.empty() ? "none" : names;
-}
-
 // "all 8 20 0" when every key holds the same three values, else how many keys differ from key 1.
 std::string areaText(const AreaValues& area) {
     int differing = 0;
@@ -56,6 +47,17 @@ std::string keyTableText(const VirtualKeyboardState& state) {
 }
 } // namespace
 
+std::string failuresText(const VirtualKeyboardState& state) {
+    std::string text;
+    for (int i = 0; i < kFailureCount; ++i) {
+        if (state.fails(static_cast<Failure>(i)))
+            text += (text.empty() ? "" : " ") + std::string(failureName(static_cast<Failure>(i)));
+    }
+    if (state.countdown)
+        text += (text.empty() ? "" : ", ") + describeCountdown(*state.countdown);
+    return text;
+}
+
 std::string describeState(const VirtualKeyboardState& state, const std::string& path,
                           std::string_view owner) {
     std::ostringstream out;
@@ -66,7 +68,8 @@ std::string describeState(const VirtualKeyboardState& state, const std::string& 
     row(out, "mode", state.macMode ? "Mac" : "Windows");
     row(out, "plugged", state.plugged ? "yes" : "no");
     row(out, "owner", std::string(owner));
-    row(out, "failures", failureText(state));
+    const std::string failures = failuresText(state);
+    row(out, "failures", failures.empty() ? "none" : failures);
     row(out, "transfer time", std::to_string(state.transferMs) + " ms");
     row(out, "travel", std::string(travelModeName(state.travel)));
     row(out, "lights", areaText(state.lights));
