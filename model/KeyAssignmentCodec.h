@@ -14,8 +14,6 @@ class CConfigStore;
 // The integer arrays a key's assignment travels in between the program and the keyboard. Element 0
 // is the record type: 0 key codes, 1 emulation, 2 macro.
 
-// Whether an action item is a delay entry ("<50 ms>"), which travels as its milliseconds.
-bool isDelayEntry(std::string_view item);
 // Why an assignment of that kind with those actions cannot be sent as it stands, or "" when it can:
 // a macro with recorded delays must alternate key event and delay entry (key, delay, key, ...), and
 // one with an automatic delay holds no delay entries, or keys would travel as delays and delays as

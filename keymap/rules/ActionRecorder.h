@@ -24,8 +24,6 @@ inline constexpr int kClosingDelayMs = 50;
 // The item limit of macro: 1600 with one automatic delay, 799 with recorded delays.
 int macroItemLimit(const ActionList& macro);
 
-// A delay item: "<%d ms>".
-std::string delayItem(int ms);
 // Whether item is a delay item (starts with "<" and ends with ">").
 bool isDelayItem(const std::string& item);
 
