@@ -29,14 +29,6 @@ int leadingDecimal(std::string_view text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-// What lies between the first character of a delay item and its last four (" ms>" in "<50 ms>").
-std::string_view delayNumberText(std::string_view item) {
-    const std::size_t framing = kDelayStart.size() + kDelayEnd.size();
-    if (item.size() < framing)
-        return {};
-    return item.substr(kDelayStart.size(), item.size() - framing);
-}
-
 // item without suffix, when it ends in suffix after something.
 std::optional<std::string_view> beforeSuffix(std::string_view item, std::string_view suffix) {
     if (item.size() <= suffix.size() || !item.ends_with(suffix))
@@ -58,6 +50,19 @@ std::string keyEvent(std::string_view key, bool press) {
 
 bool isDelay(std::string_view item) {
     return item.find(kDelayMark) != std::string_view::npos;
+}
+
+bool isBracketedDelay(std::string_view item) {
+    if (item.size() <= kDelayStart.size() + kDelayMark.size())
+        return false;
+    return item.starts_with(kDelayStart) && item.ends_with(kDelayMark) && item.find('>') == item.size() - 1;
+}
+
+std::string_view delayNumberText(std::string_view item) {
+    const std::size_t framing = kDelayStart.size() + kDelayEnd.size();
+    if (item.size() < framing)
+        return {};
+    return item.substr(kDelayStart.size(), item.size() - framing);
 }
 
 int delayMilliseconds(std::string_view item) {

@@ -48,10 +48,6 @@ int macroItemLimit(const ActionList& macro) {
     return macro.IsAutoInterval ? kMaxMacroItemsAutomatic : kMaxMacroItemsWithDelays;
 }
 
-bool isDelayItem(const std::string& item) {
-    return !item.empty() && item.front() == '<' && item.back() == '>';
-}
-
 int recordedDelayMs(std::chrono::steady_clock::time_point previous,
                     std::chrono::steady_clock::time_point now) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now - previous).count();

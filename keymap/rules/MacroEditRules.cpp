@@ -74,7 +74,7 @@ constexpr Caption kDelete{"删除", "Delete"};
 void insertOnce(ActionList& macro, int row, const std::string& name) {
     if (macro.IsAutoInterval) {
         macro.insert(row, name);
-    } else if (!macro.item(row).starts_with("<")) {
+    } else if (!ActionItem::isDelay(macro.item(row))) {
         macro.insert(row, ActionItem::delay(0));
         macro.insert(row, name);
     } else {
@@ -139,10 +139,10 @@ bool keepPlayCountInRange(ActionList& macro) {
     return changed;
 }
 
-std::string delayRowEditText(const std::string& item) {
-    if (item.size() < 5)
-        return {};
-    return item.substr(1, item.size() - 5);
+std::optional<std::string> delayRowEditText(const std::string& item) {
+    if (!ActionItem::isBracketedDelay(item))
+        return std::nullopt;
+    return std::string(ActionItem::delayNumberText(item));
 }
 
 std::string typedDelayItem(const std::string& text) {
