@@ -6,7 +6,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class CConfigStore;
@@ -16,8 +15,8 @@ class CConfigStore;
 
 // Why an assignment of that kind with those actions cannot be sent as it stands, or "" when it can:
 // a macro with recorded delays must alternate key event and delay entry (key, delay, key, ...), and
-// one with an automatic delay holds no delay entries, or keys would travel as delays and delays as
-// keys.
+// one with an automatic delay holds no delay entries (ActionItem::isDelay), or keys would travel as
+// delays and delays as keys.
 std::string assignmentProblem(int kind, const ActionList& actions);
 
 // The array that sends one key's assignment; empty when the key is not sent (not set, or a kind the
