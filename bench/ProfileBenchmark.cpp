@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast a realistic full profile is saved and loaded, beside pugixml parsing and serialising the
 // same document.
+#include "model/ActionItem.h"
 #include "model/ConfigStore.h"
 #include "model/profile/ProfileFile.h"
 
@@ -24,8 +25,8 @@ ActionList recordedMacro(const CConfigStore& store, int events, int seed) {
     ActionList macro(9);
     for (int i = 0; i < events; ++i) {
         const std::string key = store.codeToName(15 + (seed + i) % 60);
-        macro.setOrAppend(ActionList::kAppend, key + (i % 2 == 0 ? " Down" : " UP"));
-        macro.setOrAppend(ActionList::kAppend, "<" + std::to_string(10 + (seed * 7 + i) % 90) + " ms>");
+        macro.setOrAppend(ActionList::kAppend, ActionItem::keyEvent(key, i % 2 == 0));
+        macro.setOrAppend(ActionList::kAppend, ActionItem::delay(10 + (seed * 7 + i) % 90));
     }
     return macro;
 }

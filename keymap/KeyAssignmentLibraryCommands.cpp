@@ -151,9 +151,10 @@ void KeyAssignmentLibraryPages::actionRowClicked(int page, int row) {
         host_.repaintWindow();
         return;
     }
-    if (page == kPageMacro && isDelayItem(actions.item(row)))
-        openNameEdit(idsOf(page)->firstActionRow + row, actions.ViewStartAt + row,
-                     delayRowEditText(actions.item(row)));
+    if (page != kPageMacro)
+        return;
+    if (const std::optional<std::string> number = delayRowEditText(actions.item(row)))
+        openNameEdit(idsOf(page)->firstActionRow + row, actions.ViewStartAt + row, *number);
 }
 
 // ---- the name box ----

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/KeyAssignmentCodec.h"
 
+#include "model/ActionItem.h"
 #include "model/KeyFunctionCatalogue.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -14,8 +14,6 @@ constexpr int kRecordEmulation = 1;
 constexpr int kRecordMacro = 2;
 constexpr int kDoubleClickCode = 199;
 constexpr int kLeftButtonCode = 130;
-// What marks a delay entry such as "<50 ms>", as nameToCode reads one.
-constexpr std::string_view kDelayMark = "ms>";
 
 void appendItemCodes(const KeyFunctionCatalogue& catalogue, const ActionList& actions,
                      std::vector<int>& array) {
@@ -112,12 +110,6 @@ DecodedKeyAssignment decodeEmulation(const KeyFunctionCatalogue& catalogue, std:
     return key;
 }
 
-std::string delayEntry(int milliseconds) {
-    char text[24];
-    std::snprintf(text, sizeof text, "<%d ms>", milliseconds);
-    return text;
-}
-
 DecodedKeyAssignment decodeMacro(const KeyFunctionCatalogue& catalogue, std::span<const int> array) {
     DecodedKeyAssignment key;
     if (array.size() < 6)
@@ -138,7 +130,7 @@ DecodedKeyAssignment decodeMacro(const KeyFunctionCatalogue& catalogue, std::spa
             continue;
         }
         if (i > 0)
-            actions.setOrAppend(ActionList::kAppend, delayEntry(array[5 + 2 * at]));
+            actions.setOrAppend(ActionList::kAppend, ActionItem::delay(array[5 + 2 * at]));
         actions.setOrAppend(ActionList::kAppend, catalogue.codeToName(array[6 + 2 * at]));
     }
     // A recording's closing delay travels after its last key event; the count of key events leaves it
@@ -146,7 +138,7 @@ DecodedKeyAssignment decodeMacro(const KeyFunctionCatalogue& catalogue, std::spa
     // announces and exactly that one more.
     const auto withClosingDelay = 6 + 2 * static_cast<std::size_t>(n);
     if (!actions.IsAutoInterval && n == array[5] && array.size() == withClosingDelay)
-        actions.setOrAppend(ActionList::kAppend, delayEntry(array[withClosingDelay - 1]));
+        actions.setOrAppend(ActionList::kAppend, ActionItem::delay(array[withClosingDelay - 1]));
     key.kind = kKindMacro;
     key.actions = std::move(actions);
     return key;
@@ -154,16 +146,12 @@ DecodedKeyAssignment decodeMacro(const KeyFunctionCatalogue& catalogue, std::spa
 
 } // namespace
 
-bool isDelayEntry(std::string_view item) {
-    return item.find(kDelayMark) != std::string_view::npos;
-}
-
 std::string assignmentProblem(int kind, const ActionList& actions) {
     if (kind != kKindMacro)
         return {};
     const std::vector<std::string>& items = actions.items();
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const bool delay = isDelayEntry(items[i]);
+        const bool delay = ActionItem::isDelay(items[i]);
         // With recorded delays the items alternate key event, delay entry, key event, ...
         const bool delayWanted = !actions.IsAutoInterval && i % 2 == 1;
         if (delay == delayWanted)

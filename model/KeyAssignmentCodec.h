@@ -6,7 +6,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 struct KeyFunctionCatalogue;
@@ -14,12 +13,10 @@ struct KeyFunctionCatalogue;
 // The integer arrays a key's assignment travels in between the program and the keyboard. Element 0
 // is the record type: 0 key codes, 1 emulation, 2 macro.
 
-// Whether an action item is a delay entry ("<50 ms>"), which travels as its milliseconds.
-bool isDelayEntry(std::string_view item);
 // Why an assignment of that kind with those actions cannot be sent as it stands, or "" when it can:
 // a macro with recorded delays must alternate key event and delay entry (key, delay, key, ...), and
-// one with an automatic delay holds no delay entries, or keys would travel as delays and delays as
-// keys.
+// one with an automatic delay holds no delay entries (ActionItem::isDelay), or keys would travel as
+// delays and delays as keys.
 std::string assignmentProblem(int kind, const ActionList& actions);
 
 // The array that sends one key's assignment; empty when the key is not sent (not set, or a kind the

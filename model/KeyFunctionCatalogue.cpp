@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/KeyFunctionCatalogue.h"
 
-#include "model/KeyAssignmentCodec.h"
+#include "model/ActionItem.h"
 #include "model/KeyboardVariant.h"
 #include "model/catalogue/DeviceCodeTable.h"
 #include "model/catalogue/FunctionNotes.h"
 #include "model/catalogue/KeyNameTable.h"
 
-#include <climits>
-#include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -22,8 +21,6 @@ constexpr std::array<const char*, 5> kProgramNamesEn{
     "Program1:", "Program2:", "Program3:", "Program4:", "Program5:"};
 
 const std::string kNoName = "-- --";
-constexpr std::string_view kDownSuffix = " Down";
-constexpr std::string_view kUpSuffix = " UP";
 constexpr int kNameIndexMask = 511;
 
 template <std::size_t N>
@@ -34,27 +31,6 @@ void copyTexts(std::array<std::string, N>& to, const std::array<const char*, N>&
 
 bool inCatalogue(int index) {
     return index >= 0 && index < kCatalogueSize;
-}
-
-// Decimal number at the start of text: optional white space and sign, then digits; saturates.
-int leadingDecimal(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-        negative = text[at++] == '-';
-    long long value = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        value = value * 10 + (text[at] - '0');
-        if (value > INT_MAX)
-            return negative ? INT_MIN : INT_MAX;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
-bool endsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
 } // namespace
@@ -115,7 +91,7 @@ std::string KeyFunctionCatalogue::keyEventName(int index, bool withSuffix) const
         return kNoName;
     if (!withSuffix)
         return found->second;
-    return found->second + std::string(index < 512 ? kDownSuffix : kUpSuffix);
+    return ActionItem::keyEvent(found->second, index < 512);
 }
 
 int KeyFunctionCatalogue::nameToIndex(std::string_view text) const {
@@ -127,20 +103,12 @@ int KeyFunctionCatalogue::nameToIndex(std::string_view text) const {
 }
 
 int KeyFunctionCatalogue::nameToCode(std::string_view text) const {
-    if (isDelayEntry(text)) {
-        if (text.size() < 5)
-            return 0;
-        return leadingDecimal(text.substr(1, text.size() - 5));
-    }
-    // The first entry, in ascending index, that is the text itself or the text without its press or
-    // release suffix.
-    std::string_view bare;
-    if (endsWith(text, kDownSuffix))
-        bare = text.substr(0, text.size() - kDownSuffix.size());
-    else if (endsWith(text, kUpSuffix))
-        bare = text.substr(0, text.size() - kUpSuffix.size());
+    if (ActionItem::isDelay(text))
+        return ActionItem::delayMilliseconds(text);
+    // The first entry, in ascending index, that is the text itself or the key of the key event.
+    const std::optional<std::string_view> key = ActionItem::keyOfEvent(text);
     for (const auto& [index, name] : keyNames) {
-        if (name == text || (!bare.empty() && name == bare))
+        if (name == text || (key && name == *key))
             return inCatalogue(index) ? vkToCode[static_cast<std::size_t>(index)] : 0;
     }
     return 0;

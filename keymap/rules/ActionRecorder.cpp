@@ -3,6 +3,7 @@
 
 #include "keymap/rules/ActionTexts.h"
 #include "keymap/rules/HookKeyEvent.h"
+#include "model/ActionItem.h"
 #include "model/ActionList.h"
 
 #include <algorithm>
@@ -47,14 +48,6 @@ int macroItemLimit(const ActionList& macro) {
     return macro.IsAutoInterval ? kMaxMacroItemsAutomatic : kMaxMacroItemsWithDelays;
 }
 
-std::string delayItem(int ms) {
-    return "<" + std::to_string(ms) + " ms>";
-}
-
-bool isDelayItem(const std::string& item) {
-    return !item.empty() && item.front() == '<' && item.back() == '>';
-}
-
 int recordedDelayMs(std::chrono::steady_clock::time_point previous,
                     std::chrono::steady_clock::time_point now) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now - previous).count();
@@ -84,7 +77,7 @@ int recordMacroKey(ActionList& macro, const HookKeyEvent& event, HookBookkeeping
         return 0;
     int added = 0;
     if (hook.lastHookTime && !macro.IsAutoInterval && macro.count() < kMaxMacroItemsWithDelays) {
-        macro.setOrAppend(ActionList::kAppend, delayItem(recordedDelayMs(*hook.lastHookTime, at)));
+        macro.setOrAppend(ActionList::kAppend, ActionItem::delay(recordedDelayMs(*hook.lastHookTime, at)));
         ++added;
     }
     if (macro.count() < macroItemLimit(macro)) {
@@ -107,7 +100,7 @@ int recordEmulationKey(ActionList& emulation, const HookKeyEvent& event, HookBoo
 bool closeMacroRecording(ActionList& macro) {
     if (macro.IsAutoInterval || macro.count() < 1 || macro.count() > kMaxMacroItemsWithDelays - 1)
         return false;
-    macro.setOrAppend(ActionList::kAppend, delayItem(kClosingDelayMs));
+    macro.setOrAppend(ActionList::kAppend, ActionItem::delay(kClosingDelayMs));
     return true;
 }
 

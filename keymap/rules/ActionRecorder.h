@@ -2,7 +2,6 @@
 #pragma once
 
 #include <chrono>
-#include <string>
 
 class ActionList;
 class CConfigStore;
@@ -23,11 +22,6 @@ inline constexpr int kClosingDelayMs = 50;
 
 // The item limit of macro: 1600 with one automatic delay, 799 with recorded delays.
 int macroItemLimit(const ActionList& macro);
-
-// A delay item: "<%d ms>".
-std::string delayItem(int ms);
-// Whether item is a delay item (starts with "<" and ends with ">").
-bool isDelayItem(const std::string& item);
 
 // The whole milliseconds from previous to now, within 0..65535.
 int recordedDelayMs(std::chrono::steady_clock::time_point previous,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keymap/rules/ActionTexts.h"
 
+#include "model/ActionItem.h"
 #include "model/ConfigStore.h"
 
 #include <string_view>
@@ -9,17 +10,6 @@ namespace {
 
 constexpr std::size_t kMacroSummaryLimit = 120;
 constexpr std::string_view kMacroCut = " ... ...";
-constexpr std::string_view kDelayEnd = " ms>";
-
-// Where the first occurrence of part ends, or npos.
-std::size_t firstEndOf(std::string_view text, std::string_view part) {
-    const std::size_t at = text.find(part);
-    return at == std::string_view::npos ? at : at + part.size();
-}
-
-bool isDelayItem(std::string_view item) {
-    return item.size() > 4 && item.find('<') == 0 && item.find('>') == item.size() - 1;
-}
 
 // Lists are read by absolute index: their item(i) counts from the first row in view.
 std::string joined(const ActionList& list, std::string_view separator) {
@@ -57,14 +47,9 @@ std::string actionText(const CConfigStore& store, int code, bool withSuffix) {
 }
 
 std::string shortenedMacroItem(const std::string& item) {
-    const std::string_view text = item;
-    if (isDelayItem(text))
-        return std::string(text.substr(1, text.size() - 1 - kDelayEnd.size()));
-    if (text.size() > 5 && firstEndOf(text, " Down") == text.size())
-        return std::string(text.substr(0, text.size() - 5));
-    if (text.size() > 3 && firstEndOf(text, " UP") == text.size())
-        return std::string(text.substr(0, text.size() - 3));
-    return item;
+    if (ActionItem::isBracketedDelay(item))
+        return std::string(ActionItem::delayNumberText(item));
+    return std::string(ActionItem::keyOfEvent(item).value_or(item));
 }
 
 std::string assignmentSummary(const CConfigStore& store, int slot, int table) {

@@ -2,6 +2,7 @@
 #include "keymap/rules/MacroEditRules.h"
 
 #include "keymap/rules/ActionRecorder.h"
+#include "model/ActionItem.h"
 #include "model/ActionList.h"
 #include "model/ConfigStore.h"
 
@@ -35,8 +36,6 @@ constexpr MenuInsertion kMenuInsertions[] = {
     {kMenuWheelUp, 133, 1},     {kMenuWheelDown, 134, 1},     {kMenuCursorLeft, 126, 1},
     {kMenuCursorRight, 127, 1}, {kMenuCursorUp, 128, 1},      {kMenuCursorDown, 129, 1},
 };
-
-const char* const kZeroDelay = "<0 ms>";
 
 // Each caption pair: Chinese, English.
 struct Caption {
@@ -75,12 +74,12 @@ constexpr Caption kDelete{"删除", "Delete"};
 void insertOnce(ActionList& macro, int row, const std::string& name) {
     if (macro.IsAutoInterval) {
         macro.insert(row, name);
-    } else if (!macro.item(row).starts_with("<")) {
-        macro.insert(row, kZeroDelay);
+    } else if (!ActionItem::isDelay(macro.item(row))) {
+        macro.insert(row, ActionItem::delay(0));
         macro.insert(row, name);
     } else {
         macro.insert(row, name);
-        macro.insert(row, kZeroDelay);
+        macro.insert(row, ActionItem::delay(0));
     }
 }
 
@@ -140,14 +139,14 @@ bool keepPlayCountInRange(ActionList& macro) {
     return changed;
 }
 
-std::string delayRowEditText(const std::string& item) {
-    if (item.size() < 5)
-        return {};
-    return item.substr(1, item.size() - 5);
+std::optional<std::string> delayRowEditText(const std::string& item) {
+    if (!ActionItem::isBracketedDelay(item))
+        return std::nullopt;
+    return std::string(ActionItem::delayNumberText(item));
 }
 
 std::string typedDelayItem(const std::string& text) {
-    return delayItem(limitedNumber(text, 0, kMaxRecordedDelayMs).value);
+    return ActionItem::delay(limitedNumber(text, 0, kMaxRecordedDelayMs).value);
 }
 
 void switchToAutomaticDelay(ActionList& macro) {
@@ -164,7 +163,7 @@ void switchToRecordedDelays(ActionList& macro) {
     clearForRecording(rebuilt);
     for (std::size_t i = 0; i < macro.items().size(); ++i) {
         if (i > 0)
-            rebuilt.setOrAppend(ActionList::kAppend, delayItem(macro.Delay));
+            rebuilt.setOrAppend(ActionList::kAppend, ActionItem::delay(macro.Delay));
         rebuilt.setOrAppend(ActionList::kAppend, macro.items()[i]);
     }
     rebuilt.IsAutoInterval = false;

@@ -41,8 +41,9 @@ inline constexpr int kMaxEmulationDelay = 6000;
 // the count changed.
 bool keepPlayCountInRange(ActionList& macro);
 
-// The number a delay row's edit box opens with: "<20 ms>" gives "20".
-std::string delayRowEditText(const std::string& item);
+// The number the edit box of a macro's row opens with: "<20 ms>" gives "20". Nothing for a row that is
+// no delay the windows show as a number (ActionItem::isBracketedDelay): its click opens no box.
+std::optional<std::string> delayRowEditText(const std::string& item);
 // The delay item a typed delay becomes: its leading integer within 0..65535.
 std::string typedDelayItem(const std::string& text);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/KeyAssignmentCodec.h"
+#include "model/ActionItem.h"
 #include "model/ConfigStore.h"
 #include "support/TempDir.h"
 
@@ -142,10 +143,10 @@ TEST_F(KeyAssignmentCodec, MacrosWhoseItemsDoNotAlternateAreNeverSent) {
               "macro item 2 (\"<50 ms>\") is a delay entry in a macro with an automatic delay");
 
     EXPECT_EQ(assignmentProblem(kKindCombo, twoKeys), "") << "only macros carry delays";
-    EXPECT_TRUE(isDelayEntry("<50 ms>"));
-    EXPECT_TRUE(isDelayEntry("<0 ms>"));
-    EXPECT_FALSE(isDelayEntry("A Down"));
-    EXPECT_FALSE(isDelayEntry(""));
+    EXPECT_TRUE(ActionItem::isDelay("<50 ms>"));
+    EXPECT_TRUE(ActionItem::isDelay("<0 ms>"));
+    EXPECT_FALSE(ActionItem::isDelay("A Down"));
+    EXPECT_FALSE(ActionItem::isDelay(""));
 }
 
 TEST_F(KeyAssignmentCodec, MacrosWithOneIntervalAndPlayModes) {
