@@ -4,6 +4,7 @@
 // first time), and from a mouse move between two icons to the completed repaint of the two. Each
 // round starts from pictures not drawn yet; medians over the rounds are printed. Run it on a display
 // (xvfb-run is enough).
+#include "app/ProgramPictures.h"
 #include "bench/WindowTimings.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
 #include "keymap/rules/KeyAssignmentChoice.h"
@@ -60,7 +61,7 @@ struct Round {
 };
 
 Round measureRound(CConfigStore& store, ScriptedPlatformServices& platform, const WindowOpener& opener) {
-    const SharedResources resources(store.deviceVariant);
+    const SharedResources resources(programPictureLibrary(), store.deviceVariant);
     CPelmDialogKeyMapSettings dialog(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
     dialog.show();
     waitForPaint(dialog);

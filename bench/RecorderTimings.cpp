@@ -205,16 +205,16 @@ int main(int argc, char** argv) {
     // The same dialog on a key with no macro is the anchor.
     std::vector<double> plainOpens;
     for (int round = 0; round < kRounds; ++round) {
-        const SharedResources fresh(store.deviceVariant);
+        const SharedResources fresh(programPictureLibrary(), store.deviceVariant);
         plainOpens.push_back(measureLongMacro(store, platform, opener, fresh).open);
     }
     giveLongMacro(store);
     std::vector<double> firstOpens;
     for (int round = 0; round < kRounds; ++round) {
-        const SharedResources fresh(store.deviceVariant);
+        const SharedResources fresh(programPictureLibrary(), store.deviceVariant);
         firstOpens.push_back(measureLongMacro(store, platform, opener, fresh).open);
     }
-    const SharedResources kept(store.deviceVariant);
+    const SharedResources kept(programPictureLibrary(), store.deviceVariant);
     measureLongMacro(store, platform, opener, kept);
     std::vector<double> opens;
     std::vector<double> scrolls;
