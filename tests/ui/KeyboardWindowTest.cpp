@@ -69,7 +69,7 @@ TEST_P(KeyboardWindowTest, EveryKeyIsFoundByItsIndexAndNothingElseIs) {
         const SkinControl* key = window->keyControl(keyIndex);
         ASSERT_NE(key, nullptr) << keyIndex;
         EXPECT_EQ(key->keyIndex, keyIndex);
-        EXPECT_EQ(key->id, kKeyIdBase + keyIndex);
+        EXPECT_EQ(key->id, keyboardKeyId(keyIndex));
     }
     EXPECT_EQ(window->keyControl(0), nullptr);
     EXPECT_EQ(window->keyControl(86), nullptr);
