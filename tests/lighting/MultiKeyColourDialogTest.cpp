@@ -5,6 +5,7 @@
 
 #include "LightingTestSupport.h"
 #include "lighting/CPelmDialogBkLightSettings.h"
+#include "lighting/rules/BacklightControls.h"
 #include "lighting/rules/LightColour.h"
 
 #include <QTimer>
@@ -148,8 +149,7 @@ protected:
                           rectOf(selection.controls()[selection.findById(id)]).center());
     }
     void clickMultiKey(CPelmDialogBkLightSettings& backlight) {
-        const SkinControl& button =
-            backlight.controls()[backlight.findById(CPelmDialogBkLightSettings::kMultiKey)];
+        const SkinControl& button = backlight.controls()[backlight.findById(BacklightControlId::MultiKey)];
         QTest::mouseClick(&backlight, Qt::LeftButton, Qt::NoModifier, rectOf(button).center());
         QApplication::processEvents();
     }
