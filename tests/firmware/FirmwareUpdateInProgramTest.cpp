@@ -60,7 +60,7 @@ protected:
     void startHeldDownload(Dialog& dialog) {
         gate.close();
         openFile(dialog, image("QelEC(S)_V3.00.bin"));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         ASSERT_TRUE(waitFor([this] { return gate.waits() > 0; }));
     }
 
@@ -75,7 +75,7 @@ TEST_F(FirmwareInProgramTest, AfterClosingDuringADownloadTheKeyboardCommandsWait
     QApplication::processEvents();
     updateFirmware([this](Dialog& dialog) {
         startHeldDownload(dialog);
-        click(dialog, Dialog::kClose);
+        click(dialog, FirmwareControlId::Close);
     });
     EXPECT_EQ(store.firmwareUpdating, 0);
     ASSERT_TRUE(store.progressWindow);
@@ -119,7 +119,7 @@ TEST_F(FirmwareInProgramTest, ExitingDuringADownloadWaitsForItsResult) {
     QTimer::singleShot(0, window.get(), [this] {
         updateFirmware([this](Dialog& dialog) {
             startHeldDownload(dialog);
-            click(dialog, Dialog::kClose);
+            click(dialog, FirmwareControlId::Close);
         });
         click(*window, CPelmDlg::kExit);
         EXPECT_FALSE(window->isVisible());
