@@ -8,6 +8,7 @@
 #include "controls/KeyboardKeys.h"
 #include "device/VirtualKeyboardFile.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
 #include "platform/ScriptedPlatformServices.h"
 #include "res/SharedResources.h"
@@ -292,7 +293,8 @@ TEST_F(MainWindowTest, AKeyAssignedInItsDialogShowsItsNewKindAndHoverText) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->currentPage(), 1);
         // The multimedia tab, Play/Pause, OK.
-        for (const int id : {93, 402, static_cast<int>(CPelmDialogKeyMapSettings::kOk)}) {
+        for (const int id : {keyAssignmentTabId(kPageMultimedia), idOf(KeyAssignmentControlId::PlayPause),
+                             idOf(KeyAssignmentControlId::Ok)}) {
             const SkinRect& rect = dialog->controls()[dialog->findById(id)].rect;
             QTest::mouseClick(dialog, Qt::LeftButton, Qt::NoModifier,
                               QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
