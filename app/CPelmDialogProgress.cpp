@@ -155,7 +155,7 @@ void CPelmDialogProgress::finish(std::uintptr_t code) {
 }
 
 void CPelmDialogProgress::onClick(int id) {
-    if ((id == kProgressCloseId || id == kProgressCancelId) && !busy_)
+    if ((id == idOf(ProgressControlId::Close) || id == idOf(ProgressControlId::Cancel)) && !busy_)
         endDialog(kResultCancel);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/rules/MainWindowControls.h"
 #include "app/rules/MainWindowTexts.h"
+#include "controls/KeyboardKeys.h"
 #include "model/ConfigStore.h"
 #include "model/StartupChecks.h"
 #include "model/profile/ProfileFile.h"
@@ -31,21 +32,22 @@ constexpr int kInformationFont = 13;
 constexpr int kMarkerWidth = 14;
 constexpr int kMarkerHeight = 4;
 
+using enum MainWindowControlId;
+
 struct LayerButton {
-    int buttonId;
+    MainWindowControlId button;
     int offset;
-    int labelId;
+    MainWindowControlId label;
 };
 constexpr std::array<LayerButton, 3> kLayerButtons{{
-    {CPelmDlg::kTopLayer, 0, 77},
-    {CPelmDlg::kFnLayer, 1, 79},
-    {CPelmDlg::kFn2Layer, 2, 78},
+    {TopLayer, 0, TopLayerLabel},
+    {FnLayer, 1, FnLayerLabel},
+    {Fn2Layer, 2, Fn2LayerLabel},
 }};
-constexpr std::array<int, 3> kProgramLabels{80, 81, 82};
+constexpr std::array<MainWindowControlId, 3> kProgramLabels{Program1Label, Program2Label, Program3Label};
 // The commands that talk to the keyboard, themselves or through the window they open.
-constexpr std::array<int, 6> kKeyboardCommands{CPelmDlg::kRapidTrigger, CPelmDlg::kReadCounters,
-                                               CPelmDlg::kWriteKeys,    CPelmDlg::kBacklight,
-                                               CPelmDlg::kReadAll,      CPelmDlg::kFirmwareUpdate};
+constexpr std::array<MainWindowControlId, 6> kKeyboardCommands{RapidTrigger, ReadCounters, WriteKeys,
+                                                               Backlight,    ReadAll,      FirmwareUpdate};
 
 SkinScheme mainWindowScheme() {
     SkinScheme scheme;
@@ -149,10 +151,10 @@ bool CPelmDlg::checkKeyboard() {
 }
 
 void CPelmDlg::setUpTable() {
-    setSelectedById(kTopLayer, true);
-    setSelectedById(77, true);
+    setSelectedById(TopLayer, true);
+    setSelectedById(TopLayerLabel, true);
     setSelectedById(kProgramLabels[0], true);
-    setSelectedById(kProgram, false);
+    setSelectedById(Program, false);
 }
 
 void CPelmDlg::placeInformationBox() {
@@ -208,7 +210,7 @@ void CPelmDlg::onCancelRequest() {
 void CPelmDlg::prepareLooks() {
     const auto table = static_cast<std::size_t>(store().currentTable);
     for (SkinControl& control : this->table()) {
-        if (control.id >= kFirstKeyButton && control.keyIndex >= 1 && control.keyIndex <= kLastKey)
+        if (control.id >= kFirstKeyboardKeyId && control.keyIndex >= 1 && control.keyIndex <= kLastKey)
             control.selected =
                 store().keyKind[static_cast<std::size_t>(control.keyIndex)][table] == kKindNotSet;
     }
@@ -243,7 +245,7 @@ void CPelmDlg::paintInWindowPixels(QPainter& /*painter*/) {
 int CPelmDlg::hoveredKey() const {
     const QPoint mouse = lastMousePosition();
     for (const SkinControl& control : controls()) {
-        if (takesPart(control) && !control.isLabel && control.id >= kFirstKeyButton &&
+        if (takesPart(control) && !control.isLabel && control.id >= kFirstKeyboardKeyId &&
             windowRectOf(control).contains(mouse))
             return control.keyIndex;
     }
@@ -265,61 +267,62 @@ void CPelmDlg::updateInformation() {
 void CPelmDlg::onClick(int id) {
     if (store().clickGuard != 0 || waitsForKeyboard(id))
         return;
-    if (id >= kFirstKeyButton && id <= kLastKeyButton) {
+    if (keyIndexOfId(id) != 0) {
         editKey(controls()[findById(id)].keyIndex);
         return;
     }
-    switch (id) {
-    case kRapidTrigger:
+    const auto command = static_cast<MainWindowControlId>(id);
+    switch (command) {
+    case RapidTrigger:
         openWindow(WindowId::RapidTrigger);
         update();
         break;
-    case kProgram:
+    case Program:
         nextProgram();
         break;
-    case kLanguage:
+    case Language:
         switchLanguage();
         break;
-    case kReadCounters:
+    case ReadCounters:
         readCounters();
         break;
-    case kHelp:
+    case Help:
         openHelp();
         break;
-    case kMinimise:
+    case Minimise:
         minimiseToTray();
         break;
-    case kExit:
+    case Exit:
         exitSequence();
         break;
-    case kSaveProfile:
+    case SaveProfile:
         saveProfile();
         break;
-    case kOpenProfile:
+    case OpenProfile:
         openProfile();
         break;
-    case kDefaults:
+    case Defaults:
         store().resetToDefaults();
         update();
         break;
-    case kWriteKeys:
+    case WriteKeys:
         writeKeys();
         break;
-    case kBacklight:
+    case Backlight:
         openWindow(WindowId::Backlight);
         break;
-    case kReadAll:
+    case ReadAll:
         readAll();
         break;
-    case kFirmwareUpdate:
+    case FirmwareUpdate:
         store().firmwareUpdating = 1;
         openWindow(WindowId::FirmwareUpdate);
         store().firmwareUpdating = 0;
         break;
-    case kFn2Layer:
-    case kTopLayer:
-    case kFnLayer:
-        selectLayer(id);
+    case Fn2Layer:
+    case TopLayer:
+    case FnLayer:
+        selectLayer(command);
         break;
     default:
         break;
@@ -338,15 +341,15 @@ void CPelmDlg::onTimer(int id) {
     timers().stop(kClickGuardTimer);
 }
 
-void CPelmDlg::selectLayer(int buttonId) {
-    if (controls()[findById(buttonId)].selected)
+void CPelmDlg::selectLayer(MainWindowControlId button) {
+    if (controls()[findById(button)].selected)
         return;
     for (const LayerButton& layer : kLayerButtons) {
-        const bool chosen = layer.buttonId == buttonId;
+        const bool chosen = layer.button == button;
         if (chosen)
             store().currentTable = store().currentProgram * 3 + layer.offset;
-        setSelectedById(layer.buttonId, chosen);
-        setSelectedById(layer.labelId, chosen);
+        setSelectedById(layer.button, chosen);
+        setSelectedById(layer.label, chosen);
     }
     update();
 }
@@ -356,12 +359,12 @@ void CPelmDlg::nextProgram() {
     for (int k = 0; k < 3; ++k)
         setSelectedById(kProgramLabels[static_cast<std::size_t>(k)], k == program);
     store().currentProgram = program;
-    for (int buttonId : {kFn2Layer, kTopLayer, kFnLayer}) {
-        if (!controls()[findById(buttonId)].selected)
+    for (const MainWindowControlId button : {Fn2Layer, TopLayer, FnLayer}) {
+        if (!controls()[findById(button)].selected)
             continue;
         const auto layer =
             std::find_if(kLayerButtons.begin(), kLayerButtons.end(),
-                         [buttonId](const LayerButton& button) { return button.buttonId == buttonId; });
+                         [button](const LayerButton& layerButton) { return layerButton.button == button; });
         store().currentTable = program * 3 + layer->offset;
         break;
     }
@@ -541,7 +544,8 @@ bool CPelmDlg::keyboardHeldInBackground() const {
 // While it runs, the commands that talk to the keyboard do nothing; the rest work as ever.
 bool CPelmDlg::waitsForKeyboard(int id) const {
     return keyboardHeldInBackground() &&
-           std::find(kKeyboardCommands.begin(), kKeyboardCommands.end(), id) != kKeyboardCommands.end();
+           std::find(kKeyboardCommands.begin(), kKeyboardCommands.end(),
+                     static_cast<MainWindowControlId>(id)) != kKeyboardCommands.end();
 }
 
 // The program never ends during a download: it waits for the download, which says its result.

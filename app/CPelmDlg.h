@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/rules/MainWindowControls.h"
 #include "platform/PlatformServices.h"
 #include "ui/SkinnedWindow.h"
 
@@ -18,28 +19,6 @@ class CPelmDlg : public SkinnedWindow {
     Q_OBJECT
 
 public:
-    // Command ids.
-    enum Command : int {
-        kRapidTrigger = 83,
-        kProgram = 84,
-        kLanguage = 85,
-        kReadCounters = 86,
-        kHelp = 87,
-        kMinimise = 88,
-        kExit = 89,
-        kSaveProfile = 90,
-        kOpenProfile = 91,
-        kDefaults = 92,
-        kWriteKeys = 93,
-        kBacklight = 94,
-        kReadAll = 95,
-        kFirmwareUpdate = 96,
-        kFn2Layer = 97,
-        kTopLayer = 98,
-        kFnLayer = 99,
-        kFirstKeyButton = 100,
-        kLastKeyButton = 184,
-    };
     // The timer that ends the click guard after a profile was opened.
     static constexpr int kClickGuardTimer = 1;
     static constexpr int kClickGuardMs = 500;
@@ -93,7 +72,7 @@ private:
     void updateInformation();
     int hoveredKey() const;
 
-    void selectLayer(int buttonId);
+    void selectLayer(MainWindowControlId button);
     void nextProgram();
     void switchLanguage();
     void editKey(int keyIndex);

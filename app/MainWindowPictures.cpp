@@ -254,13 +254,16 @@ void drawDeck(QPainter& painter, const Variant& variant) {
     painter.drawImage(glow.topLeft() + QPoint(0, 1), fade, QRect(0, 0, glow.width(), 1));
 }
 
-// The colour of each legend label's kind: labels 55..61 stand for kinds 2..8.
+// The colour of each legend label's kind: the labels from CombinationLegend to PowerLegend stand for
+// kinds 2..8.
 void drawLegendChips(QPainter& painter, std::span<const ControlSpec> controls) {
     const std::span<const Rgb> palette = mainWindowKindPalette();
     for (const ControlSpec& control : controls) {
-        if (control.id < 55 || control.id > 61)
+        if (control.id < idOf(MainWindowControlId::CombinationLegend) ||
+            control.id > idOf(MainWindowControlId::PowerLegend))
             continue;
-        const Rgb colour = palette[static_cast<std::size_t>(control.id - 55 + 2)];
+        const Rgb colour =
+            palette[static_cast<std::size_t>(control.id - idOf(MainWindowControlId::CombinationLegend) + 2)];
         // Shaped as the marker bars under the keys: 14 by 4.
         const QRect chip(control.rect.left, kLegendChipTop, 14, 4);
         painter.fillRect(chip.adjusted(-1, -1, 1, 1), QColor(14, 14, 16));
@@ -407,12 +410,12 @@ void drawProgramGlyph(QPainter& painter, const QRectF& area, ButtonLook look) {
 void drawSidePad(QPainter& painter, const ControlSpec& control, ButtonLook look) {
     const QRectF area = QRectF(areaOf(control)).adjusted(0.5, 0.5, -0.5, -0.5);
     drawPad(painter, area, 7, look);
-    switch (control.id) {
-    case 98:
+    switch (static_cast<MainWindowControlId>(control.id)) {
+    case MainWindowControlId::TopLayer:
         return drawLayerGlyph(painter, area, 0, look);
-    case 99:
+    case MainWindowControlId::FnLayer:
         return drawLayerGlyph(painter, area, 1, look);
-    case 97:
+    case MainWindowControlId::Fn2Layer:
         return drawLayerGlyph(painter, area, 2, look);
     default:
         return drawProgramGlyph(painter, area, look);
@@ -427,8 +430,8 @@ void drawControl(QPainter& painter, const ControlSpec& control, ButtonLook look)
     case ControlRole::Radio:
         return drawSidePad(painter, control, look);
     case ControlRole::Button:
-        return control.id == 84 ? drawSidePad(painter, control, look)
-                                : drawCommandButton(painter, control, look);
+        return control.id == idOf(MainWindowControlId::Program) ? drawSidePad(painter, control, look)
+                                                                : drawCommandButton(painter, control, look);
     case ControlRole::Close:
         return PictureStyle::drawCloseButton(painter, area, look);
     case ControlRole::Minimise:

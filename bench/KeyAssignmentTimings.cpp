@@ -8,6 +8,7 @@
 #include "bench/WindowTimings.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
 #include "keymap/rules/KeyAssignmentChoice.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
 #include "platform/ScriptedPlatformServices.h"
 #include "res/SharedResources.h"
@@ -45,7 +46,7 @@ void moveMouse(SkinnedWindow& window, QPoint point) {
 // Presses and releases on the tab of page; the timer is the command's start, after the double-click
 // wait the dialog keeps on purpose.
 void clickTab(SkinnedWindow& window, int page, QElapsedTimer& fromCommand) {
-    const QPoint point = centreOf(window, CPelmDialogKeyMapSettings::kFirstTab + page - 1);
+    const QPoint point = centreOf(window, keyAssignmentTabId(page));
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent event(type, point, window.mapToGlobal(point), Qt::LeftButton,
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
@@ -77,7 +78,8 @@ Round measureRound(CConfigStore& store, ScriptedPlatformServices& platform, cons
     std::vector<double> hovers;
     for (int move = 0; move < kHoverMoves; ++move) {
         timer.start();
-        moveMouse(dialog, centreOf(dialog, move % 2 == 0 ? 401 : 402));
+        moveMouse(dialog, centreOf(dialog, idOf(move % 2 == 0 ? KeyAssignmentControlId::MediaSelect
+                                                              : KeyAssignmentControlId::PlayPause)));
         waitForPaint(dialog);
         hovers.push_back(milliseconds(timer));
     }

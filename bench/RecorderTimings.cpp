@@ -12,6 +12,7 @@
 #include "bench/WindowTimings.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
 #include "keymap/rules/KeyAssignmentChoice.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "keymap/rules/RecordListView.h"
 #include "model/ConfigStore.h"
 #include "platform/KeyboardHookFilter.h"
@@ -65,11 +66,11 @@ int recordingError(CConfigStore& store, ScriptedPlatformServices& platform, cons
     CPelmDialogKeyMapSettings dialog(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
     dialog.show();
     waitForPaint(dialog);
-    click(dialog, CPelmDialogKeyMapSettings::kFirstTab + 1);
-    click(dialog, 205);
+    click(dialog, keyAssignmentTabId(kPageMacro));
+    click(dialog, idOf(KeyAssignmentControlId::NewMacro));
     // The first click commits the new entry's name, the second starts the recording.
-    click(dialog, 207);
-    click(dialog, 207);
+    click(dialog, idOf(KeyAssignmentControlId::RecordMacro));
+    click(dialog, idOf(KeyAssignmentControlId::RecordMacro));
     // Keys A..Z pressed and released in turn; gaps of 0, 1 or 2 ms, 1 ms on average.
     std::vector<ulong> times;
     QElapsedTimer clock;

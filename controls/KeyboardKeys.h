@@ -10,8 +10,13 @@
 // a window's table makes an entry of one.
 
 inline constexpr int kKeyboardKeyCount = 85;
-// A keyboard key's entry has id kKeyIdBase + keyIndex.
-inline constexpr int kKeyIdBase = 99;
+// The keys take the ids from kFirstKeyboardKeyId on in key index order, in every window that shows the
+// keyboard (the main window, backlight, multi-key colour, rapid trigger, travel tracking): key index k
+// has id keyboardKeyId(k), and keyIndexOfId gives the key index back.
+inline constexpr int kFirstKeyboardKeyId = 100;
+constexpr int keyboardKeyId(int keyIndex) {
+    return kFirstKeyboardKeyId + keyIndex - 1;
+}
 
 // The legend of a key: the caption (the same in both languages) and the "zh-CN" tooltip, which is the
 // caption except for "LWin" (key 76), "LAlt" (77), "RAlt" (80) and "RCtrl" (82). Both are null for a
@@ -64,13 +69,13 @@ constexpr KeyLegend keyboardKeyLegend(int keyIndex) {
     return {.caption = caption, .tooltipZh = caption};
 }
 
-// The entry of key index 1 to 85 in a window's keyboard at rect: id kKeyIdBase + keyIndex, the key's
+// The entry of key index 1 to 85 in a window's keyboard at rect: id keyboardKeyId(keyIndex), the key's
 // legend as caption in both languages and its tooltip, role Key. Every window with a keyboard picture
 // fills its keys this way.
 constexpr ControlSpec keyboardKeyControl(int keyIndex, SkinRect rect) {
     const KeyLegend legend = keyboardKeyLegend(keyIndex);
     return {
-        .id = kKeyIdBase + keyIndex,
+        .id = keyboardKeyId(keyIndex),
         .captionZh = legend.caption,
         .captionEn = legend.caption,
         .rect = rect,
@@ -82,6 +87,6 @@ constexpr ControlSpec keyboardKeyControl(int keyIndex, SkinRect rect) {
 
 // The key index of a keyboard entry's id, 0 for an id that is no key.
 constexpr int keyIndexOfId(int id) {
-    const int keyIndex = id - kKeyIdBase;
+    const int keyIndex = id - kFirstKeyboardKeyId + 1;
     return keyIndex >= 1 && keyIndex <= kKeyboardKeyCount ? keyIndex : 0;
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <type_traits>
 
 // A 24-bit colour, 0xRRGGBB.
 using Rgb = std::uint32_t;
@@ -36,6 +37,16 @@ struct SkinRect {
 };
 
 inline constexpr Rgb kDefaultTextColour = rgb(200, 200, 200);
+
+// Every window names its control ids once, in one enum class in its rules header (BacklightControlId,
+// KeyAssignmentControlId, ...); its table, code and tests use those names, and idOf gives a name's
+// number.
+template <typename T>
+concept ControlIdName = std::is_enum_v<T>;
+
+constexpr int idOf(ControlIdName auto id) {
+    return static_cast<int>(id);
+}
 
 // One entry of a skinned window's control table: a button, key, label or icon drawn from the window's
 // pictures. Only entries with id > 0 take part in drawing, hit-testing and clicks.

@@ -20,8 +20,6 @@ namespace {
 
 using namespace FirmwareChecks;
 
-// The title label, whose caption names the window.
-constexpr int kTitleLabel = 188;
 // The edit boxes' font is 15 pixels high at scale 1.
 constexpr int kEditFont = 15;
 // Where the edit boxes stand, in design units; each stands one pixel lower than its scaled top.
@@ -95,7 +93,8 @@ QLineEdit* CPelmDialogFirmwareUpdate::makeEditBox(const char* name) {
 void CPelmDialogFirmwareUpdate::onInit() {
     ready_ = true;
     barPercentage_ = 0;
-    setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
+    setWindowTitle(
+        QString::fromStdString(controls()[findById(FirmwareControlId::Title)].caption(store().language)));
     placeEditBoxes();
     if (showKeyboardVersion())
         readLocalVersion();
@@ -126,20 +125,21 @@ void CPelmDialogFirmwareUpdate::readLocalVersion() {
 // ---- commands ----
 
 void CPelmDialogFirmwareUpdate::onClick(int id) {
-    switch (id) {
-    case kClose:
-    case kCancel:
+    using enum FirmwareControlId;
+    switch (static_cast<FirmwareControlId>(id)) {
+    case Close:
+    case Cancel:
         closeWindow();
         break;
-    case kGetVersion:
+    case GetVersion:
         // The keyboard takes one caller at a time: it is asked again once the download has ended.
         if (!isDownloading())
             showKeyboardVersion();
         break;
-    case kOpen:
+    case Open:
         openFile();
         break;
-    case kUpdate:
+    case Update:
         startDownload();
         break;
     default:

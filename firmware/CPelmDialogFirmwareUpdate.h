@@ -22,14 +22,6 @@ class CPelmDialogFirmwareUpdate : public SkinnedWindow {
     Q_OBJECT
 
 public:
-    // Command ids.
-    enum Command : int {
-        kClose = 89,
-        kGetVersion = 90,
-        kOpen = 91,
-        kUpdate = 92,
-        kCancel = 93,
-    };
     // The open-file dialog's filter and default extension.
     static constexpr const char* kFileFilter = "bin(*.bin)|*.bin";
     static constexpr const char* kFileExtension = "bin";

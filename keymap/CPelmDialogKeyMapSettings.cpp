@@ -20,10 +20,6 @@
 
 namespace {
 
-constexpr int kTitleLabel = 40;
-// Each mouse icon's words are the label whose id is the icon's plus this.
-constexpr int kMouseLabelOffset = 50;
-
 // How the dialog's entries look and click; its pictures and colour key come from its description.
 SkinScheme keyAssignmentScheme() {
     // The scheme's defaults otherwise: selection over hover unless said, every entry hovered, captions
@@ -55,7 +51,7 @@ void addMenuEntries(QMenu& menu, const std::vector<MacroMenuEntry>& entries) {
 }
 
 bool closesDialog(int id) {
-    return id == CPelmDialogKeyMapSettings::kOk || id == CPelmDialogKeyMapSettings::kCancel;
+    return id == idOf(KeyAssignmentControlId::Ok) || id == idOf(KeyAssignmentControlId::Cancel);
 }
 
 } // namespace
@@ -65,7 +61,8 @@ CPelmDialogKeyMapSettings::CPelmDialogKeyMapSettings(const WindowContext& contex
       libraries_(*this), functions_(*this), clock_([] { return std::chrono::steady_clock::now(); }),
       shiftQuery_(shiftKeysOfTheHook) {
     setObjectName("keyAssignmentDialog");
-    setWindowTitle(QString::fromStdString(controls()[findById(kTitleLabel)].caption(store().language)));
+    setWindowTitle(QString::fromStdString(
+        controls()[findById(KeyAssignmentControlId::Title)].caption(store().language)));
     scaleRowFonts();
     libraries_.createChildren();
     watchChildClicks();
@@ -99,7 +96,7 @@ void CPelmDialogKeyMapSettings::fitMouseLabels() {
     mouseLabelsFitted_ = true;
     const FontTable& fonts = resources().fonts();
     for (const ControlSpec& icon : keyAssignmentIcons(kPageMouse)) {
-        SkinControl& label = entry(icon.id + kMouseLabelOffset);
+        SkinControl& label = entry(keyAssignmentMouseLabelId(icon.id));
         if (!label.isLabel)
             continue;
         label.rect.left += label.rect.height();
@@ -156,7 +153,7 @@ void CPelmDialogKeyMapSettings::onClick(int id) {
 bool CPelmDialogKeyMapSettings::endRunningWork(int id) {
     if (!libraries_.finishEditing(id))
         return false;
-    if (single_.isCapturing() && id != KeyAssignmentSinglePage::kVirtualKeyboard) {
+    if (single_.isCapturing() && id != idOf(KeyAssignmentControlId::PickSingleKey)) {
         single_.stopCapture();
         if (!closesDialog(id))
             return false;
@@ -199,22 +196,22 @@ void CPelmDialogKeyMapSettings::keyPressEvent(QKeyEvent* event) {
 }
 
 void CPelmDialogKeyMapSettings::runCommand(int id) {
-    if (id >= kFirstTab && id <= kLastTab) {
-        showPage(id - kFirstTab + 1);
+    if (const int tabPage = keyAssignmentPageOfTab(id); tabPage != 0) {
+        showPage(tabPage);
         return;
     }
-    switch (id) {
-    case kOk:
+    switch (static_cast<KeyAssignmentControlId>(id)) {
+    case KeyAssignmentControlId::Ok:
         storeAndClose();
         return;
-    case kCancel:
-    case kClose:
+    case KeyAssignmentControlId::Cancel:
+    case KeyAssignmentControlId::Close:
         endDialog(kResultCancel);
         return;
-    case kDefault:
+    case KeyAssignmentControlId::Default:
         chooseDefault();
         return;
-    case kClear:
+    case KeyAssignmentControlId::Clear:
         clear();
         return;
     default:

@@ -27,16 +27,6 @@ class CPelmDialogKeyMapSettings : public SkinnedWindow, private KeyAssignmentHos
     Q_OBJECT
 
 public:
-    // Command ids of the frame, on every page.
-    enum Command : int {
-        kClear = kKeyAssignmentClear,
-        kDefault = kKeyAssignmentDefault,
-        kOk = kKeyAssignmentOk,
-        kCancel = kKeyAssignmentCancel,
-        kFirstTab = kKeyAssignmentFirstTab,
-        kLastTab = kKeyAssignmentLastTab,
-        kClose = kKeyAssignmentClose,
-    };
     // How long a click waits for a double-click that cancels it.
     static constexpr int kClickWaitMs = 200;
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/SkinControl.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 
 #include <QRect>
 
@@ -26,6 +27,7 @@ public:
     virtual KeyAssignmentChoice& choice() = 0;
     // The first entry of the control table with id (entry 0 when none has it).
     virtual SkinControl& entry(int id) = 0;
+    SkinControl& entry(KeyAssignmentControlId id) { return entry(idOf(id)); }
     // The entry's rectangle on the window.
     virtual QRect entryRect(int id) const = 0;
     // The window, parent of the dialog's child windows.
@@ -34,6 +36,7 @@ public:
     virtual float windowScale() const = 0;
 
     virtual void repaintEntry(int id) = 0;
+    void repaintEntry(KeyAssignmentControlId id) { repaintEntry(idOf(id)); }
     virtual void repaintWindow() = 0;
 
     // Runs the virtual key picker in mode (1 one key, 2 a combination); its modal result.

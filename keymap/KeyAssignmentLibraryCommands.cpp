@@ -22,24 +22,27 @@
 
 namespace {
 
-constexpr int kPickCombinationButton = 109;
+using enum KeyAssignmentControlId;
 
 // The controls of one library page.
 struct LibraryPageIds {
     int page;
     LibraryKind kind;
-    int newEntry;
-    int removeEntry;
-    int record;
-    int recordLabel;
-    int stopLabel;
+    KeyAssignmentControlId newEntry;
+    KeyAssignmentControlId removeEntry;
+    KeyAssignmentControlId record;
+    KeyAssignmentControlId recordLabel;
+    KeyAssignmentControlId stopLabel;
     int firstLibraryRow;
     int firstActionRow; // 0: no action rows to click
 };
 constexpr LibraryPageIds kLibraryPageIds[] = {
-    {kPageSingleCombo, LibraryKind::Combo, 105, 106, 107, 159, 160, 121, 0},
-    {kPageMacro, LibraryKind::Macro, 205, 206, 207, 267, 268, 221, 241},
-    {kPageEmulate, LibraryKind::Emulation, 305, 306, 302, 352, 353, 321, 341},
+    {kPageSingleCombo, LibraryKind::Combo, NewCombo, DeleteCombo, RecordCombo, RecordComboLabel,
+     StopComboLabel, idOf(FirstComboRow), 0},
+    {kPageMacro, LibraryKind::Macro, NewMacro, RemoveMacro, RecordMacro, RecordMacroLabel, StopMacroLabel,
+     idOf(FirstMacroRow), idOf(FirstMacroActionRow)},
+    {kPageEmulate, LibraryKind::Emulation, NewEmulation, RemoveEmulation, RecordEmulation,
+     RecordEmulationLabel, StopEmulationLabel, idOf(FirstEmulationRow), idOf(FirstEmulationKeyRow)},
 };
 
 const LibraryPageIds* idsOf(int page) {
@@ -61,13 +64,13 @@ bool KeyAssignmentLibraryPages::runCommand(int page, int id) {
     if (page == kPageSingleCombo && host_.choice().singleMode)
         return false;
     const PageLists lists = listsOf(page);
-    if (id == ids->newEntry) {
+    if (id == idOf(ids->newEntry)) {
         newEntry(page);
-    } else if (id == ids->removeEntry) {
+    } else if (id == idOf(ids->removeEntry)) {
         removeEntry(page);
-    } else if (id == ids->record) {
+    } else if (id == idOf(ids->record)) {
         startRecording(page);
-    } else if (page == kPageSingleCombo && id == kPickCombinationButton) {
+    } else if (page == kPageSingleCombo && id == idOf(PickCombination)) {
         pickCombination();
     } else if (id >= ids->firstLibraryRow && id < ids->firstLibraryRow + lists.libraryRows) {
         libraryRowClicked(page, id - ids->firstLibraryRow);
@@ -75,11 +78,11 @@ bool KeyAssignmentLibraryPages::runCommand(int page, int id) {
                id < ids->firstActionRow + lists.actionRows) {
         actionRowClicked(page, id - ids->firstActionRow);
     } else if (page == kPageMacro) {
-        const auto mode = std::ranges::find(kPlayModeRadios, id);
+        const auto mode = std::ranges::find(kPlayModeRadios, static_cast<KeyAssignmentControlId>(id));
         if (mode != std::end(kPlayModeRadios))
             choosePlayMode(static_cast<int>(mode - std::begin(kPlayModeRadios)));
-        else if (id == kAutomaticDelayRadio || id == kRecordedDelayRadio)
-            chooseAutomaticDelay(id == kAutomaticDelayRadio);
+        else if (id == idOf(AutomaticDelayRadio) || id == idOf(RecordedDelayRadio))
+            chooseAutomaticDelay(id == idOf(AutomaticDelayRadio));
         else
             return false;
     } else {
@@ -199,7 +202,7 @@ bool KeyAssignmentLibraryPages::finishEditing(int id) {
     if (editedRow_ == 0)
         return true;
     commitNameEdit();
-    return id == kKeyAssignmentOk || id == kKeyAssignmentCancel;
+    return id == idOf(Ok) || id == idOf(Cancel);
 }
 
 // ---- recording ----
@@ -231,7 +234,7 @@ bool KeyAssignmentLibraryPages::stopRecording(int id) {
     saveShownActions(page);
     host_.repaintWindow();
     if (page == kPageSingleCombo)
-        return id == kKeyAssignmentOk || id == kKeyAssignmentCancel || id == kPickCombinationButton;
+        return id == idOf(Ok) || id == idOf(Cancel) || id == idOf(PickCombination);
     return false;
 }
 

@@ -143,13 +143,13 @@ KeyAssignmentLibraryPages::PageLists KeyAssignmentLibraryPages::listsOf(int page
     return lists;
 }
 
-QWidget& KeyAssignmentLibraryPages::editBox(int id) const {
+QWidget& KeyAssignmentLibraryPages::editBox(KeyAssignmentControlId id) const {
     switch (id) {
-    case kCountEdit:
+    case KeyAssignmentControlId::CountEdit:
         return *countEdit_;
-    case kDelayEdit:
+    case KeyAssignmentControlId::DelayEdit:
         return *delayEdit_;
-    case kNameEdit:
+    case KeyAssignmentControlId::NameEdit:
         return *nameEdit_;
     default:
         return *comboEdit_;
@@ -158,7 +158,8 @@ QWidget& KeyAssignmentLibraryPages::editBox(int id) const {
 
 void KeyAssignmentLibraryPages::pageShown(int page) {
     page_ = page;
-    for (const int id : {kCountEdit, kDelayEdit, kNameEdit, kComboEdit}) {
+    using enum KeyAssignmentControlId;
+    for (const KeyAssignmentControlId id : {CountEdit, DelayEdit, NameEdit, ComboEdit}) {
         editBox(id).hide();
         editBox(id).setEnabled(false);
     }
@@ -175,7 +176,7 @@ void KeyAssignmentLibraryPages::pageShown(int page) {
     for (const KeyAssignmentScrollBarPlace& place : keyAssignmentScrollBarPlaces()) {
         if (place.page != page)
             continue;
-        const bool forList = place.id == kListScrollBar;
+        const bool forList = place.id == ListScrollBar;
         CSkinScrollBar& bar = forList ? *listScrollBar_ : *actionScrollBar_;
         placeScrollBar(bar, place);
         setUpScrollBar(bar, forList ? lists.library : lists.actions,
@@ -260,8 +261,8 @@ void KeyAssignmentLibraryPages::preparePlaySettings() {
     const ActionList& macro = host_.choice().macroActions;
     for (int mode = 0; mode < static_cast<int>(std::size(kPlayModeRadios)); ++mode)
         host_.entry(kPlayModeRadios[mode]).selected = macro.PlayMode == mode;
-    host_.entry(kAutomaticDelayRadio).selected = macro.IsAutoInterval;
-    host_.entry(kRecordedDelayRadio).selected = !macro.IsAutoInterval;
+    host_.entry(KeyAssignmentControlId::AutomaticDelayRadio).selected = macro.IsAutoInterval;
+    host_.entry(KeyAssignmentControlId::RecordedDelayRadio).selected = !macro.IsAutoInterval;
     if (delayEdit_->isEnabled() != macro.IsAutoInterval)
         delayEdit_->setEnabled(macro.IsAutoInterval);
     if (countEdit_->isEnabled() != (macro.PlayMode == 0))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "keymap/rules/KeyAssignmentControls.h"
+
 #include <QObject>
 #include <QPoint>
 
@@ -71,7 +73,7 @@ private:
     PageLists listsOf(int page) const;
 
     // The edit box with id.
-    QWidget& editBox(int id) const;
+    QWidget& editBox(KeyAssignmentControlId id) const;
     QLineEdit* makeLineEdit(const char* name);
     void placeEdit(QWidget& edit, const KeyAssignmentEditPlace& place);
     void placeScrollBar(CSkinScrollBar& bar, const KeyAssignmentScrollBarPlace& place);

@@ -54,8 +54,7 @@ enum class Picture { Normal, Hover, Selected };
 // this many design units to the right of its list.
 constexpr int kScrollBarReach = 19;
 
-// The label that shows the single key's name on page 1; it gets a well of its own.
-constexpr int kSingleKeyNameLabel = 158;
+// The label that shows the single key's name on page 1 (KeyName) gets a well of its own.
 
 // Decorative panels of the pages, in design units.
 struct Panel {
@@ -161,7 +160,8 @@ void drawPageFurniture(QPainter& painter, int page) {
         if (place.page == page)
             drawEditWell(painter, place);
     }
-    if (const ControlSpec* name = findControl(kSingleKeyNameLabel); name != nullptr && page == 1) {
+    if (const ControlSpec* name = findControl(idOf(KeyAssignmentControlId::KeyName));
+        name != nullptr && page == 1) {
         const QRect area = PictureStyle::areaOf(name->rect);
         PictureStyle::drawFrame(painter,
                                 QRect(area.left() - 3, area.top() - 3, area.width() + 6, area.height() - 2),

@@ -5,23 +5,26 @@
 #include "keymap/rules/ActionTexts.h"
 #include "keymap/rules/HookKeyEvent.h"
 #include "keymap/rules/KeyAssignmentChoice.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "keymap/rules/VirtualKeyPicks.h"
 #include "model/ConfigStore.h"
 #include "ui/SkinnedWindow.h"
 
 #include <cstdio>
 
+using enum KeyAssignmentControlId;
+
 bool KeyAssignmentSinglePage::runCommand(int id) {
-    switch (id) {
-    case kSingleRadio:
-    case kComboRadio:
+    switch (static_cast<KeyAssignmentControlId>(id)) {
+    case SingleRadio:
+    case ComboRadio:
         toggleMode();
         return true;
-    case kCapture:
+    case Capture:
         if (host_.choice().singleMode)
             toggleCapture();
         return true;
-    case kVirtualKeyboard:
+    case PickSingleKey:
         if (host_.choice().singleMode)
             pickOnVirtualKeyboard();
         return true;
@@ -44,7 +47,7 @@ void KeyAssignmentSinglePage::toggleCapture() {
     }
     capturing_ = true;
     host_.listenToKeyboard();
-    host_.repaintEntry(kCapture);
+    host_.repaintEntry(Capture);
 }
 
 void KeyAssignmentSinglePage::stopCapture() {
@@ -52,7 +55,7 @@ void KeyAssignmentSinglePage::stopCapture() {
         return;
     capturing_ = false;
     host_.stopListening();
-    host_.repaintEntry(kCapture);
+    host_.repaintEntry(Capture);
 }
 
 void KeyAssignmentSinglePage::onHookKey(const HookKeyEvent& event) {
@@ -61,7 +64,7 @@ void KeyAssignmentSinglePage::onHookKey(const HookKeyEvent& event) {
     CConfigStore& store = host_.keyStore();
     const int keyIndex = singleKeyOfEvent(store, event.code);
     host_.choice().singleKeyIndex = keyIndex;
-    host_.repaintEntry(kKeyName);
+    host_.repaintEntry(KeyName);
     if (keyIndex == event.code)
         return;
     char text[64];
@@ -78,18 +81,18 @@ void KeyAssignmentSinglePage::pickOnVirtualKeyboard() {
     if (host_.pickOnVirtualKeyboard(kPickOneKey) != SkinnedWindow::kResultOk)
         return;
     choice.singleKeyIndex = keyIndexOfCode(store, store.virtualKeyState[0]);
-    host_.repaintEntry(kKeyName);
+    host_.repaintEntry(KeyName);
 }
 
 void KeyAssignmentSinglePage::prepareLooks() {
     const KeyAssignmentChoice& choice = host_.choice();
-    host_.entry(kSingleRadio).selected = choice.singleMode;
-    host_.entry(kSingleLabel).selected = choice.singleMode;
-    host_.entry(kComboRadio).selected = !choice.singleMode;
-    host_.entry(kComboLabel).selected = !choice.singleMode;
-    host_.entry(kCapture).selected = capturing_;
-    host_.entry(kRecordLabel).visible = !capturing_;
-    host_.entry(kStopLabel).visible = capturing_;
+    host_.entry(SingleRadio).selected = choice.singleMode;
+    host_.entry(SingleLabel).selected = choice.singleMode;
+    host_.entry(ComboRadio).selected = !choice.singleMode;
+    host_.entry(ComboLabel).selected = !choice.singleMode;
+    host_.entry(Capture).selected = capturing_;
+    host_.entry(CaptureLabel).visible = !capturing_;
+    host_.entry(StopCaptureLabel).visible = capturing_;
     const std::string name = actionText(host_.keyStore(), choice.singleKeyIndex, false);
-    host_.entry(kKeyName).captions = {{"zh-CN", name}, {"en-US", name}};
+    host_.entry(KeyName).captions = {{"zh-CN", name}, {"en-US", name}};
 }

@@ -9,19 +9,6 @@ struct HookKeyEvent;
 // that names it.
 class KeyAssignmentSinglePage {
 public:
-    // Ids of the page's controls.
-    enum Id : int {
-        kSingleRadio = 101,
-        kComboRadio = 102,
-        kCapture = 104,
-        kVirtualKeyboard = 108,
-        kSingleLabel = 151,
-        kComboLabel = 152,
-        kRecordLabel = 154,
-        kStopLabel = 155,
-        kKeyName = 158,
-    };
-
     explicit KeyAssignmentSinglePage(KeyAssignmentHost& host) : host_(host) {}
 
     // Runs the command of id; false when id is not one of this page's.

@@ -37,7 +37,7 @@ PelmDialogVirtual::PelmDialogVirtual(const WindowContext& context, QWidget* pare
     : SkinnedWindow(context, kVirtualKeysWindow, virtualKeyScheme(), parent) {
     setObjectName("virtualKeyDialog");
     const auto title = std::find_if(controls().begin(), controls().end(), [](const SkinControl& control) {
-        return control.id == kClose && control.isLabel;
+        return control.id == idOf(VirtualKeyControlId::Close) && control.isLabel;
     });
     if (title != controls().end())
         setWindowTitle(QString::fromStdString(title->caption(session().language)));
@@ -78,7 +78,7 @@ void PelmDialogVirtual::onInit() {
     } else {
         for (std::size_t index = 1; index < table().size(); ++index) {
             SkinControl& key = table()[index];
-            if (isKey(key.id) && key.keyIndex == state[0]) {
+            if (isVirtualKeyId(key.id) && key.keyIndex == state[0]) {
                 key.selected = true;
                 break;
             }
@@ -88,13 +88,13 @@ void PelmDialogVirtual::onInit() {
 }
 
 void PelmDialogVirtual::onClick(int id) {
-    if (isKey(id)) {
+    if (isVirtualKeyId(id)) {
         pickKey(findById(id));
         return;
     }
-    if (id == kOk)
+    if (id == idOf(VirtualKeyControlId::Ok))
         endDialog(kResultOk);
-    else if (id == kClose || id == kCancel)
+    else if (id == idOf(VirtualKeyControlId::Close) || id == idOf(VirtualKeyControlId::Cancel))
         endDialog(kResultCancel);
 }
 
@@ -119,7 +119,7 @@ void PelmDialogVirtual::pickKey(std::size_t index) {
 void PelmDialogVirtual::clearSelection(int code) {
     for (std::size_t index = 1; index < table().size(); ++index) {
         SkinControl& key = table()[index];
-        if (isKey(key.id) && key.keyIndex == code) {
+        if (isVirtualKeyId(key.id) && key.keyIndex == code) {
             key.selected = false;
             return;
         }
@@ -128,7 +128,7 @@ void PelmDialogVirtual::clearSelection(int code) {
 
 // Mode 1: a double-click takes the key at once.
 void PelmDialogVirtual::onDoubleClick(int id) {
-    if (mode_ == kPickCombination || !isKey(id))
+    if (mode_ == kPickCombination || !isVirtualKeyId(id))
         return;
     session().virtualKeyState[0] = controls()[findById(id)].keyIndex;
     endDialog(kResultOk);

@@ -14,13 +14,6 @@ class PelmDialogVirtual : public SkinnedWindow {
     Q_OBJECT
 
 public:
-    enum Command : int {
-        kClose = 88, // the close button, and the title over it
-        kOk = 89,
-        kCancel = 90,
-        kFirstKey = 100,
-        kLastKey = 220,
-    };
     // How long a click waits for a double-click that cancels it.
     static constexpr int kClickWaitMs = 100;
 
@@ -42,7 +35,6 @@ protected:
     bool isClickable(const SkinControl& control) const override;
 
 private:
-    static bool isKey(int id) { return id >= kFirstKey && id <= kLastKey; }
     void pickKey(std::size_t index);
     void clearSelection(int code);
     void refreshDisplayLine();

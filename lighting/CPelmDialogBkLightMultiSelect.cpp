@@ -33,9 +33,9 @@ void CPelmDialogBkLightMultiSelect::onKeyClick(int keyIndex) {
 }
 
 void CPelmDialogBkLightMultiSelect::onCommand(int id) {
-    if (id == kClose)
+    if (id == idOf(MultiKeyColourControlId::Close))
         endDialog(kResultCancel);
-    else if (id == kSetColour)
+    else if (id == idOf(MultiKeyColourControlId::SetColour))
         chooseColourForMarkedKeys();
 }
 

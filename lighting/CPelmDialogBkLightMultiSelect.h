@@ -13,12 +13,6 @@ class CPelmDialogBkLightMultiSelect : public KeyboardWindow {
     Q_OBJECT
 
 public:
-    // Command ids.
-    enum Command : int {
-        kClose = 88,
-        kSetColour = 97,
-    };
-
     explicit CPelmDialogBkLightMultiSelect(const WindowContext& context, QWidget* parent = nullptr);
     // The opener's runner for the window.
     static WindowOpener::Runner runner();

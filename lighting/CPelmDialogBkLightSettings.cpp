@@ -29,30 +29,29 @@ void CPelmDialogBkLightSettings::onKeyClick(int keyIndex) {
 }
 
 void CPelmDialogBkLightSettings::onCommand(int id) {
-    switch (id) {
-    case kClose:
-    case kCancel:
+    using enum BacklightControlId;
+    switch (static_cast<BacklightControlId>(id)) {
+    case Close:
+    case Cancel:
         endDialog(kResultCancel);
         break;
-    case kRead:
+    case Read:
         readFromKeyboard();
         break;
-    case kDefault:
+    case Default:
         makeAllBlack();
         break;
-    case kWrite:
+    case Write:
         writeToKeyboard();
         break;
-    case kOk:
+    case Ok:
         keepAndClose();
         break;
-    case kSetAll:
+    case SetAll:
         setAllKeys();
         break;
-    case kMultiKey:
+    case MultiKey:
         colourMarkedKeys();
-        break;
-    default:
         break;
     }
 }

@@ -13,17 +13,6 @@ class CPelmDialogBkLightSettings : public KeyboardWindow {
     Q_OBJECT
 
 public:
-    // Command ids.
-    enum Command : int {
-        kClose = 88,
-        kRead = 89,
-        kDefault = 90,
-        kWrite = 91,
-        kCancel = 92,
-        kOk = 94,
-        kSetAll = 95,
-        kMultiKey = 97,
-    };
     // What the window says after a transfer, the same in both languages.
     static constexpr const char* kDone = "OK!";
     static constexpr const char* kFailed = "Failed!";

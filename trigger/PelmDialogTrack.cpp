@@ -74,7 +74,7 @@ void PelmDialogTrack::onKeyClick(int keyIndex) {
 }
 
 void PelmDialogTrack::onCommand(int id) {
-    if (id == kClose)
+    if (id == idOf(TrackControlId::Close))
         stopAndClose();
 }
 

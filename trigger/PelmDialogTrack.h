@@ -17,7 +17,6 @@ class PelmDialogTrack : public KeyboardWindow {
     Q_OBJECT
 
 public:
-    static constexpr int kClose = 81;
     static constexpr int kPollTimer = 1;
     static constexpr int kPollMs = 100;
 

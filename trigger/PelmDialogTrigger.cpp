@@ -126,28 +126,29 @@ void PelmDialogTrigger::toggleSelectAll() {
 // ---- commands ----
 
 void PelmDialogTrigger::onCommand(int id) {
-    switch (id) {
-    case kClose:
-    case kCancel:
+    using enum RapidTriggerControlId;
+    switch (static_cast<RapidTriggerControlId>(id)) {
+    case Close:
+    case Cancel:
         endDialog(kResultCancel);
         break;
-    case kSelectAll:
+    case SelectAll:
         toggleSelectAll();
         break;
-    case kSet:
+    case Set:
         setMarkedKeys();
         break;
-    case kRead:
+    case Read:
         readFromKeyboard();
         break;
-    case kWrite:
+    case Write:
         writeToKeyboard();
         break;
-    case kOk:
+    case Ok:
         store().triggerValues = working_;
         endDialog(kResultOk);
         break;
-    case kTrack:
+    case Track:
         openWindow(WindowId::Track);
         update();
         break;

@@ -18,16 +18,6 @@ class PelmDialogTrigger : public KeyboardWindow {
     Q_OBJECT
 
 public:
-    enum Command : int {
-        kClose = 81,
-        kSelectAll = 82,
-        kSet = 83,
-        kRead = 84,
-        kWrite = 85,
-        kOk = 86,
-        kCancel = 87,
-        kTrack = 88,
-    };
     // What Read and Write report: the same text in both languages.
     static constexpr const char* kDone = "OK!";
     static constexpr const char* kFailed = "Failed!";

@@ -103,18 +103,19 @@ void PelmDialogTriggerSet::showValues() {
 }
 
 void PelmDialogTriggerSet::onClick(int id) {
-    switch (id) {
-    case kClose:
-    case kCancel:
+    const auto control = static_cast<FineAdjustControlId>(id);
+    switch (control) {
+    case FineAdjustControlId::Close:
+    case FineAdjustControlId::Cancel:
         endDialog(kResultCancel);
         return;
-    case kOk:
+    case FineAdjustControlId::Ok:
         endDialog(kResultOk);
         return;
     default:
         break;
     }
-    if (FineAdjustSteps::apply(id, session().triggerAdjust)) {
+    if (FineAdjustSteps::apply(control, session().triggerAdjust)) {
         showValues();
         update();
     }

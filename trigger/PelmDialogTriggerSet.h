@@ -17,7 +17,6 @@ class PelmDialogTriggerSet : public SkinnedWindow {
     Q_OBJECT
 
 public:
-    enum Command : int { kClose = 88, kOk = 89, kCancel = 90 };
     // How long a click waits for a double-click that cancels it.
     static constexpr int kDoubleClickWaitMs = 100;
 

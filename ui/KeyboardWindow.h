@@ -10,7 +10,7 @@
 // (backlight, multi-key colour, rapid trigger, travel tracking). A click on a key goes to onKeyClick
 // with its key index, a click on any other entry to onCommand with its id; what a window draws for
 // each key on top of the stretched picture (a colour frame, travel markers) goes in paintKey. Keys
-// are the entries whose id is kKeyIdBase + key index (1 to 85).
+// are the entries whose id is keyboardKeyId(key index 1 to 85).
 class KeyboardWindow : public SkinnedWindow {
     Q_OBJECT
 

@@ -6,7 +6,8 @@
 // Which look an entry shows while it is both under the mouse and selected.
 enum class LookPrecedence { HoverOverSelected, SelectedOverHover };
 
-// Which entries take the hover picture's look while the mouse is over them. Labels never do.
+// Which entries take the hover picture's look while the mouse is over them: every entry, those with
+// an id below the keyboard keys' (controls/KeyboardKeys.h), or none. Labels never do.
 enum class HoverLook { AllEntries, IdsBelow100, None };
 
 // Where captions are drawn: into the design-size picture before it is stretched onto the window, or
@@ -14,7 +15,7 @@ enum class HoverLook { AllEntries, IdsBelow100, None };
 enum class CaptionPass { BeforeStretch, AfterStretch };
 
 // Which buttons draw their caption besides the labels: those with showsText set, or those with an id
-// below 100 while the mouse is over them (the keys, ids 100 and above, never do then).
+// below the keyboard keys' while the mouse is over them (the keys never do then).
 enum class ButtonCaptions { WhenShowsText, WhileHoveredBelow100 };
 
 // How a label's font index f is turned into window pixels: kept, trunc(f x scale), or

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SkinnedWindow.h"
 
+#include "controls/KeyboardKeys.h"
 #include "model/ConfigStore.h"
 #include "res/SharedResources.h"
 #include "ui/ColourKeyMask.h"
@@ -383,7 +384,7 @@ bool SkinnedWindow::takesHoverLook(const SkinControl& control) const {
     case HoverLook::AllEntries:
         return true;
     case HoverLook::IdsBelow100:
-        return control.id < 100;
+        return control.id < kFirstKeyboardKeyId;
     case HoverLook::None:
         break;
     }
@@ -416,5 +417,5 @@ bool SkinnedWindow::drawsCaption(const SkinControl& control) const {
         return true;
     if (scheme_.buttonCaptions == ButtonCaptions::WhenShowsText)
         return control.showsText;
-    return control.id < 100 && windowRectOf(control).contains(lastMouse_);
+    return control.id < kFirstKeyboardKeyId && windowRectOf(control).contains(lastMouse_);
 }

@@ -53,8 +53,10 @@ public:
     const std::vector<SkinControl>& controls() const { return controls_; }
     // Index of the first entry with id, 0 when none has it.
     std::size_t findById(int id) const;
+    std::size_t findById(ControlIdName auto id) const { return findById(idOf(id)); }
     // Sets or clears selected on the entry findById gives.
     void setSelectedById(int id, bool selected);
+    void setSelectedById(ControlIdName auto id, bool selected) { setSelectedById(idOf(id), selected); }
 
     const SkinScheme& scheme() const { return scheme_; }
     float scale() const { return scale_; }

@@ -16,10 +16,57 @@ constexpr MainWindowLayout mainWindowLayoutFor(int deviceVariant) {
     return deviceVariant == 2 || deviceVariant == 3 ? MainWindowLayout::SLayout : MainWindowLayout::RgbLayout;
 }
 
+// The ids of the main window's controls; key index k has the id keyboardKeyId(k).
+enum class MainWindowControlId : int {
+    // The colour legend.
+    CombinationLegend = 55,
+    MacroLegend = 56,
+    EmulationLegend = 57,
+    MultimediaLegend = 58,
+    MouseLegend = 59,
+    FunctionLegend = 60,
+    PowerLegend = 61,
+    // The labels on the command buttons, over the layer buttons and over the program button.
+    LanguageLabel = 65,
+    ReadCountersLabel = 67,
+    RapidTriggerLabel = 69,
+    SaveProfileLabel = 70,
+    OpenProfileLabel = 71,
+    DefaultsLabel = 72,
+    WriteKeysLabel = 73,
+    BacklightLabel = 74,
+    ReadAllLabel = 75,
+    FirmwareUpdateLabel = 76,
+    TopLayerLabel = 77,
+    Fn2LayerLabel = 78,
+    FnLayerLabel = 79,
+    Program1Label = 80,
+    Program2Label = 81,
+    Program3Label = 82,
+    // The command buttons, the title-bar buttons and the layer and program buttons.
+    RapidTrigger = 83,
+    Program = 84,
+    Language = 85,
+    ReadCounters = 86,
+    Help = 87,
+    Minimise = 88,
+    Exit = 89,
+    SaveProfile = 90,
+    OpenProfile = 91,
+    Defaults = 92,
+    WriteKeys = 93,
+    Backlight = 94,
+    ReadAll = 95,
+    FirmwareUpdate = 96,
+    Fn2Layer = 97,
+    TopLayer = 98,
+    FnLayer = 99,
+};
+
 // The control table of the main window: the 17 command buttons, their 10 labels, the 3 layer and
 // 3 program labels and the 7 legend labels (entries 0 to 39), then the 85 keys, key index k at entry
-// 39 + k with id 99 + k, then 2 unused entries. In the S layout the backlight button (entry 9, id 94)
-// and its label (entry 23, id 74) are unused entries too.
+// 39 + k, then 2 unused entries. In the S layout the backlight button (entry 9) and its label (entry
+// 23) are unused entries too.
 inline constexpr std::size_t kMainWindowControlCount = 127;
 inline constexpr std::size_t kMainWindowControlsInUseRgb = 125;
 inline constexpr std::size_t kMainWindowControlsInUseS = 123;

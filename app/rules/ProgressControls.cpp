@@ -5,28 +5,30 @@
 
 namespace {
 
+using enum ProgressControlId;
+
 // The labels are drawn blue when highlighted, light grey otherwise.
 constexpr Rgb kHighlightedLabel = rgb(0, 0, 190);
 
 constexpr std::array<ControlSpec, kProgressControlCount> kRows{{
-    {.id = kProgressCloseId,
+    {.id = idOf(Close),
      .captionZh = "",
      .captionEn = "",
      .rect = {332, 9, 355, 45},
      .role = ControlRole::Close},
-    {.id = kProgressCancelId,
+    {.id = idOf(Cancel),
      .captionZh = "取消",
      .captionEn = "Cancel",
      .rect = {237, 201, 327, 235},
      .role = ControlRole::Button},
-    {.id = 187,
+    {.id = idOf(Warning),
      .captionZh = "正在读写键盘，请勿插拔！",
      .captionEn = "Keep the keyboard connected!",
      .rect = {42, 116, 333, 135},
      .isLabel = true,
      .selectedTextColour = kHighlightedLabel,
      .role = ControlRole::Label},
-    {.id = 188,
+    {.id = idOf(Title),
      .captionZh = "读写进度",
      .captionEn = "Progress",
      .rect = {100, 13, 266, 45},
@@ -34,7 +36,7 @@ constexpr std::array<ControlSpec, kProgressControlCount> kRows{{
      .fontIndex = 17,
      .selectedTextColour = kHighlightedLabel,
      .role = ControlRole::Label},
-    {.id = 193,
+    {.id = idOf(CancelLabel),
      .captionZh = "取消",
      .captionEn = "Cancel",
      .rect = {237, 211, 327, 235},

@@ -6,11 +6,18 @@
 #include <cstddef>
 #include <span>
 
+// The ids of the transfer progress dialog's controls.
+enum class ProgressControlId : int {
+    Close = 89,
+    Cancel = 93,
+    Warning = 187, // keep the keyboard connected
+    Title = 188,
+    CancelLabel = 193,
+};
+
 // The control table of the transfer progress dialog: the close and cancel buttons, three labels and
 // two unused records. Rectangles are in design units.
 inline constexpr std::size_t kProgressControlCount = 7;
-inline constexpr int kProgressCloseId = 89;
-inline constexpr int kProgressCancelId = 93;
 
 // The part of the progress-fill picture that shows the bar, in design units; the bar grows from its
 // left edge, kProgressBarFullWidth wide when full.

@@ -6,6 +6,22 @@
 #include <cstddef>
 #include <span>
 
+// The ids of the firmware update dialog's controls: five buttons, then six labels, each with an id of
+// its own.
+enum class FirmwareControlId : int {
+    Close = 89,
+    GetVersion = 90,
+    Open = 91,
+    Update = 92,
+    Cancel = 93,
+    FileLabel = 187,
+    Title = 188, // its caption names the window
+    GetVersionLabel = 190,
+    OpenLabel = 191,
+    UpdateLabel = 192,
+    CancelLabel = 193,
+};
+
 // The control table of the firmware update dialog: 107 slots, of which slots 0..10 are in use
 // (five buttons, then six labels); slots 11..106 are unused default rows.
 inline constexpr std::size_t kFirmwareControlCount = 107;

@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "keymap/rules/KeyAssignmentControls.h"
+
 #include <span>
 
-// The child windows of the key assignment dialog, by id: four edit boxes and two skin scroll bars,
-// and where each page shows them. Positions are in design units. Qt-free.
-enum KeyAssignmentChild : int {
-    kCountEdit = 1001,
-    kDelayEdit = 1002,
-    kNameEdit = 1003,
-    kComboEdit = 1005,
-    kListScrollBar = 1006,
-    kActionScrollBar = 1007,
-};
+// The child windows of the key assignment dialog, by id (KeyAssignmentControlId): four edit boxes and
+// two skin scroll bars, and where each page shows them. Positions are in design units. Qt-free.
 
 // The font size of the name box, which moves over the row being renamed.
 inline constexpr int kNameEditFontSize = 13;
@@ -22,7 +16,7 @@ inline constexpr int kNameEditFontSize = 13;
 // place).
 struct KeyAssignmentEditPlace {
     int page = 0;
-    int id = 0;
+    KeyAssignmentControlId id = KeyAssignmentControlId::CountEdit;
     int leftZh = 0;
     int leftEn = 0;
     int top = 0;
@@ -38,7 +32,7 @@ std::span<const KeyAssignmentEditPlace> keyAssignmentEditPlaces();
 // list is hidden there.
 struct KeyAssignmentScrollBarPlace {
     int page = 0;
-    int id = 0;
+    KeyAssignmentControlId id = KeyAssignmentControlId::ListScrollBar;
     int left = 0;
     int top = 0;
     int width = 0;

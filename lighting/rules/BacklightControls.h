@@ -6,9 +6,21 @@
 #include <cstddef>
 #include <span>
 
+// The ids of the backlight settings dialog's controls. Each label has the id of the button it lies
+// on, the title that of the close button; key index k has the id keyboardKeyId(k).
+enum class BacklightControlId : int {
+    Close = 88,
+    Read = 89,
+    Default = 90,
+    Write = 91,
+    Cancel = 92,
+    Ok = 94,
+    SetAll = 95,
+    MultiKey = 97,
+};
+
 // The control table of the backlight settings dialog: 8 buttons and the 8 labels over them
-// (entries 0 to 15; each label has the id of its button, the title label that of the close button),
-// then the 85 keys, key index k at entry 15 + k with id 99 + k. The keys have the captions and
+// (entries 0 to 15), then the 85 keys, key index k at entry 15 + k. The keys have the captions and
 // tooltips of the rapid-trigger dialog's keys and rectangles of their own.
 inline constexpr std::size_t kBacklightControlCount = 101;
 inline constexpr std::size_t kBacklightControlsInUse = 101;

@@ -8,21 +8,27 @@
 
 namespace {
 
+using enum MultiKeyColourControlId;
+
 constexpr std::array<ControlSpec, 4> kFrameRows{{
-    {.id = 88, .captionZh = "", .captionEn = "", .rect = {815, 9, 848, 45}, .role = ControlRole::Close},
-    {.id = 97,
+    {.id = idOf(Close),
+     .captionZh = "",
+     .captionEn = "",
+     .rect = {815, 9, 848, 45},
+     .role = ControlRole::Close},
+    {.id = idOf(SetColour),
      .captionZh = "设置",
      .captionEn = "Set Color",
      .rect = {350, 48, 502, 82},
      .role = ControlRole::Button},
-    {.id = 88,
+    {.id = idOf(Close),
      .captionZh = "多键设置面板",
      .captionEn = "Set Multi Key",
      .rect = {350, 15, 502, 47},
      .isLabel = true,
      .fontIndex = 13,
      .role = ControlRole::Label},
-    {.id = 97,
+    {.id = idOf(SetColour),
      .captionZh = "设置",
      .captionEn = "Set Color",
      .rect = {355, 58, 502, 82},

@@ -6,11 +6,17 @@
 #include <cstddef>
 #include <span>
 
+// The ids of the multi-key colour selection's controls. The title has the close button's id, the label
+// on the set-colour button its button's; key index k has the id keyboardKeyId(k).
+enum class MultiKeyColourControlId : int {
+    Close = 88,
+    SetColour = 97,
+};
+
 // The control table of the multi-key colour selection: the close button, the set-colour button, the
-// title and the label on the set-colour button (entries 0 to 3; the title has the close button's id,
-// the label its button's), then the 85 keys, key index k at entry 3 + k with id 99 + k. The keys have
-// the captions and tooltips of the rapid-trigger dialog's keys and the rectangles of the backlight
-// dialog's.
+// title and the label on the set-colour button (entries 0 to 3), then the 85 keys, key index k at
+// entry 3 + k. The keys have the captions and tooltips of the rapid-trigger dialog's keys and the
+// rectangles of the backlight dialog's.
 inline constexpr std::size_t kMultiKeyColourControlCount = 89;
 inline constexpr std::size_t kMultiKeyColourControlsInUse = 89;
 inline constexpr int kMultiKeyColourKeyEntryOffset = 3;

@@ -5,8 +5,10 @@
 
 #include "app/ProgramWindows.h"
 #include "app/rules/MainWindowControls.h"
+#include "controls/KeyboardKeys.h"
 #include "device/VirtualKeyboardFile.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
 #include "platform/ScriptedPlatformServices.h"
 #include "res/SharedResources.h"
@@ -27,6 +29,8 @@
 #include <thread>
 
 namespace {
+
+using Id = MainWindowControlId;
 
 using namespace std::chrono_literals;
 using Answer = MessageAnswer;
@@ -85,7 +89,7 @@ protected:
         return {control.rect.left, control.rect.top, control.rect.width(), control.rect.height()};
     }
     QPoint centreOf(int id) const { return rectOf(id).center(); }
-    const SkinControl& control(int id) const { return window->controls()[window->findById(id)]; }
+    const SkinControl& control(Id id) const { return window->controls()[window->findById(id)]; }
 
     void moveTo(QPoint point) {
         QMouseEvent move(QEvent::MouseMove, point, window->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
@@ -97,6 +101,7 @@ protected:
         QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centreOf(id));
         QApplication::processEvents();
     }
+    void click(Id id) { click(idOf(id)); }
     QImage painted() { return window->grab().toImage(); }
 
     void failOnKeyboard(Failure failure) {
@@ -124,10 +129,10 @@ TEST_F(MainWindowTest, OpensOnTheTopLayerOfTheFirstProgramWithFactoryKeys) {
     open();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->size(), QSize(1560, 1020));
-    EXPECT_TRUE(control(CPelmDlg::kTopLayer).selected);
-    EXPECT_TRUE(control(77).selected);
-    EXPECT_TRUE(control(80).selected);
-    EXPECT_FALSE(control(CPelmDlg::kFnLayer).selected);
+    EXPECT_TRUE(control(Id::TopLayer).selected);
+    EXPECT_TRUE(control(Id::TopLayerLabel).selected);
+    EXPECT_TRUE(control(Id::Program1Label).selected);
+    EXPECT_FALSE(control(Id::FnLayer).selected);
     EXPECT_EQ(store.currentTable, 0);
     EXPECT_EQ(store.keyKind[1][0], kKindSingle);
     EXPECT_EQ(store.configDirty, 0);
@@ -140,28 +145,28 @@ TEST_F(MainWindowTest, OpensOnTheTopLayerOfTheFirstProgramWithFactoryKeys) {
 
 TEST_F(MainWindowTest, LayerAndProgramButtonsKeepTheirOffsets) {
     open();
-    click(CPelmDlg::kFnLayer);
+    click(Id::FnLayer);
     EXPECT_EQ(store.currentTable, 1);
-    EXPECT_TRUE(control(79).selected);
-    EXPECT_FALSE(control(77).selected);
-    click(CPelmDlg::kProgram);
+    EXPECT_TRUE(control(Id::FnLayerLabel).selected);
+    EXPECT_FALSE(control(Id::TopLayerLabel).selected);
+    click(Id::Program);
     EXPECT_EQ(store.currentProgram, 1);
     EXPECT_EQ(store.currentTable, 4);
-    EXPECT_TRUE(control(81).selected);
-    click(CPelmDlg::kProgram);
+    EXPECT_TRUE(control(Id::Program2Label).selected);
+    click(Id::Program);
     EXPECT_EQ(store.currentTable, 7);
-    click(CPelmDlg::kFn2Layer);
+    click(Id::Fn2Layer);
     EXPECT_EQ(store.currentTable, 8);
-    EXPECT_TRUE(control(78).selected);
-    click(CPelmDlg::kProgram);
+    EXPECT_TRUE(control(Id::Fn2LayerLabel).selected);
+    click(Id::Program);
     EXPECT_EQ(store.currentProgram, 0);
     EXPECT_EQ(store.currentTable, 2);
-    EXPECT_TRUE(control(80).selected);
-    EXPECT_FALSE(control(82).selected);
+    EXPECT_TRUE(control(Id::Program1Label).selected);
+    EXPECT_FALSE(control(Id::Program3Label).selected);
     // The selected layer again: nothing changes.
-    click(CPelmDlg::kFn2Layer);
+    click(Id::Fn2Layer);
     EXPECT_EQ(store.currentTable, 2);
-    EXPECT_TRUE(control(CPelmDlg::kFn2Layer).selected);
+    EXPECT_TRUE(control(Id::Fn2Layer).selected);
 }
 
 TEST_F(MainWindowTest, HoveringAKeyDescribesItAndRewritesTheBoxOnlyWhenTheTextChanges) {
@@ -170,17 +175,17 @@ TEST_F(MainWindowTest, HoveringAKeyDescribesItAndRewritesTheBoxOnlyWhenTheTextCh
     EXPECT_EQ(window->informationText(),
               "QelEC(RGB) 编程软件 [版本 1.0.10]\r\n\r\n高频键：      低频键：     \r\n敲击次数：");
     const int writes = window->informationWrites();
-    moveTo(centreOf(100));
+    moveTo(centreOf(keyboardKeyId(1)));
     painted();
     // Counters not read yet: nothing after the counter caption but the program line.
     EXPECT_NE(window->informationText().find("敲击次数：\r\n编程键盘1：\r\n顶层键：单键 ESC"),
               std::string::npos)
         << window->informationText();
     EXPECT_EQ(window->informationWrites(), writes + 1);
-    moveTo(centreOf(100) + QPoint(3, 2));
+    moveTo(centreOf(keyboardKeyId(1)) + QPoint(3, 2));
     painted();
     EXPECT_EQ(window->informationWrites(), writes + 1);
-    moveTo(centreOf(101));
+    moveTo(centreOf(keyboardKeyId(2)));
     painted();
     EXPECT_EQ(window->informationWrites(), writes + 2);
     EXPECT_EQ(window->informationBox().toPlainText().count(QLatin1Char('\r')), 0);
@@ -201,26 +206,26 @@ protected:
 
 TEST_F(MainWindowTest, MovingFromKeyToKeyRepaintsOnlyTheTwoKeys) {
     open();
-    moveTo(centreOf(100));
+    moveTo(centreOf(keyboardKeyId(1)));
     QApplication::processEvents();
     PaintRecorder recorder;
     window->installEventFilter(&recorder);
-    moveTo(centreOf(101));
+    moveTo(centreOf(keyboardKeyId(2)));
     QApplication::processEvents();
     window->removeEventFilter(&recorder);
-    EXPECT_EQ(recorder.painted, QRegion(rectOf(100)) + QRegion(rectOf(101)));
+    EXPECT_EQ(recorder.painted, QRegion(rectOf(keyboardKeyId(1))) + QRegion(rectOf(keyboardKeyId(2))));
 }
 
 TEST_F(MainWindowTest, LanguageButtonSwitchesEveryTextAndBack) {
     open();
-    click(CPelmDlg::kLanguage);
+    click(Id::Language);
     EXPECT_EQ(store.language, "en-US");
-    moveTo(centreOf(100));
+    moveTo(centreOf(keyboardKeyId(1)));
     painted();
     EXPECT_EQ(window->informationText().rfind("QelEC(RGB) Programming Software", 0), 0U);
     EXPECT_NE(window->informationText().find("Counter: \r\nProgram1:\r\nTopLayer Key:Single ESC"),
               std::string::npos);
-    click(CPelmDlg::kLanguage);
+    click(Id::Language);
     EXPECT_EQ(store.language, "zh-CN");
 }
 
@@ -236,20 +241,21 @@ TEST_F(MainWindowTest, KeysShowTheirKindAsPressedLookOrColouredBar) {
         const QRect key = rectOf(id);
         return QPoint(key.center().x(), key.bottom() - 2);
     };
-    EXPECT_EQ(image.pixelColor(centreOf(134)), kPressed);
-    EXPECT_EQ(image.pixelColor(barPixel(135)), QColor(255, 255, 0));
-    EXPECT_EQ(image.pixelColor(centreOf(135)), kBackground);
-    EXPECT_EQ(image.pixelColor(barPixel(136)), QColor(255, 0, 0));
-    EXPECT_EQ(image.pixelColor(barPixel(137)), kBackground);
+    EXPECT_EQ(image.pixelColor(centreOf(keyboardKeyId(35))), kPressed);
+    EXPECT_EQ(image.pixelColor(barPixel(keyboardKeyId(36))), QColor(255, 255, 0));
+    EXPECT_EQ(image.pixelColor(centreOf(keyboardKeyId(36))), kBackground);
+    EXPECT_EQ(image.pixelColor(barPixel(keyboardKeyId(37))), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(barPixel(keyboardKeyId(38))), kBackground);
     // The bar is about 14 design units wide: its ends stay inside the key.
-    EXPECT_EQ(image.pixelColor(rectOf(135).left() + 3, rectOf(135).bottom() - 2), kBackground);
-    click(CPelmDlg::kFnLayer);
+    EXPECT_EQ(image.pixelColor(rectOf(keyboardKeyId(36)).left() + 3, rectOf(keyboardKeyId(36)).bottom() - 2),
+              kBackground);
+    click(Id::FnLayer);
     moveTo(QPoint(2, 2));
-    EXPECT_EQ(painted().pixelColor(barPixel(137)), QColor(0, 255, 0));
+    EXPECT_EQ(painted().pixelColor(barPixel(keyboardKeyId(38))), QColor(0, 255, 0));
     // The mouse over a key gives it the hover look, over its pressed look too.
-    moveTo(centreOf(134));
+    moveTo(centreOf(keyboardKeyId(35)));
     store.keyKind[35][1] = kKindNotSet;
-    EXPECT_EQ(painted().pixelColor(centreOf(134)), kHover);
+    EXPECT_EQ(painted().pixelColor(centreOf(keyboardKeyId(35))), kHover);
 }
 
 TEST_F(MainWindowTest, WrittenKeysReadBackThroughTheProgressDialog) {
@@ -260,19 +266,19 @@ TEST_F(MainWindowTest, WrittenKeysReadBackThroughTheProgressDialog) {
     store.keyActions[5][0].setOrAppend(ActionList::kAppend, a);
     store.keyActions[5][0].setOrAppend(ActionList::kAppend, c);
     store.configDirty = 1;
-    click(CPelmDlg::kWriteKeys);
+    click(Id::WriteKeys);
     ASSERT_FALSE(platform.messageBoxes().empty());
     EXPECT_EQ(lastMessage().text, "OK!!");
     EXPECT_EQ(lastMessage().title, "Qel");
     EXPECT_EQ(lastMessage().icon, MessageIcon::Warning);
     EXPECT_EQ(store.configDirty, 0);
-    click(CPelmDlg::kDefaults);
+    click(Id::Defaults);
     EXPECT_EQ(store.keyKind[5][0], kKindSingle);
-    click(CPelmDlg::kReadAll);
+    click(Id::ReadAll);
     EXPECT_EQ(lastMessage().text, "OK!!");
     EXPECT_EQ(store.keyKind[5][0], kKindCombo);
     EXPECT_EQ(store.keyActions[5][0].items(), (std::vector<std::string>{a, c}));
-    moveTo(centreOf(104));
+    moveTo(centreOf(keyboardKeyId(5)));
     painted();
     EXPECT_NE(window->informationText().find("顶层键：组合键 " + a + " | " + c), std::string::npos)
         << window->informationText();
@@ -287,7 +293,8 @@ TEST_F(MainWindowTest, AKeyAssignedInItsDialogShowsItsNewKindAndHoverText) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->currentPage(), 1);
         // The multimedia tab, Play/Pause, OK.
-        for (const int id : {93, 402, static_cast<int>(CPelmDialogKeyMapSettings::kOk)}) {
+        for (const int id : {keyAssignmentTabId(kPageMultimedia), idOf(KeyAssignmentControlId::PlayPause),
+                             idOf(KeyAssignmentControlId::Ok)}) {
             const SkinRect& rect = dialog->controls()[dialog->findById(id)].rect;
             QTest::mouseClick(dialog, Qt::LeftButton, Qt::NoModifier,
                               QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
@@ -295,14 +302,14 @@ TEST_F(MainWindowTest, AKeyAssignedInItsDialogShowsItsNewKindAndHoverText) {
         }
         answered = true;
     });
-    click(134); // E
+    click(keyboardKeyId(35)); // E
     ASSERT_TRUE(answered);
     EXPECT_EQ(store.keyKind[35][0], kKindMultimedia);
     EXPECT_EQ(store.keyCode[35][0], 111);
     EXPECT_EQ(store.configDirty, 1);
-    moveTo(centreOf(134));
+    moveTo(centreOf(keyboardKeyId(35)));
     const QImage image = painted();
-    const QRect key = rectOf(134);
+    const QRect key = rectOf(keyboardKeyId(35));
     const Rgb magenta = mainWindowKindPalette()[kKindMultimedia];
     EXPECT_EQ(image.pixelColor(key.center().x(), key.bottom() - 2),
               QColor(redOf(magenta), greenOf(magenta), blueOf(magenta)));
@@ -314,10 +321,10 @@ TEST_F(MainWindowTest, AKeyAssignedInItsDialogShowsItsNewKindAndHoverText) {
 
 TEST_F(MainWindowTest, CountersAreReadAndShown) {
     open();
-    click(CPelmDlg::kReadCounters);
+    click(Id::ReadCounters);
     EXPECT_EQ(lastMessage().text, "OK!!");
     EXPECT_EQ(lastMessage().title, "QelEC");
-    moveTo(centreOf(102));
+    moveTo(centreOf(keyboardKeyId(3)));
     painted();
     EXPECT_NE(window->informationText().find("高频键：Right  低频键：Esc \r\n敲击次数：30\r\n"),
               std::string::npos)
@@ -328,15 +335,15 @@ TEST_F(MainWindowTest, FailedTransfersSayFailedAndKeepTheChangesUnwritten) {
     open();
     store.configDirty = 1;
     failOnKeyboard(Failure::WriteKeys);
-    click(CPelmDlg::kWriteKeys);
+    click(Id::WriteKeys);
     EXPECT_EQ(lastMessage().text, "Failed!");
     EXPECT_EQ(lastMessage().title, "");
     EXPECT_EQ(store.configDirty, 1);
     failOnKeyboard(Failure::Counters);
-    click(CPelmDlg::kReadCounters);
+    click(Id::ReadCounters);
     EXPECT_EQ(lastMessage().text, "Failed!");
     failOnKeyboard(Failure::ReadKeys);
-    click(CPelmDlg::kReadAll);
+    click(Id::ReadAll);
     EXPECT_EQ(lastMessage().text, "Failed!");
     EXPECT_EQ(platform.messageBoxes().size(), 3U);
 }
@@ -361,17 +368,17 @@ TEST_F(MainWindowTest, PaintsDuringAReadAllSeeTheOldOrTheNewConfigurationOnly) {
     // Slow the keyboard down so that many paints fall inside the transfer.
     store.device.setSleeper([](std::chrono::milliseconds) { std::this_thread::sleep_for(50us); });
     painter.start(0);
-    click(CPelmDlg::kReadAll);
+    click(Id::ReadAll);
     painter.stop();
     EXPECT_EQ(lastMessage().text, "OK!!");
     EXPECT_EQ(store.keyKind, newKinds);
     EXPECT_GT(observations, 1);
     EXPECT_EQ(mixed, 0);
 
-    click(CPelmDlg::kDefaults);
+    click(Id::Defaults);
     store.lightArea[7] = {1, 2, 3};
     failOnKeyboard(Failure::ReadLights);
-    click(CPelmDlg::kReadAll);
+    click(Id::ReadAll);
     EXPECT_EQ(lastMessage().text, "Failed!");
     EXPECT_EQ(store.keyKind, oldKinds);
     EXPECT_EQ(store.lightArea[7], (std::array<int, 3>{1, 2, 3}));
@@ -380,8 +387,8 @@ TEST_F(MainWindowTest, PaintsDuringAReadAllSeeTheOldOrTheNewConfigurationOnly) {
 // A device change noticed while a transfer holds the keyboard is not lost: it is checked as soon as
 // the transfer ends.
 TEST_F(MainWindowTest, UnpluggingDuringATransferIsNoticedWhenItEnds) {
-    for (const int command : {CPelmDlg::kReadCounters, CPelmDlg::kWriteKeys, CPelmDlg::kReadAll}) {
-        SCOPED_TRACE(command);
+    for (const Id command : {Id::ReadCounters, Id::WriteKeys, Id::ReadAll}) {
+        SCOPED_TRACE(idOf(command));
         ASSERT_TRUE(keyboard
                         .update([](VirtualKeyboardState& state) {
                             state.plugged = true;
@@ -415,14 +422,14 @@ TEST_F(MainWindowTest, ProfilesSaveAndOpenThroughTheFileDialogs) {
     store.keyKind[9][3] = kKindMacro;
     store.keyActions[9][3].setOrAppend(ActionList::kAppend, "A Down");
     platform.queueFileName(QString::fromStdString(path));
-    click(CPelmDlg::kSaveProfile);
+    click(Id::SaveProfile);
     ASSERT_TRUE(std::filesystem::exists(path));
     EXPECT_EQ(platform.fileDialogs().back().filter, CPelmDlg::kProfileFilter);
     EXPECT_EQ(platform.fileDialogs().back().defaultExtension, "pro");
-    click(CPelmDlg::kDefaults);
+    click(Id::Defaults);
     EXPECT_EQ(store.keyKind[9][3], kKindSingle);
     platform.queueFileName(QString::fromStdString(path));
-    click(CPelmDlg::kOpenProfile);
+    click(Id::OpenProfile);
     EXPECT_EQ(store.keyKind[9][3], kKindMacro);
     EXPECT_TRUE(platform.messageBoxes().empty());
 }
@@ -430,15 +437,15 @@ TEST_F(MainWindowTest, ProfilesSaveAndOpenThroughTheFileDialogs) {
 TEST_F(MainWindowTest, ClicksRightAfterOpeningAProfileAreIgnored) {
     open();
     platform.queueFileCancel();
-    click(CPelmDlg::kOpenProfile);
+    click(Id::OpenProfile);
     EXPECT_EQ(store.clickGuard, 1);
     EXPECT_EQ(window->timers().interval(CPelmDlg::kClickGuardTimer), 500);
-    click(CPelmDlg::kFnLayer);
+    click(Id::FnLayer);
     EXPECT_EQ(store.currentTable, 0);
     ASSERT_TRUE(window->timers().fire(CPelmDlg::kClickGuardTimer));
     EXPECT_EQ(store.clickGuard, 0);
     EXPECT_FALSE(window->timers().isActive(CPelmDlg::kClickGuardTimer));
-    click(CPelmDlg::kFnLayer);
+    click(Id::FnLayer);
     EXPECT_EQ(store.currentTable, 1);
 }
 
@@ -448,17 +455,17 @@ TEST_F(MainWindowTest, ProfilesThatCannotBeOpenedOrSavedAreReportedAndChangeNoth
     std::ofstream(broken) << "<QelEC(RGB)><KEY ID=\"1\"";
     store.keyKind[9][0] = kKindPower;
     platform.queueFileName(QString::fromStdString(broken));
-    click(CPelmDlg::kOpenProfile);
+    click(Id::OpenProfile);
     EXPECT_EQ(store.keyKind[9][0], kKindPower);
     ASSERT_EQ(platform.messageBoxes().size(), 1U);
     EXPECT_TRUE(lastMessage().text.startsWith("无法打开配置文件"));
     EXPECT_TRUE(lastMessage().text.contains(QString::fromStdString(broken)));
     window->timers().fire(CPelmDlg::kClickGuardTimer);
 
-    click(CPelmDlg::kLanguage);
+    click(Id::Language);
     const std::string nowhere = folder.file("missing-folder/mine.pro");
     platform.queueFileName(QString::fromStdString(nowhere));
-    click(CPelmDlg::kSaveProfile);
+    click(Id::SaveProfile);
     ASSERT_EQ(platform.messageBoxes().size(), 2U);
     EXPECT_TRUE(lastMessage().text.startsWith("The profile could not be saved"));
     EXPECT_TRUE(lastMessage().text.contains("No such file or directory")) << lastMessage().text.toStdString();
@@ -469,7 +476,7 @@ TEST_F(MainWindowTest, ExitAsksAboutUnwrittenChangesFirst) {
     open();
     store.configDirty = 1;
     platform.queueMessageAnswer(Answer::No);
-    click(CPelmDlg::kExit);
+    click(Id::Exit);
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(platform.messageBoxes().size(), 1U);
     EXPECT_EQ(lastMessage().text, "配置未写入，是否继续退出??");
@@ -480,7 +487,7 @@ TEST_F(MainWindowTest, ExitAsksAboutUnwrittenChangesFirst) {
     platform.queueMessageAnswer(Answer::Yes);
     const std::string path = folder.file("on-exit.pro");
     platform.queueFileName(QString::fromStdString(path));
-    click(CPelmDlg::kExit);
+    click(Id::Exit);
     EXPECT_EQ(platform.messageBoxes().size(), 3U);
     EXPECT_EQ(lastMessage().text, "是否保存按键配置文件??");
     EXPECT_TRUE(std::filesystem::exists(path));
@@ -495,13 +502,13 @@ TEST_F(MainWindowTest, ExitStaysWhenTheSaveFailsAndEndsWhenTheFileDialogIsCancel
     platform.queueMessageAnswer(Answer::Yes);
     const std::string nowhere = folder.file("missing-folder/on-exit.pro");
     platform.queueFileName(QString::fromStdString(nowhere));
-    click(CPelmDlg::kExit);
+    click(Id::Exit);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(lastMessage().text.startsWith("无法保存配置文件"));
 
     platform.queueMessageAnswer(Answer::Yes);
     platform.queueFileCancel();
-    click(CPelmDlg::kExit);
+    click(Id::Exit);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), SkinnedWindow::kResultOk);
 }
@@ -519,7 +526,7 @@ TEST_F(MainWindowTest, ForeignDocumentsAreNotProfilesAndOtherKeyboardsAreNamed) 
         const std::string path = folder.file("foreign.pro");
         std::ofstream(path) << file.content;
         platform.queueFileName(QString::fromStdString(path));
-        click(CPelmDlg::kOpenProfile);
+        click(Id::OpenProfile);
         EXPECT_TRUE(lastMessage().text.contains(QString::fromUtf8(file.reason)))
             << lastMessage().text.toStdString();
     }
@@ -529,16 +536,16 @@ TEST_F(MainWindowTest, ForeignDocumentsAreNotProfilesAndOtherKeyboardsAreNamed) 
 TEST_F(MainWindowTest, TheToolkitSpeaksTheProgramsLanguage) {
     open();
     EXPECT_EQ(platform.toolkitLanguage(), "zh-CN");
-    click(CPelmDlg::kLanguage);
+    click(Id::Language);
     EXPECT_EQ(platform.toolkitLanguage(), "en-US");
-    click(CPelmDlg::kLanguage);
+    click(Id::Language);
     EXPECT_EQ(platform.toolkitLanguage(), "zh-CN");
 }
 
 TEST_F(MainWindowTest, ExitWithoutChangesAsksOnlyAboutSaving) {
     open();
     platform.queueMessageAnswer(Answer::No);
-    click(CPelmDlg::kExit);
+    click(Id::Exit);
     ASSERT_EQ(platform.messageBoxes().size(), 1U);
     EXPECT_EQ(lastMessage().text, "是否保存按键配置文件??");
     EXPECT_TRUE(platform.fileDialogs().empty());
@@ -547,9 +554,9 @@ TEST_F(MainWindowTest, ExitWithoutChangesAsksOnlyAboutSaving) {
 
 TEST_F(MainWindowTest, TrayHoldsTheWindowAndItsMenuEndsTheProgramWithoutQuestions) {
     open();
-    click(CPelmDlg::kLanguage);
-    click(CPelmDlg::kLanguage);
-    click(CPelmDlg::kMinimise);
+    click(Id::Language);
+    click(Id::Language);
+    click(Id::Minimise);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(platform.trayVisible());
     EXPECT_EQ(platform.trayToolTip(), "QelEC");
@@ -560,7 +567,7 @@ TEST_F(MainWindowTest, TrayHoldsTheWindowAndItsMenuEndsTheProgramWithoutQuestion
     EXPECT_FALSE(platform.trayVisible());
 
     store.configDirty = 1;
-    click(CPelmDlg::kMinimise);
+    click(Id::Minimise);
     ASSERT_TRUE(platform.chooseTrayMenuEntry(CPelmDlg::kTrayExitEntry));
     EXPECT_TRUE(platform.messageBoxes().empty());
     EXPECT_FALSE(platform.trayVisible());
@@ -570,17 +577,17 @@ TEST_F(MainWindowTest, TrayHoldsTheWindowAndItsMenuEndsTheProgramWithoutQuestion
 TEST_F(MainWindowTest, WithoutATrayTheWindowIsMinimisedInstead) {
     platform.setTrayAvailable(false);
     open();
-    click(CPelmDlg::kMinimise);
+    click(Id::Minimise);
     EXPECT_FALSE(platform.trayVisible());
     EXPECT_TRUE(window->isMinimized() || window->isVisible());
 }
 
 TEST_F(MainWindowTest, HelpOpensTheHelpDocument) {
     open();
-    click(CPelmDlg::kHelp);
+    click(Id::Help);
     EXPECT_EQ(platform.openedFiles(), QStringList{QStringLiteral("/opt/qelec/QelEC.html")});
     platform.setOpenSucceeds(false);
-    click(CPelmDlg::kHelp);
+    click(Id::Help);
     EXPECT_TRUE(platform.messageBoxes().empty());
 }
 
@@ -593,12 +600,12 @@ TEST_F(MainWindowTest, AcceptedKeyEditsMarkTheChangesUnwritten) {
         edited.emplace_back(context.store.currentKey, context.store.currentTable);
         return answer;
     });
-    click(CPelmDlg::kFnLayer);
-    click(100 + 33);
+    click(Id::FnLayer);
+    click(keyboardKeyId(34));
     EXPECT_EQ(edited, (std::vector<std::pair<int, int>>{{34, 1}}));
     EXPECT_EQ(store.configDirty, 0);
     answer = SkinnedWindow::kResultOk;
-    click(100 + 33);
+    click(keyboardKeyId(34));
     EXPECT_EQ(store.configDirty, 1);
 }
 

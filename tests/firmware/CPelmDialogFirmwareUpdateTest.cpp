@@ -42,7 +42,7 @@ protected:
     // Picks path, presses Update and waits for the download to end.
     void download(Dialog& dialog, const std::string& path) {
         openFile(dialog, path);
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         EXPECT_TRUE(waitFor([&dialog] { return !dialog.isDownloading(); }));
     }
     const Record& lastMessage() const { return platform.messageBoxes().back(); }
@@ -90,11 +90,11 @@ TEST_F(FirmwareDialogTest, AnUnreadVersionSaysSoInItsLanguageAndLetsOlderFilesTh
 TEST_F(FirmwareDialogTest, GetVersionReadsAgainWithoutChangingTheComparedVersion) {
     run([this](Dialog& dialog) {
         changeKeyboard([](VirtualKeyboardState& state) { state.version = "QelEC(S);V2.50"; });
-        click(dialog, Dialog::kGetVersion);
+        click(dialog, FirmwareControlId::GetVersion);
         EXPECT_EQ(dialog.versionBox().text(), "QelEC(S);V2.50");
         EXPECT_EQ(dialog.localVersion(), (FirmwareChecks::FirmwareVersion{2, 10}));
         changeKeyboard([](VirtualKeyboardState& state) { state.setFailure(Failure::Version, true); });
-        click(dialog, Dialog::kGetVersion);
+        click(dialog, FirmwareControlId::GetVersion);
         EXPECT_EQ(dialog.versionBox().text(), "读取键盘版本失败");
         dialog.done(0);
     });
@@ -160,9 +160,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FirmwareDialogTest, UpdateWithoutAFileNamedForTheKeyboardSaysItDoesNotMatch) {
     run([this](Dialog& dialog) {
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         openFile(dialog, folder.file("QelEC(RGB)_V3.00.bin"));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         EXPECT_FALSE(dialog.isDownloading());
         dialog.done(0);
     });
@@ -177,7 +177,7 @@ TEST_F(FirmwareDialogTest, ADownloadFillsTheBarAndSaysItWorked) {
     run([&](Dialog& dialog) {
         gate.close();
         openFile(dialog, image("QelEC(S)_V3.00.bin"));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         EXPECT_TRUE(dialog.isDownloading());
         EXPECT_FALSE(dialog.isReady());
         EXPECT_EQ(dialog.barPercentage(), 1);
@@ -211,7 +211,7 @@ TEST_F(FirmwareDialogTest, TheBarFollowsTheProgressCounts) {
     run([&](Dialog& dialog) {
         gate.close();
         openFile(dialog, image("QelEC(S)_V3.00.bin"));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         const WindowHandle window = store.progressWindow;
         for (std::uintptr_t count : {75U, 150U, 151U, 30U, 1000000U, 0U}) {
             postMessage(window, DeviceMessages::WM_TRANSFER_PROGRESS, count);
@@ -230,7 +230,7 @@ TEST_F(FirmwareDialogTest, TheBarIsDrawnFromTheSelectedPicture) {
     run([&](Dialog& dialog) {
         gate.close();
         openFile(dialog, image("QelEC(S)_V3.00.bin"));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         postMessage(store.progressWindow, DeviceMessages::WM_TRANSFER_PROGRESS, 75);
         QApplication::processEvents();
         const QImage painted = dialog.grab().toImage();
@@ -265,7 +265,7 @@ TEST_F(FirmwareDialogTest, ProgressRepaintsOnlyTheBarOncePerStep) {
         bar = dialog.barArea();
         gate.close();
         openFile(dialog, image("QelEC(S)_V3.00.bin"));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         QObject::connect(&dialog, &SkinnedWindow::painted, &dialog,
                          [&watch] { watch.nanoseconds.push_back(watch.timer.nsecsElapsed()); });
         dialog.installEventFilter(&watch);
@@ -320,7 +320,7 @@ TEST_F(FirmwareDialogTest, AFileThatCannotBeReadIsSaidAndWaitsForAnotherFile) {
         for (const std::string& path : {pipe, folderNamedLikeAFile, folder.file("QelEC(S)_V3.02.bin")}) {
             download(dialog, path);
             EXPECT_FALSE(dialog.isReady());
-            click(dialog, Dialog::kUpdate);
+            click(dialog, FirmwareControlId::Update);
             EXPECT_FALSE(dialog.isDownloading());
         }
         download(dialog, image("QelEC(S)_V3.03.bin"));
@@ -337,22 +337,22 @@ TEST_F(FirmwareDialogTest, ASecondUpdateOrVersionReadDuringADownloadDoesNothing)
     run([&](Dialog& dialog) {
         gate.close();
         openFile(dialog, image("QelEC(S)_V3.00.bin"));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         ASSERT_TRUE(waitFor([this] { return gate.waits() > 0; }));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         openFile(dialog, second);
         EXPECT_EQ(dialog.chosenPath(), second);
         EXPECT_FALSE(dialog.isReady());
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         changeKeyboard([](VirtualKeyboardState& state) { state.setFailure(Failure::Version, true); });
-        click(dialog, Dialog::kGetVersion);
+        click(dialog, FirmwareControlId::GetVersion);
         EXPECT_EQ(dialog.versionBox().text(), "QelEC(S);V2.10");
         changeKeyboard([](VirtualKeyboardState& state) { state.setFailure(Failure::Version, false); });
         gate.open();
         EXPECT_TRUE(waitFor([&dialog] { return !dialog.isDownloading(); }));
         EXPECT_EQ(keyboardVersion(), "QelEC(S);V3.00");
         // Once it has ended, the file accepted meanwhile goes.
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         EXPECT_TRUE(waitFor([&dialog] { return !dialog.isDownloading(); }));
         dialog.done(0);
     });
@@ -365,7 +365,7 @@ TEST_F(FirmwareDialogTest, ASecondUpdateOrVersionReadDuringADownloadDoesNothing)
 // Close ends the window at once; the download goes on under the owner, which says its result and
 // lets the keyboard go when it ends.
 TEST_F(FirmwareDialogTest, ClosingDuringADownloadLeavesItToTheOwnerWhichSaysTheResult) {
-    for (const int closer : {int{Dialog::kClose}, int{Dialog::kCancel}, 0}) {
+    for (const int closer : {idOf(FirmwareControlId::Close), idOf(FirmwareControlId::Cancel), 0}) {
         SCOPED_TRACE(closer);
         const qsizetype shownBefore = messages().size();
         changeKeyboard([](VirtualKeyboardState& state) { state.version = "QelEC(S);V2.10"; });
@@ -374,7 +374,7 @@ TEST_F(FirmwareDialogTest, ClosingDuringADownloadLeavesItToTheOwnerWhichSaysTheR
             [&](Dialog& dialog) {
                 gate.close();
                 openFile(dialog, image("QelEC(S)_V3.00.bin"));
-                click(dialog, Dialog::kUpdate);
+                click(dialog, FirmwareControlId::Update);
                 ASSERT_TRUE(waitFor([this] { return gate.waits() > 0; }));
                 if (closer == 0)
                     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -402,7 +402,7 @@ TEST_F(FirmwareDialogTest, AnOwnerDestroyedDuringADownloadWaitsForItsWorker) {
         [&](Dialog& dialog) {
             gate.close();
             openFile(dialog, image("QelEC(S)_V3.00.bin"));
-            click(dialog, Dialog::kUpdate);
+            click(dialog, FirmwareControlId::Update);
             ASSERT_TRUE(waitFor([this] { return gate.waits() > 0; }));
             dialog.done(0);
         },

@@ -5,6 +5,7 @@
 
 #include "app/CPelmDlg.h"
 #include "app/ProgramWindows.h"
+#include "app/rules/MainWindowControls.h"
 #include "firmware/FirmwareDownload.h"
 
 #include <QTimer>
@@ -54,13 +55,13 @@ protected:
             ASSERT_NE(dialog, nullptr);
             inside(*dialog);
         });
-        click(*window, CPelmDlg::kFirmwareUpdate);
+        click(*window, MainWindowControlId::FirmwareUpdate);
     }
     // Starts downloading a 3.00 image and waits until the keyboard holds it at the gate.
     void startHeldDownload(Dialog& dialog) {
         gate.close();
         openFile(dialog, image("QelEC(S)_V3.00.bin"));
-        click(dialog, Dialog::kUpdate);
+        click(dialog, FirmwareControlId::Update);
         ASSERT_TRUE(waitFor([this] { return gate.waits() > 0; }));
     }
 
@@ -75,7 +76,7 @@ TEST_F(FirmwareInProgramTest, AfterClosingDuringADownloadTheKeyboardCommandsWait
     QApplication::processEvents();
     updateFirmware([this](Dialog& dialog) {
         startHeldDownload(dialog);
-        click(dialog, Dialog::kClose);
+        click(dialog, FirmwareControlId::Close);
     });
     EXPECT_EQ(store.firmwareUpdating, 0);
     ASSERT_TRUE(store.progressWindow);
@@ -84,22 +85,23 @@ TEST_F(FirmwareInProgramTest, AfterClosingDuringADownloadTheKeyboardCommandsWait
         transferOpened = true;
         return SkinnedWindow::kResultOk;
     });
-    for (const int command : {CPelmDlg::kReadCounters, CPelmDlg::kWriteKeys, CPelmDlg::kReadAll,
-                              CPelmDlg::kFirmwareUpdate, CPelmDlg::kBacklight, CPelmDlg::kRapidTrigger}) {
-        SCOPED_TRACE(command);
+    using enum MainWindowControlId;
+    for (const MainWindowControlId command :
+         {ReadCounters, WriteKeys, ReadAll, FirmwareUpdate, Backlight, RapidTrigger}) {
+        SCOPED_TRACE(idOf(command));
         // The QelEC(S) has no backlight button.
-        if (window->controls()[window->findById(command)].id != command)
+        if (window->controls()[window->findById(command)].id != idOf(command))
             continue;
         click(*window, command);
         EXPECT_FALSE(transferOpened);
         EXPECT_EQ(window->findChild<Dialog*>(), nullptr);
         const std::string before = store.language;
-        click(*window, CPelmDlg::kLanguage);
+        click(*window, MainWindowControlId::Language);
         EXPECT_NE(store.language, before);
     }
     EXPECT_TRUE(platform.messageBoxes().empty());
     if (store.language != "en-US")
-        click(*window, CPelmDlg::kLanguage);
+        click(*window, MainWindowControlId::Language);
     ASSERT_EQ(store.language, "en-US");
 
     gate.open();
@@ -108,7 +110,7 @@ TEST_F(FirmwareInProgramTest, AfterClosingDuringADownloadTheKeyboardCommandsWait
     EXPECT_EQ(messages(),
               QStringList{"The Firmware is downloaded successfully.\nPlease keep the USB plug in until "
                           "the keyboard restart.\nThen firmware updated completely."});
-    click(*window, CPelmDlg::kReadCounters);
+    click(*window, MainWindowControlId::ReadCounters);
     EXPECT_TRUE(transferOpened);
 }
 
@@ -119,9 +121,9 @@ TEST_F(FirmwareInProgramTest, ExitingDuringADownloadWaitsForItsResult) {
     QTimer::singleShot(0, window.get(), [this] {
         updateFirmware([this](Dialog& dialog) {
             startHeldDownload(dialog);
-            click(dialog, Dialog::kClose);
+            click(dialog, FirmwareControlId::Close);
         });
-        click(*window, CPelmDlg::kExit);
+        click(*window, MainWindowControlId::Exit);
         EXPECT_FALSE(window->isVisible());
         EXPECT_TRUE(store.progressWindow);
         // The download ends only once the main window's run is over.

@@ -7,6 +7,7 @@
 #include "device/FirmwareImage.h"
 #include "device/VirtualKeyboardFile.h"
 #include "firmware/CPelmDialogFirmwareUpdate.h"
+#include "firmware/rules/FirmwareControls.h"
 #include "model/ConfigStore.h"
 #include "platform/QtPrinters.h"
 #include "platform/ScriptedPlatformServices.h"
@@ -121,10 +122,11 @@ protected:
                           QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
         QApplication::processEvents();
     }
+    static void click(SkinnedWindow& window, ControlIdName auto id) { click(window, idOf(id)); }
     // Picks path in the file dialog the Open button shows.
     void openFile(CPelmDialogFirmwareUpdate& dialog, const std::string& path) {
         platform.queueFileName(QString::fromStdString(path));
-        click(dialog, CPelmDialogFirmwareUpdate::kOpen);
+        click(dialog, FirmwareControlId::Open);
     }
     static bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 20000); }
     // The texts of the message boxes shown so far.

@@ -29,20 +29,13 @@ namespace {
 
 using namespace KeymapTest;
 using Dialog = CPelmDialogKeyMapSettings;
+using Id = KeyAssignmentControlId;
 
 constexpr int kKey = 20;
 constexpr int kVkA = 0x41;
 constexpr int kCodeA = 43;
 constexpr int kCodeB = 60;
 constexpr int kCodeLeftCtrl = 67;
-
-// Page 1's controls.
-constexpr int kSingleRadio = 101;
-constexpr int kComboRadio = 102;
-constexpr int kCapture = 104;
-constexpr int kVirtualKeys = 108;
-constexpr int kStopLabel = 155;
-constexpr int kKeyName = 158;
 
 class KeyAssignmentDialogTest : public ::testing::Test {
 protected:
@@ -62,6 +55,7 @@ protected:
     ScriptedPlatformServices& platform() { return environment.platform; }
     // A point of the entry clear of any caption laid over it.
     QPoint edgeOf(int id) const { return {mouse->rectOf(id).right() - 2, mouse->rectOf(id).center().y()}; }
+    QPoint edgeOf(Id id) const { return edgeOf(idOf(id)); }
     Dialog& open() {
         dialog = std::make_unique<Dialog>(environment.context());
         dialog->show();
@@ -97,9 +91,11 @@ protected:
     int code(int table = 0) { return store().keyCode[kKey][static_cast<std::size_t>(table)]; }
 
     const SkinControl& entry(int id) const { return dialog->controls()[dialog->findById(id)]; }
+    const SkinControl& entry(Id id) const { return entry(idOf(id)); }
     std::string caption(int id) const { return entry(id).caption(store_language()); }
+    std::string caption(Id id) const { return caption(idOf(id)); }
     std::string store_language() const { return environment.store.language; }
-    int tab(int page) const { return Dialog::kFirstTab + page - 1; }
+    int tab(int page) const { return keyAssignmentTabId(page); }
     QColor pixelAt(QPoint point) { return dialog->grab().toImage().pixelColor(point); }
     template <typename Widget>
     Widget& child(const char* name) {
@@ -151,14 +147,14 @@ TEST_F(KeyAssignmentDialogTest, ASingleKeyIsNamedAndNoKeyShowsDashes) {
     give(kKindNotSet, 0);
     open();
     dialog->grab();
-    EXPECT_EQ(caption(kKeyName), "-- --");
-    EXPECT_TRUE(entry(kSingleRadio).selected);
-    EXPECT_TRUE(entry(151).selected);
-    EXPECT_FALSE(entry(kComboRadio).selected);
+    EXPECT_EQ(caption(Id::KeyName), "-- --");
+    EXPECT_TRUE(entry(Id::SingleRadio).selected);
+    EXPECT_TRUE(entry(Id::SingleLabel).selected);
+    EXPECT_FALSE(entry(Id::ComboRadio).selected);
     give(kKindSingle, kCodeA);
     open();
     dialog->grab();
-    EXPECT_EQ(caption(kKeyName), store().keyNames.at(kVkA));
+    EXPECT_EQ(caption(Id::KeyName), store().keyNames.at(kVkA));
     EXPECT_EQ(dialog->windowTitle(), "按键设置面板");
 }
 
@@ -167,22 +163,22 @@ TEST_F(KeyAssignmentDialogTest, AMacroKeyOpensOnItsLibraryEntryWithItsActions) {
     open();
     dialog->grab();
     EXPECT_EQ(dialog->currentPage(), 2);
-    EXPECT_EQ(caption(221), "mine");
-    EXPECT_TRUE(entry(221).selected);
-    EXPECT_EQ(caption(222), "");
-    EXPECT_EQ(caption(241), "A Down");
-    EXPECT_EQ(caption(242), "<20 ms>");
-    EXPECT_EQ(caption(243), "A UP");
+    EXPECT_EQ(caption(idOf(Id::FirstMacroRow)), "mine");
+    EXPECT_TRUE(entry(idOf(Id::FirstMacroRow)).selected);
+    EXPECT_EQ(caption(idOf(Id::FirstMacroRow) + 1), "");
+    EXPECT_EQ(caption(idOf(Id::FirstMacroActionRow)), "A Down");
+    EXPECT_EQ(caption(idOf(Id::FirstMacroActionRow) + 1), "<20 ms>");
+    EXPECT_EQ(caption(idOf(Id::FirstMacroActionRow) + 2), "A UP");
     // The play settings: the count box, the toggle mode, recorded delays.
     EXPECT_EQ(child<QLineEdit>("countEdit").text(), "7");
     EXPECT_EQ(child<QLineEdit>("delayEdit").text(), "30");
-    EXPECT_TRUE(entry(209).selected);
-    EXPECT_FALSE(entry(201).selected);
-    EXPECT_TRUE(entry(210).selected);
+    EXPECT_TRUE(entry(Id::TogglePlayRadio).selected);
+    EXPECT_FALSE(entry(Id::TimesPlayRadio).selected);
+    EXPECT_TRUE(entry(Id::RecordedDelayRadio).selected);
     EXPECT_FALSE(child<QLineEdit>("delayEdit").isEnabled());
     // The current row is drawn from the selected picture.
-    EXPECT_EQ(pixelAt(edgeOf(221)), kSelected);
-    EXPECT_EQ(pixelAt(edgeOf(222)), pageColour(2));
+    EXPECT_EQ(pixelAt(edgeOf(idOf(Id::FirstMacroRow))), kSelected);
+    EXPECT_EQ(pixelAt(edgeOf(idOf(Id::FirstMacroRow) + 1)), pageColour(2));
 }
 
 TEST_F(KeyAssignmentDialogTest, AComboMissingFromTheLibraryIsShownAsDefaultAndKeptOnOk) {
@@ -191,11 +187,11 @@ TEST_F(KeyAssignmentDialogTest, AComboMissingFromTheLibraryIsShownAsDefaultAndKe
     give(kKindCombo, 0, {ctrl, c});
     open();
     dialog->grab();
-    EXPECT_EQ(caption(121), "default");
-    EXPECT_TRUE(entry(121).selected);
-    EXPECT_TRUE(entry(kComboRadio).selected);
+    EXPECT_EQ(caption(idOf(Id::FirstComboRow)), "default");
+    EXPECT_TRUE(entry(idOf(Id::FirstComboRow)).selected);
+    EXPECT_TRUE(entry(Id::ComboRadio).selected);
     EXPECT_EQ(child<QPlainTextEdit>("comboEdit").toPlainText().toStdString(), ctrl + " + " + c);
-    mouse->click(Dialog::kOk);
+    mouse->click(Id::Ok);
     EXPECT_TRUE(closedWith(SkinnedWindow::kResultOk));
     EXPECT_EQ(kind(), kKindCombo);
     EXPECT_EQ(store().predefinedCombos.items(), std::vector<std::string>{"default"});
@@ -243,9 +239,9 @@ TEST_F(KeyAssignmentDialogTest, EachTabShowsItsPageWithItsBoxesAndScrollBars) {
 
 TEST_F(KeyAssignmentDialogTest, ControlsOfOtherPagesAreNeitherDrawnNorClicked) {
     open();
-    // Icon 402 of page 4 lies under page 1's key name; on page 1 a click there does nothing.
+    // Page 4's Play/Pause icon lies under page 1's key name; on page 1 a click there does nothing.
     mouse->click(tab(4));
-    const QPoint icon = mouse->centreOf(402);
+    const QPoint icon = mouse->centreOf(Id::PlayPause);
     mouse->click(tab(1));
     mouse->clickAt(icon);
     EXPECT_EQ(dialog->currentChoice().functionCode(4), -1);
@@ -325,7 +321,7 @@ TEST_F(KeyAssignmentDialogTest, ScrollingALibraryShowsTheActionsOfTheEntryItMake
     EXPECT_EQ(bar.scrollInfo(ScrollInfo::kPosition).position, 10);
     EXPECT_EQ(choice.macroList.ViewStartAt + choice.macroList.CursorPos, 10);
     EXPECT_EQ(choice.macroActions.items(), std::vector<std::string>{"K10 Down"});
-    EXPECT_EQ(caption(241), "K10 Down");
+    EXPECT_EQ(caption(idOf(Id::FirstMacroActionRow)), "K10 Down");
     // No entry took another's actions on the way.
     for (int k = 0; k < 12; ++k) {
         const std::size_t at = static_cast<std::size_t>(k);
@@ -339,16 +335,16 @@ TEST_F(KeyAssignmentDialogTest, ScrollingALibraryShowsTheActionsOfTheEntryItMake
 TEST_F(KeyAssignmentDialogTest, IconsToggleTheirPagesFunctionAndOkStoresItsKind) {
     struct Case {
         int page;
-        int icon;
-        int otherIcon;
+        Id icon;
+        Id otherIcon;
         int code;
         int kind;
     };
     const Case cases[] = {
-        {4, 403, 418, 110, kKindMultimedia},
-        {5, 513, 502, 157, kKindMouse},
-        {6, 607, 652, 203, kKindFunction},
-        {7, 702, 703, 76, kKindPower},
+        {4, Id::MediaStop, Id::Calculator, 110, kKindMultimedia},
+        {5, Id::ContinuousMove, Id::CursorLeft, 157, kKindMouse},
+        {6, Id::KeypadDoubleZero, Id::LightDirectionRight, 203, kKindFunction},
+        {7, Id::Sleep, Id::Power, 76, kKindPower},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page);
@@ -367,7 +363,7 @@ TEST_F(KeyAssignmentDialogTest, IconsToggleTheirPagesFunctionAndOkStoresItsKind)
         mouse->moveTo(QPoint(5, 200));
         EXPECT_EQ(pixelAt(edgeOf(c.icon)), pageColour(c.page));
         mouse->click(c.icon);
-        mouse->click(Dialog::kOk);
+        mouse->click(Id::Ok);
         EXPECT_TRUE(closedWith(SkinnedWindow::kResultOk));
         EXPECT_EQ(kind(), c.kind);
         EXPECT_EQ(code(), c.code);
@@ -377,19 +373,17 @@ TEST_F(KeyAssignmentDialogTest, IconsToggleTheirPagesFunctionAndOkStoresItsKind)
 // An icon whose function the variant lacks is drawn as absent in the page's picture: no click chooses
 // it and the mouse over it shows no hover.
 TEST_F(KeyAssignmentDialogTest, FunctionsTheVariantLacksCannotBeChosen) {
-    constexpr int kBluetooth1 = 630;
-    constexpr int kBacklightColour = 643;
     struct Case {
         int variant;
-        int icon;
+        Id icon;
         bool offered;
     };
     const Case cases[] = {
-        {4, kBluetooth1, false},      {4, kBacklightColour, true}, {3, kBluetooth1, false},
-        {3, kBacklightColour, false}, {1, kBluetooth1, true},      {2, kBacklightColour, false},
+        {4, Id::Bluetooth1, false},      {4, Id::BacklightColour, true}, {3, Id::Bluetooth1, false},
+        {3, Id::BacklightColour, false}, {1, Id::Bluetooth1, true},      {2, Id::BacklightColour, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.variant) + " " + std::to_string(c.icon));
+        SCOPED_TRACE(std::to_string(c.variant) + " " + std::to_string(idOf(c.icon)));
         store().deviceVariant = c.variant;
         give(kKindSingle, kCodeA);
         open();
@@ -398,7 +392,7 @@ TEST_F(KeyAssignmentDialogTest, FunctionsTheVariantLacksCannotBeChosen) {
         EXPECT_EQ(pixelAt(edgeOf(c.icon)) == kHover, c.offered);
         mouse->click(c.icon);
         EXPECT_EQ(dialog->currentChoice().functionCode(6) != -1, c.offered);
-        mouse->click(Dialog::kOk);
+        mouse->click(Id::Ok);
         EXPECT_EQ(kind(), c.offered ? kKindFunction : kKindNotSet);
     }
 }
@@ -406,7 +400,6 @@ TEST_F(KeyAssignmentDialogTest, FunctionsTheVariantLacksCannotBeChosen) {
 // A keyboard reads back a count of 0 for the macros it repeats or toggles; played a number of times,
 // a macro is played 1 to 255 times.
 TEST_F(KeyAssignmentDialogTest, APlayCountOutOfRangeNeverLeavesTheDialog) {
-    constexpr int kTimesPlay = 201;
     struct Case {
         int playMode;
         int cycles;
@@ -420,10 +413,10 @@ TEST_F(KeyAssignmentDialogTest, APlayCountOutOfRangeNeverLeavesTheDialog) {
         giveMacro(c.cycles, c.playMode, false);
         open();
         if (c.switchToTimesPlay) {
-            mouse->click(kTimesPlay);
+            mouse->click(Id::TimesPlayRadio);
             EXPECT_EQ(child<QLineEdit>("countEdit").text(), QString::number(c.stored));
         }
-        mouse->click(Dialog::kOk);
+        mouse->click(Id::Ok);
         EXPECT_EQ(store().keyActions[kKey][0].Cycles, c.stored);
     }
 }
@@ -447,7 +440,7 @@ TEST_F(KeyAssignmentDialogTest, TheActionMenusSubmenusShareItsFont) {
         menu->close();
     });
     inspect.start(0);
-    const QPoint at = mouse->centreOf(241);
+    const QPoint at = mouse->centreOf(idOf(Id::FirstMacroActionRow));
     QMouseEvent release(QEvent::MouseButtonRelease, at, dialog->mapToGlobal(at), Qt::RightButton,
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(dialog.get(), &release);
@@ -465,7 +458,7 @@ TEST_F(KeyAssignmentDialogTest, MouseIconWordsFitBesideTheirGlyphsInBothLanguage
         mouse->click(tab(1));
         mouse->click(tab(5));
         for (const ControlSpec& icon : keyAssignmentIcons(5)) {
-            const SkinControl& label = entry(icon.id + 50);
+            const SkinControl& label = entry(keyAssignmentMouseLabelId(icon.id));
             const QRect iconRect = mouse->rectOf(icon.id);
             ASSERT_TRUE(label.isLabel);
             // Right of the square glyph at the icon's left, up to the icon's right edge.
@@ -484,7 +477,7 @@ TEST_F(KeyAssignmentDialogTest, IconTooltipsShowAfterTheDelayInTheLanguageShown)
     open();
     mouse->click(tab(4));
     IconTooltip& tooltip = dialog->tooltip();
-    mouse->moveTo(mouse->centreOf(402));
+    mouse->moveTo(mouse->centreOf(Id::PlayPause));
     EXPECT_FALSE(tooltip.isShown());
     EXPECT_EQ(tooltip.timers().interval(IconTooltip::kShowTimer), 300);
     ASSERT_TRUE(tooltip.timers().fire(IconTooltip::kShowTimer));
@@ -494,7 +487,7 @@ TEST_F(KeyAssignmentDialogTest, IconTooltipsShowAfterTheDelayInTheLanguageShown)
     EXPECT_EQ(look.pixelColor(look.width() - 3, look.height() / 2), QColor(255, 255, 0));
     EXPECT_NE(tooltip.label().styleSheet().indexOf("color: rgb(0, 0, 255)"), -1);
     // Straight onto another icon: its text at once.
-    mouse->moveTo(mouse->centreOf(403));
+    mouse->moveTo(mouse->centreOf(Id::MediaStop));
     EXPECT_TRUE(tooltip.isShown());
     EXPECT_EQ(tooltip.label().text(), "停止");
     // Off the icons (between the two rows): gone.
@@ -502,17 +495,17 @@ TEST_F(KeyAssignmentDialogTest, IconTooltipsShowAfterTheDelayInTheLanguageShown)
     EXPECT_FALSE(tooltip.isShown());
     EXPECT_FALSE(tooltip.timers().isActive(IconTooltip::kShowTimer));
     // A page change deactivates it; no page but 4 to 7 has icons.
-    mouse->moveTo(mouse->centreOf(402));
+    mouse->moveTo(mouse->centreOf(Id::PlayPause));
     tooltip.timers().fire(IconTooltip::kShowTimer);
     mouse->click(tab(1));
     EXPECT_FALSE(tooltip.isShown());
-    mouse->moveTo(mouse->centreOf(402));
+    mouse->moveTo(mouse->centreOf(Id::PlayPause));
     EXPECT_FALSE(tooltip.timers().isActive(IconTooltip::kShowTimer));
     // In English.
     store().language = "en-US";
     open();
     mouse->click(tab(6));
-    mouse->moveTo(mouse->centreOf(615));
+    mouse->moveTo(mouse->centreOf(Id::FnKey));
     dialog->tooltip().timers().fire(IconTooltip::kShowTimer);
     EXPECT_EQ(dialog->tooltip().label().text(), "Fn key for keyboard,Key's 3 level must be set to Fn");
 }
@@ -523,12 +516,12 @@ TEST_F(KeyAssignmentDialogTest, CapturingTakesTheLastKeyPressedUntilTheNextClick
     const KeyboardHookFilter hook(qApp);
     give(kKindSingle, kCodeA);
     open();
-    mouse->click(kCapture);
+    mouse->click(Id::Capture);
     EXPECT_TRUE(dialog->isCapturing());
     EXPECT_TRUE(KeyboardHook::processHook().installed());
     dialog->grab();
-    EXPECT_TRUE(entry(kStopLabel).visible);
-    EXPECT_FALSE(entry(154).visible);
+    EXPECT_TRUE(entry(Id::StopCaptureLabel).visible);
+    EXPECT_FALSE(entry(Id::CaptureLabel).visible);
     key(QEvent::KeyPress, Qt::Key_B, 0);
     key(QEvent::KeyRelease, Qt::Key_B, 0);
     key(QEvent::KeyPress, Qt::Key_Enter, 0);
@@ -537,22 +530,22 @@ TEST_F(KeyAssignmentDialogTest, CapturingTakesTheLastKeyPressedUntilTheNextClick
     deliverHookMessages();
     EXPECT_EQ(dialog->currentChoice().singleKeyIndex, store().codeToVk[210]);
     dialog->grab();
-    EXPECT_EQ(caption(kKeyName), store().codeToName(210));
+    EXPECT_EQ(caption(Id::KeyName), store().codeToName(210));
     // A click on the combination radio only ends the capture.
-    mouse->click(kComboRadio);
+    mouse->click(Id::ComboRadio);
     EXPECT_FALSE(dialog->isCapturing());
     EXPECT_FALSE(KeyboardHook::processHook().installed());
     EXPECT_TRUE(dialog->currentChoice().singleMode);
     dialog->grab();
-    EXPECT_FALSE(entry(kStopLabel).visible);
+    EXPECT_FALSE(entry(Id::StopCaptureLabel).visible);
     // Keys pressed now change nothing.
     key(QEvent::KeyPress, Qt::Key_C, 0);
     deliverHookMessages();
     EXPECT_EQ(dialog->currentChoice().singleKeyIndex, store().codeToVk[210]);
-    mouse->click(kComboRadio);
+    mouse->click(Id::ComboRadio);
     EXPECT_FALSE(dialog->currentChoice().singleMode);
-    mouse->click(kComboRadio);
-    mouse->click(Dialog::kOk);
+    mouse->click(Id::ComboRadio);
+    mouse->click(Id::Ok);
     EXPECT_EQ(kind(), kKindSingle);
     EXPECT_EQ(code(), 210);
     EXPECT_TRUE(platform().messageBoxes().empty());
@@ -560,27 +553,26 @@ TEST_F(KeyAssignmentDialogTest, CapturingTakesTheLastKeyPressedUntilTheNextClick
 
 TEST_F(KeyAssignmentDialogTest, TheKeypadEnterIsTakenAsItself) {
     open();
-    mouse->click(kCapture);
+    mouse->click(Id::Capture);
     feedHookKeyEvent(13, false, true);
     deliverHookMessages();
-    mouse->click(Dialog::kOk);
+    mouse->click(Id::Ok);
     EXPECT_EQ(code(), 107);
 }
 
 TEST_F(KeyAssignmentDialogTest, OkAndCancelEndACaptureAndRunAtOnce) {
-    for (const int command : {Dialog::kOk, Dialog::kCancel}) {
-        SCOPED_TRACE(command);
+    for (const Id command : {Id::Ok, Id::Cancel}) {
+        SCOPED_TRACE(idOf(command));
         give(kKindPower, 77);
         open();
         mouse->click(tab(1));
-        mouse->click(kCapture);
+        mouse->click(Id::Capture);
         feedHookKeyEvent(kVkA, false, false);
         deliverHookMessages();
         mouse->click(command);
         EXPECT_FALSE(KeyboardHook::processHook().installed());
-        EXPECT_TRUE(
-            closedWith(command == Dialog::kOk ? SkinnedWindow::kResultOk : SkinnedWindow::kResultCancel));
-        EXPECT_EQ(kind(), command == Dialog::kOk ? kKindSingle : kKindPower);
+        EXPECT_TRUE(closedWith(command == Id::Ok ? SkinnedWindow::kResultOk : SkinnedWindow::kResultCancel));
+        EXPECT_EQ(kind(), command == Id::Ok ? kKindSingle : kKindPower);
     }
 }
 
@@ -591,14 +583,14 @@ TEST_F(KeyAssignmentDialogTest, EscapeIsCapturedAndClosesTheDialogOnlyWhenNothin
     give(kKindPower, 77);
     open();
     mouse->click(tab(1));
-    mouse->click(kCapture);
+    mouse->click(Id::Capture);
     key(QEvent::KeyPress, Qt::Key_Escape, 9);
     key(QEvent::KeyRelease, Qt::Key_Escape, 9);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     deliverHookMessages();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->currentChoice().singleKeyIndex, 0x1B);
-    mouse->click(kCapture);
+    mouse->click(Id::Capture);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_TRUE(closedWith(SkinnedWindow::kResultCancel));
     EXPECT_EQ(kind(), kKindPower);
@@ -606,7 +598,7 @@ TEST_F(KeyAssignmentDialogTest, EscapeIsCapturedAndClosesTheDialogOnlyWhenNothin
 
 TEST_F(KeyAssignmentDialogTest, AKeyTheKeyboardCannotSendIsReportedAndNotStored) {
     open();
-    mouse->click(kCapture);
+    mouse->click(Id::Capture);
     feedHookKeyEvent(0xE9, false, false);
     // The same key again, before another: not taken twice.
     feedHookKeyEvent(0xE9, false, false);
@@ -614,8 +606,8 @@ TEST_F(KeyAssignmentDialogTest, AKeyTheKeyboardCannotSendIsReportedAndNotStored)
     ASSERT_EQ(platform().messageBoxes().size(), 1U);
     EXPECT_EQ(platform().messageBoxes().back().text, "a=233, b=0, c=-1");
     dialog->grab();
-    EXPECT_EQ(caption(kKeyName), "-- --");
-    mouse->click(Dialog::kOk);
+    EXPECT_EQ(caption(Id::KeyName), "-- --");
+    mouse->click(Id::Ok);
     EXPECT_EQ(kind(), kKindNotSet);
 }
 
@@ -627,7 +619,7 @@ TEST_F(KeyAssignmentDialogTest, TheKeyThatDismissesTheCapturesMessageIsNotCaptur
         key(QEvent::KeyPress, Qt::Key_Return, 36);
         key(QEvent::KeyRelease, Qt::Key_Return, 36);
     });
-    mouse->click(kCapture);
+    mouse->click(Id::Capture);
     feedHookKeyEvent(0xE9, false, false);
     deliverHookMessages();
     platform().setWhileMessageShown({});
@@ -638,7 +630,7 @@ TEST_F(KeyAssignmentDialogTest, TheKeyThatDismissesTheCapturesMessageIsNotCaptur
     key(QEvent::KeyPress, Qt::Key_B, 56);
     deliverHookMessages();
     EXPECT_EQ(dialog->currentChoice().singleKeyIndex, 0x42);
-    mouse->click(kCapture);
+    mouse->click(Id::Capture);
 }
 
 TEST_F(KeyAssignmentDialogTest, TheVirtualKeyboardPicksTheSingleKey) {
@@ -652,9 +644,9 @@ TEST_F(KeyAssignmentDialogTest, TheVirtualKeyboardPicksTheSingleKey) {
     });
     give(kKindSingle, kCodeA);
     open();
-    mouse->click(kCapture);
+    mouse->click(Id::Capture);
     // The picker takes over from a capture.
-    mouse->click(kVirtualKeys);
+    mouse->click(Id::PickSingleKey);
     EXPECT_FALSE(dialog->isCapturing());
     EXPECT_EQ(offered, std::vector<int>{kCodeA});
     EXPECT_EQ(dialog->currentChoice().singleKeyIndex, 'B');
@@ -663,39 +655,39 @@ TEST_F(KeyAssignmentDialogTest, TheVirtualKeyboardPicksTheSingleKey) {
         answer = result;
         give(kKindSingle, kCodeA);
         open();
-        mouse->click(kVirtualKeys);
+        mouse->click(Id::PickSingleKey);
         EXPECT_EQ(dialog->currentChoice().singleKeyIndex, kVkA);
     }
     // No key: the picker is told -1.
     answer = SkinnedWindow::kResultOk;
     give(kKindNotSet, 0);
     open();
-    mouse->click(kVirtualKeys);
+    mouse->click(Id::PickSingleKey);
     EXPECT_EQ(offered.back(), -1);
     // In combination mode the single key's picker does not open.
-    mouse->click(kComboRadio);
+    mouse->click(Id::ComboRadio);
     const std::size_t runs = offered.size();
-    mouse->click(kVirtualKeys);
+    mouse->click(Id::PickSingleKey);
     EXPECT_EQ(offered.size(), runs);
 }
 
 TEST_F(KeyAssignmentDialogTest, RadiosSwitchBetweenSingleAndCombination) {
     open();
     struct Step {
-        int radio;
+        Id radio;
         bool single;
     };
-    for (const Step& step : {Step{kSingleRadio, false}, Step{kSingleRadio, true}, Step{kComboRadio, false},
-                             Step{kComboRadio, true}}) {
+    for (const Step& step : {Step{Id::SingleRadio, false}, Step{Id::SingleRadio, true},
+                             Step{Id::ComboRadio, false}, Step{Id::ComboRadio, true}}) {
         mouse->click(step.radio);
         dialog->grab();
         EXPECT_EQ(dialog->currentChoice().singleMode, step.single);
-        EXPECT_EQ(entry(kSingleRadio).selected, step.single);
-        EXPECT_EQ(entry(152).selected, !step.single);
+        EXPECT_EQ(entry(Id::SingleRadio).selected, step.single);
+        EXPECT_EQ(entry(Id::ComboLabel).selected, !step.single);
     }
     // Capturing belongs to single mode.
-    mouse->click(kComboRadio);
-    mouse->click(kCapture);
+    mouse->click(Id::ComboRadio);
+    mouse->click(Id::Capture);
     EXPECT_FALSE(dialog->isCapturing());
 }
 
@@ -725,18 +717,18 @@ TEST_F(KeyAssignmentDialogTest, DefaultShowsTheFactoryFunctionOnItsPageAndClearN
         store().keyKind[k][t] = kKindPower;
         store().keyCode[k][t] = 75;
         open();
-        mouse->click(Dialog::kDefault);
+        mouse->click(Id::Default);
         EXPECT_EQ(dialog->currentPage(), c.page);
-        mouse->click(Dialog::kOk);
+        mouse->click(Id::Ok);
         EXPECT_EQ(store().keyKind[k][t], c.kind);
         EXPECT_EQ(store().keyCode[k][t], c.code);
     }
     // Clear: page 1 with nothing chosen; OK leaves the key unset.
     open();
     mouse->click(tab(6));
-    mouse->click(Dialog::kClear);
+    mouse->click(Id::Clear);
     EXPECT_EQ(dialog->currentPage(), 1);
-    mouse->click(Dialog::kOk);
+    mouse->click(Id::Ok);
     EXPECT_EQ(store().keyKind[81][0], kKindNotSet);
 }
 
@@ -746,8 +738,8 @@ TEST_F(KeyAssignmentDialogTest, EveryWayOutButOkChangesNothing) {
         std::function<void()> leave;
     };
     const Way ways[] = {
-        {"Cancel", [this] { mouse->click(Dialog::kCancel); }},
-        {"close button", [this] { mouse->click(Dialog::kClose); }},
+        {"Cancel", [this] { mouse->click(Id::Cancel); }},
+        {"close button", [this] { mouse->click(Id::Close); }},
         {"Escape", [this] { QTest::keyClick(dialog.get(), Qt::Key_Escape); }},
         {"window closed", [this] { dialog->close(); }},
     };
@@ -758,8 +750,8 @@ TEST_F(KeyAssignmentDialogTest, EveryWayOutButOkChangesNothing) {
         const auto codes = store().keyCode;
         open();
         mouse->click(tab(4));
-        mouse->click(401);
-        mouse->click(Dialog::kDefault);
+        mouse->click(Id::MediaSelect);
+        mouse->click(Id::Default);
         way.leave();
         EXPECT_TRUE(closedWith(SkinnedWindow::kResultCancel));
         EXPECT_EQ(store().keyKind, kinds);
@@ -803,7 +795,7 @@ TEST_F(KeyAssignmentDialogTest, AClickFollowedByADoubleClickRunsNoCommand) {
 TEST_F(KeyAssignmentDialogTest, HoveringRepaintsOnlyTheControlsLeftAndEntered) {
     open();
     mouse->click(tab(4));
-    mouse->moveTo(mouse->centreOf(401));
+    mouse->moveTo(mouse->centreOf(Id::MediaSelect));
     QApplication::processEvents();
     struct Recorder : QObject {
         QRegion painted;
@@ -814,10 +806,11 @@ TEST_F(KeyAssignmentDialogTest, HoveringRepaintsOnlyTheControlsLeftAndEntered) {
         }
     } recorder;
     dialog->installEventFilter(&recorder);
-    mouse->moveTo(mouse->centreOf(402));
+    mouse->moveTo(mouse->centreOf(Id::PlayPause));
     QApplication::processEvents();
     dialog->removeEventFilter(&recorder);
-    EXPECT_EQ(recorder.painted, QRegion(mouse->rectOf(401)) + QRegion(mouse->rectOf(402)));
+    EXPECT_EQ(recorder.painted,
+              QRegion(mouse->rectOf(Id::MediaSelect)) + QRegion(mouse->rectOf(Id::PlayPause)));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "device/CPelmHWI.h"
 #include "device/KeyboardHook.h"
 #include "keymap/rules/ActionTexts.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "platform/KeyboardHookFilter.h"
 #include "ui/CSkinScrollBar.h"
 
@@ -24,6 +25,7 @@ namespace {
 
 using namespace KeymapTest;
 using Dialog = CPelmDialogKeyMapSettings;
+using Id = KeyAssignmentControlId;
 using Items = std::vector<std::string>;
 using Time = std::chrono::steady_clock::time_point;
 
@@ -31,7 +33,6 @@ constexpr int kKey = 20;
 constexpr int kVkA = 0x41;
 constexpr int kVkB = 0x42;
 constexpr int kVkShift = 16;
-constexpr int kComboRadio = 102;
 
 // The ids of each library page.
 struct PageIds {
@@ -40,13 +41,16 @@ struct PageIds {
     int record;
     int firstRow;
 };
-constexpr PageIds kCombo{Dialog::kFirstTab, 105, 107, 121};
-constexpr PageIds kMacro{Dialog::kFirstTab + 1, 205, 207, 221};
-constexpr PageIds kEmulation{Dialog::kFirstTab + 2, 305, 302, 321};
-constexpr int kFirstMacroAction = 241;
-constexpr int kAutomaticDelay = 203;
-constexpr int kRecordedDelays = 210;
-constexpr int kTimesPlay = 201;
+constexpr PageIds kCombo{keyAssignmentTabId(kPageSingleCombo), idOf(Id::NewCombo), idOf(Id::RecordCombo),
+                         idOf(Id::FirstComboRow)};
+constexpr PageIds kMacro{keyAssignmentTabId(kPageMacro), idOf(Id::NewMacro), idOf(Id::RecordMacro),
+                         idOf(Id::FirstMacroRow)};
+constexpr PageIds kEmulation{keyAssignmentTabId(kPageEmulate), idOf(Id::NewEmulation),
+                             idOf(Id::RecordEmulation), idOf(Id::FirstEmulationRow)};
+// Row k of the macro's actions.
+constexpr int macroActionRow(int k) {
+    return idOf(Id::FirstMacroActionRow) + k;
+}
 constexpr bool kUpArrow = true;
 constexpr bool kDownArrow = false;
 
@@ -135,7 +139,7 @@ TEST_F(KeyAssignmentRecorderTest, NewEntriesAreProposedTheNextFreeNameAndStoredW
     EXPECT_EQ(nameEdit.text(), "New Macro 2");
     EXPECT_EQ(choice().macroList.items(), (Items{"New Macro 1", ""}));
     // The next click commits the name and ends there.
-    mouse->click(Dialog::kDefault);
+    mouse->click(Id::Default);
     EXPECT_FALSE(nameEdit.isVisible());
     EXPECT_EQ(choice().macroList.items(), (Items{"New Macro 1", "New Macro 2"}));
     // A click on the current row renames it.
@@ -143,7 +147,7 @@ TEST_F(KeyAssignmentRecorderTest, NewEntriesAreProposedTheNextFreeNameAndStoredW
     nameEdit.setText("Fire");
     QTest::keyClick(&nameEdit, Qt::Key_Return);
     EXPECT_EQ(choice().macroList.items(), (Items{"New Macro 1", "Fire"}));
-    mouse->click(206);
+    mouse->click(Id::RemoveMacro);
     EXPECT_EQ(choice().macroList.items(), (Items{"New Macro 1"}));
 }
 
@@ -160,7 +164,7 @@ TEST_F(KeyAssignmentRecorderTest, AMacroRecordsKeyTimesAndEndsOnItsClosingDelay)
     keyAt(2042, kVkA, true);
     EXPECT_EQ(choice().macroActions.items(), (Items{"<10 ms>", down(kVkA), "<42 ms>", up(kVkA)}));
     // OK stops the recording and goes no further.
-    mouse->click(Dialog::kOk);
+    mouse->click(Id::Ok);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(KeyboardHook::processHook().installed());
     const Items recorded{"<10 ms>", down(kVkA), "<42 ms>", up(kVkA), "<50 ms>"};
@@ -168,14 +172,14 @@ TEST_F(KeyAssignmentRecorderTest, AMacroRecordsKeyTimesAndEndsOnItsClosingDelay)
     EXPECT_EQ(choice().macroList.children()[0].items(), recorded);
     keyAt(3000, kVkA, false);
     EXPECT_EQ(choice().macroActions.count(), 5);
-    mouse->click(Dialog::kOk);
+    mouse->click(Id::Ok);
     EXPECT_EQ(store().keyKind[kKey][0], kKindMacro);
     EXPECT_EQ(store().keyActions[kKey][0].items(), recorded);
 }
 
 TEST_F(KeyAssignmentRecorderTest, ACombinationRecordsSixPressesAndItsStopGoesOnToOk) {
     open();
-    mouse->click(kComboRadio);
+    mouse->click(Id::ComboRadio);
     newEntry(kCombo);
     mouse->click(kCombo.record);
     shifts = {.left = false, .right = true};
@@ -187,7 +191,7 @@ TEST_F(KeyAssignmentRecorderTest, ACombinationRecordsSixPressesAndItsStopGoesOnT
     EXPECT_EQ(choice().comboActions.items(), combination);
     EXPECT_EQ(child<QPlainTextEdit>("comboEdit").toPlainText().toStdString(),
               name(161) + " + " + name(kVkA) + " + " + name(kVkB) + " + C + D + E");
-    mouse->click(Dialog::kOk);
+    mouse->click(Id::Ok);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(store().keyActions[kKey][0].items(), combination);
     EXPECT_EQ(store().predefinedCombos.children()[0].items(), combination);
@@ -233,7 +237,7 @@ TEST_F(KeyAssignmentRecorderTest, TypedNumbersBecomeTheirLimitsInValueAndBox) {
         mouse->click(c.page->tab);
         newEntry(*c.page);
         if (c.page == &kMacro)
-            mouse->click(kAutomaticDelay);
+            mouse->click(Id::AutomaticDelayRadio);
         auto& box = child<QLineEdit>(c.box);
         box.selectAll();
         QTest::keyClicks(&box, c.typed);
@@ -252,16 +256,16 @@ TEST_F(KeyAssignmentRecorderTest, SwitchingDelaysAndEditingADelayRow) {
     keyAt(0, kVkA, false);
     keyAt(20, kVkA, true);
     mouse->click(kMacro.record);
-    mouse->click(kAutomaticDelay);
+    mouse->click(Id::AutomaticDelayRadio);
     EXPECT_EQ(choice().macroActions.items(), (Items{down(kVkA), up(kVkA)}));
     auto& delay = child<QLineEdit>("delayEdit");
     delay.selectAll();
     QTest::keyClicks(&delay, "30");
-    mouse->click(kRecordedDelays);
+    mouse->click(Id::RecordedDelayRadio);
     EXPECT_EQ(choice().macroActions.items(), (Items{down(kVkA), "<30 ms>", up(kVkA)}));
     // The delay row: first made current, then edited in place.
-    mouse->click(kFirstMacroAction + 1);
-    mouse->click(kFirstMacroAction + 1);
+    mouse->click(macroActionRow(1));
+    mouse->click(macroActionRow(1));
     auto& nameEdit = child<QLineEdit>("nameEdit");
     EXPECT_EQ(nameEdit.text(), "30");
     nameEdit.setText("99999");
@@ -303,7 +307,7 @@ TEST_F(KeyAssignmentRecorderTest, AScrollBarClickEndsARecordingInTheEntryItStart
             open();
             mouse->click(page->tab);
             if (page == &kCombo)
-                mouse->click(kComboRadio);
+                mouse->click(Id::ComboRadio);
             int ms = 0;
             const auto record = [&](std::initializer_list<int> keys) {
                 for (const int vk : keys) {
@@ -344,8 +348,8 @@ TEST_F(KeyAssignmentRecorderTest, AScrollBarClickCommitsAnOpenDelayEditIntoItsOw
         mouse->click(kMacro.record);
     }
     const Items first = choice().macroList.children()[0].items();
-    mouse->click(kFirstMacroAction + 1);
-    mouse->click(kFirstMacroAction + 1);
+    mouse->click(macroActionRow(1));
+    mouse->click(macroActionRow(1));
     auto& nameEdit = child<QLineEdit>("nameEdit");
     ASSERT_TRUE(nameEdit.isVisible());
     nameEdit.setText("77");
@@ -367,7 +371,7 @@ TEST_F(KeyAssignmentRecorderTest, KeysTypedWhileRecordingGoOnlyToTheRecording) {
         newEntry(*page);
         // Times Play leaves the play count focused; the emulation's delay box is focused by hand.
         if (page == &kMacro)
-            mouse->click(kTimesPlay);
+            mouse->click(Id::TimesPlayRadio);
         auto& box = child<QLineEdit>("countEdit");
         box.setFocus();
         const QString shown = box.text();
@@ -392,10 +396,10 @@ TEST_F(KeyAssignmentRecorderTest, TheVirtualKeyboardPicksTheCombinationInPickOrd
         return SkinnedWindow::kResultOk;
     });
     open();
-    mouse->click(kComboRadio);
+    mouse->click(Id::ComboRadio);
     newEntry(kCombo);
     mouse->click(kCombo.record);
-    mouse->click(109);
+    mouse->click(Id::PickCombination);
     EXPECT_FALSE(KeyboardHook::processHook().installed());
     const Items picked{name(store().codeToVk[60]), name(store().codeToVk[43])};
     EXPECT_EQ(choice().comboActions.items(), picked);
@@ -426,7 +430,7 @@ TEST_F(KeyAssignmentRecorderTest, TheActionRowMenuInsertsBeforeTheRowClickedAndS
                             Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(dialog.get(), &release);
     };
-    rightClick(kFirstMacroAction + 2); // A UP
+    rightClick(macroActionRow(2)); // A UP
     const std::string left = store().codeToName(130);
     const Items clicked{down(kVkA), "<20 ms>", left, "<0 ms>", left, "<0 ms>", up(kVkA), "<50 ms>"};
     EXPECT_EQ(choice().macroActions.items(), clicked);
@@ -434,10 +438,10 @@ TEST_F(KeyAssignmentRecorderTest, TheActionRowMenuInsertsBeforeTheRowClickedAndS
     EXPECT_EQ(captions.front(), "Cursor Move Left(Point)");
     // A row past the end opens no menu.
     captions.clear();
-    rightClick(kFirstMacroAction + 8);
+    rightClick(macroActionRow(8));
     EXPECT_TRUE(captions.empty());
     answer = 1147;
-    rightClick(kFirstMacroAction + 2);
+    rightClick(macroActionRow(2));
     EXPECT_EQ(choice().macroActions.items(),
               (Items{down(kVkA), "<20 ms>", left, "<0 ms>", up(kVkA), "<50 ms>"}));
 
@@ -445,7 +449,7 @@ TEST_F(KeyAssignmentRecorderTest, TheActionRowMenuInsertsBeforeTheRowClickedAndS
     mouse->click(kMacro.record);
     keyAt(100, kVkB, false);
     captions.clear();
-    rightClick(kFirstMacroAction + 2);
+    rightClick(macroActionRow(2));
     EXPECT_EQ(dialog->libraries().recordingPage(), 0);
     EXPECT_TRUE(captions.empty());
     EXPECT_EQ(choice().macroActions.items(), (Items{down(kVkB), "<50 ms>"}));
@@ -477,8 +481,8 @@ TEST_F(KeyAssignmentRecorderTest, AnyClickEndsAMacroRecordingThereAndKeepsItInTh
         int id;
     };
     const Case cases[] = {
-        {"OK", Dialog::kOk},
-        {"Cancel", Dialog::kCancel},
+        {"OK", idOf(Id::Ok)},
+        {"Cancel", idOf(Id::Cancel)},
         {"another entry", kMacro.firstRow},
         {"another tab", kEmulation.tab},
         {"new entry", kMacro.newEntry},

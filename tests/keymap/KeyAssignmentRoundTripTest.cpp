@@ -7,6 +7,7 @@
 #include "KeymapTestSupport.h"
 #include "device/CPelmHWI.h"
 #include "keymap/rules/ActionTexts.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "model/KeyAssignmentCodec.h"
 
 #include <QLineEdit>
@@ -17,6 +18,7 @@ namespace {
 
 using namespace KeymapTest;
 using Dialog = CPelmDialogKeyMapSettings;
+using Id = KeyAssignmentControlId;
 using Items = std::vector<std::string>;
 using Time = std::chrono::steady_clock::time_point;
 
@@ -44,7 +46,7 @@ protected:
     }
     CConfigStore& store() { return environment.store; }
     // Opens the dialog on key, runs record on its page and closes it with OK.
-    void assign(int key, int tab, int newEntry, int recordButton, const std::function<void()>& record) {
+    void assign(int key, int tab, Id newEntry, Id recordButton, const std::function<void()>& record) {
         store().currentKey = key;
         Dialog dialog(environment.context());
         dialog.setClock([this] { return now; });
@@ -52,14 +54,14 @@ protected:
         QApplication::processEvents();
         Mouse mouse(dialog);
         mouse.click(tab);
-        if (tab == Dialog::kFirstTab)
-            mouse.click(102);
+        if (tab == keyAssignmentTabId(kPageSingleCombo))
+            mouse.click(Id::ComboRadio);
         mouse.click(newEntry);
         QTest::keyClick(dialog.findChild<QLineEdit*>("nameEdit"), Qt::Key_Return);
         mouse.click(recordButton);
         record();
         mouse.click(recordButton);
-        mouse.click(Dialog::kOk);
+        mouse.click(Id::Ok);
     }
     void keyAt(int ms, int vk, bool released) {
         now = Time{} + std::chrono::milliseconds(ms);
@@ -78,17 +80,17 @@ TEST_F(KeyAssignmentRoundTripTest, RecordedListsComeBackFromTheKeyboardAsTheyWer
     constexpr int kMacroKey = 20;
     constexpr int kComboKey = 21;
     constexpr int kEmulationKey = 22;
-    assign(kMacroKey, Dialog::kFirstTab + 1, 205, 207, [this] {
+    assign(kMacroKey, keyAssignmentTabId(kPageMacro), Id::NewMacro, Id::RecordMacro, [this] {
         keyAt(0, kVkA, false);
         keyAt(120, kVkB, false);
         keyAt(180, kVkA, true);
         keyAt(200, kVkB, true);
     });
-    assign(kComboKey, Dialog::kFirstTab, 105, 107, [this] {
+    assign(kComboKey, keyAssignmentTabId(kPageSingleCombo), Id::NewCombo, Id::RecordCombo, [this] {
         keyAt(0, kVkLeftControl, false);
         keyAt(10, kVkA, false);
     });
-    assign(kEmulationKey, Dialog::kFirstTab + 2, 305, 302, [this] {
+    assign(kEmulationKey, keyAssignmentTabId(kPageEmulate), Id::NewEmulation, Id::RecordEmulation, [this] {
         keyAt(0, kVkB, false);
         keyAt(10, kVkB, true);
         keyAt(20, kVkA, false);

@@ -80,7 +80,9 @@ public:
         const SkinRect& rect = window_.controls()[window_.findById(id)].rect;
         return {rect.left, rect.top, rect.width(), rect.height()};
     }
+    QRect rectOf(ControlIdName auto id) const { return rectOf(idOf(id)); }
     QPoint centreOf(int id) const { return rectOf(id).center(); }
+    QPoint centreOf(ControlIdName auto id) const { return centreOf(idOf(id)); }
 
     void moveTo(QPoint point) {
         QMouseEvent move(QEvent::MouseMove, point, window_.mapToGlobal(point), Qt::NoButton, Qt::NoButton,
@@ -95,6 +97,7 @@ public:
     }
     // Press and release; the click waits for a double-click that does not come.
     void click(int id) { clickAt(centreOf(id)); }
+    void click(ControlIdName auto id) { click(idOf(id)); }
     void clickAt(QPoint point) {
         pressAndRelease(point);
         window_.timers().fire(SkinnedWindow::kDeferredClickTimer);

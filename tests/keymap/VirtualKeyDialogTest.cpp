@@ -3,6 +3,7 @@
 #include "keymap/PelmDialogVirtual.h"
 
 #include "KeymapTestSupport.h"
+#include "keymap/rules/VirtualKeyControls.h"
 #include "keymap/rules/VirtualKeyPicks.h"
 
 #include <QLineEdit>
@@ -16,15 +17,15 @@ namespace {
 using namespace KeymapTest;
 
 // Key buttons and their device key codes.
-constexpr int kKeyA = 144;
+const int kKeyA = virtualKeyId(44);
 constexpr int kCodeA = 43;
-constexpr int kKeyB = 162;
+const int kKeyB = virtualKeyId(62);
 constexpr int kCodeB = 60;
-constexpr int kKeyLeftShift = 156;
+const int kKeyLeftShift = virtualKeyId(56);
 constexpr int kCodeLeftShift = 55;
-constexpr int kKeyLeftCtrl = 169;
+const int kKeyLeftCtrl = virtualKeyId(69);
 constexpr int kCodeLeftCtrl = 67;
-constexpr int kKeyKeypadEnter = 213;
+const int kKeyKeypadEnter = virtualKeyId(113);
 
 class VirtualKeyDialogTest : public ::testing::Test {
 protected:
@@ -40,7 +41,7 @@ protected:
     int pickedCount() const {
         int count = 0;
         for (const SkinControl& control : dialog->controls())
-            count += control.id >= 100 && control.selected ? 1 : 0;
+            count += control.id >= idOf(VirtualKeyControlId::FirstKey) && control.selected ? 1 : 0;
         return count;
     }
     std::array<int, 8>& state() { return environment.store.virtualKeyState; }
@@ -68,7 +69,7 @@ TEST_F(VirtualKeyDialogTest, ModeOnePicksOneKeyAtATime) {
     EXPECT_EQ(pickedCount(), 0);
     EXPECT_EQ(state()[0], 0);
     EXPECT_EQ(line(), "单键：-- --");
-    mouse->click(PelmDialogVirtual::kOk);
+    mouse->click(VirtualKeyControlId::Ok);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), SkinnedWindow::kResultOk);
 }
@@ -110,7 +111,7 @@ TEST_F(VirtualKeyDialogTest, ModeTwoPicksUpToSixKeysInOrder) {
     EXPECT_FALSE(picked(kKeyLeftShift));
     EXPECT_EQ(state(), (std::array<int, 8>{kCodeA, kCodeLeftCtrl, kCodeA, 0, 0, 0, 0, 2}));
     // Four more make six; a seventh does not stay picked.
-    for (const int key : {kKeyB, 100, 101, 102})
+    for (const int key : {kKeyB, virtualKeyId(0), virtualKeyId(1), virtualKeyId(2)})
         mouse->click(key);
     EXPECT_EQ(state()[7], 6);
     mouse->click(kKeyLeftShift);
@@ -122,7 +123,7 @@ TEST_F(VirtualKeyDialogTest, ModeTwoPicksUpToSixKeysInOrder) {
     mouse->pressAndRelease(shift);
     mouse->secondPress(shift);
     EXPECT_TRUE(dialog->isVisible());
-    mouse->click(PelmDialogVirtual::kOk);
+    mouse->click(VirtualKeyControlId::Ok);
     EXPECT_EQ(dialog->result(), SkinnedWindow::kResultOk);
     EXPECT_EQ(state(), (std::array<int, 8>{kCodeA, kCodeLeftCtrl, kCodeA, kCodeB, 1, 2, 3, 6}));
 }
@@ -133,10 +134,10 @@ TEST_F(VirtualKeyDialogTest, CloseTitleAndCancelEndWithCancel) {
         QPoint (*where)(const Mouse&);
     };
     const Case cases[] = {
-        {"close button", [](const Mouse& m) { return m.centreOf(PelmDialogVirtual::kClose); }},
+        {"close button", [](const Mouse& m) { return m.centreOf(VirtualKeyControlId::Close); }},
         // The title, 400..540 x 17..37 in design units.
         {"title", [](const Mouse&) { return QPoint(705, 40); }},
-        {"cancel", [](const Mouse& m) { return m.centreOf(PelmDialogVirtual::kCancel); }},
+        {"cancel", [](const Mouse& m) { return m.centreOf(VirtualKeyControlId::Cancel); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -6,6 +6,7 @@
 
 #include "LightingTestSupport.h"
 #include "controls/KeyboardKeys.h"
+#include "lighting/rules/BacklightControls.h"
 #include "lighting/rules/LightColour.h"
 
 #include <functional>
@@ -14,6 +15,7 @@ namespace {
 
 using namespace LightingTest;
 using Dialog = CPelmDialogBkLightSettings;
+using Id = BacklightControlId;
 
 class BacklightDialogTest : public Fixture {
 public:
@@ -24,13 +26,13 @@ public:
         return *window;
     }
 
-    const SkinControl& control(int id) const { return window->controls()[window->findById(id)]; }
+    const SkinControl& control(Id id) const { return window->controls()[window->findById(id)]; }
     QRect keyRect(int key) const { return rectOf(*window->keyControl(key)); }
     void clickAt(QPoint point) {
         QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, point);
         QApplication::processEvents();
     }
-    void click(int id) { clickAt(rectOf(control(id)).center()); }
+    void click(Id id) { clickAt(rectOf(control(id)).center()); }
     void clickKey(int key) { clickAt(keyRect(key).center()); }
     void moveTo(QPoint point) { moveMouse(*window, point); }
     void pressEscape() {
@@ -111,12 +113,12 @@ TEST_F(BacklightDialogTest, AfterTheStoreIsResetEveryKeyShowsABlackFrame) {
 
 TEST_F(BacklightDialogTest, ButtonsLightUpUnderTheMouseAndKeysDoNot) {
     open();
-    moveTo(rectOf(control(Dialog::kSetAll)).center());
-    EXPECT_EQ(painted().pixelColor(rectOf(control(Dialog::kSetAll)).topLeft() + QPoint(3, 3)), kHover);
+    moveTo(rectOf(control(Id::SetAll)).center());
+    EXPECT_EQ(painted().pixelColor(rectOf(control(Id::SetAll)).topLeft() + QPoint(3, 3)), kHover);
     moveTo(keyRect(34).center());
     const QImage image = painted();
     EXPECT_EQ(image.pixelColor(keyRect(34).center()), kBackground);
-    EXPECT_EQ(image.pixelColor(rectOf(control(Dialog::kSetAll)).topLeft() + QPoint(3, 3)), kBackground);
+    EXPECT_EQ(image.pixelColor(rectOf(control(Id::SetAll)).topLeft() + QPoint(3, 3)), kBackground);
 }
 
 TEST_F(BacklightDialogTest, AKeyClickPicksItsColourStartingFromTheColourItHas) {
@@ -169,7 +171,7 @@ TEST_P(BacklightClosingTest, OnlyOkAndWriteKeepTheWorkingCopy) {
     open();
     platform.queueColour(0x123456);
     clickKey(1);
-    click(Dialog::kDefault);
+    click(Id::Default);
     EXPECT_EQ(frameColourAt(painted(), keyRect(40)), qRgb(0, 0, 0));
     EXPECT_EQ(store.lightArea, before) << "Default stores nothing by itself";
     GetParam().close(*this);
@@ -180,14 +182,13 @@ TEST_P(BacklightClosingTest, OnlyOkAndWriteKeepTheWorkingCopy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Closers, BacklightClosingTest,
-    ::testing::Values(ClosingCase{"Ok", [](BacklightDialogTest& test) { test.click(Dialog::kOk); },
+    ::testing::Values(ClosingCase{"Ok", [](BacklightDialogTest& test) { test.click(Id::Ok); },
                                   SkinnedWindow::kResultOk, true},
-                      ClosingCase{"Write", [](BacklightDialogTest& test) { test.click(Dialog::kWrite); },
+                      ClosingCase{"Write", [](BacklightDialogTest& test) { test.click(Id::Write); },
                                   SkinnedWindow::kResultOk, true},
-                      ClosingCase{"Cancel", [](BacklightDialogTest& test) { test.click(Dialog::kCancel); },
+                      ClosingCase{"Cancel", [](BacklightDialogTest& test) { test.click(Id::Cancel); },
                                   SkinnedWindow::kResultCancel, false},
-                      ClosingCase{"CloseButton",
-                                  [](BacklightDialogTest& test) { test.click(Dialog::kClose); },
+                      ClosingCase{"CloseButton", [](BacklightDialogTest& test) { test.click(Id::Close); },
                                   SkinnedWindow::kResultCancel, false},
                       ClosingCase{"Escape", [](BacklightDialogTest& test) { test.pressEscape(); },
                                   SkinnedWindow::kResultCancel, false}),
@@ -198,7 +199,7 @@ TEST_F(BacklightDialogTest, OkSendsNothingToTheKeyboard) {
     open();
     platform.queueColour(0xFF0000);
     clickKey(20);
-    click(Dialog::kOk);
+    click(Id::Ok);
     EXPECT_EQ(store.lightArea[20], (std::array<int, 3>{255, 0, 0}));
     EXPECT_EQ(keyboardLight(20), onKeyboard);
     EXPECT_TRUE(platform.messageBoxes().empty());
@@ -208,10 +209,10 @@ TEST_F(BacklightDialogTest, SetAllStartsFromBlackAndColoursEveryRow) {
     store.lightArea[3] = {7, 7, 7};
     open();
     platform.queueColourCancel();
-    click(Dialog::kSetAll);
+    click(Id::SetAll);
     EXPECT_EQ(window->workingLights()[3], (std::array<int, 3>{7, 7, 7}));
     platform.queueColour(0x336699);
-    click(Dialog::kSetAll);
+    click(Id::SetAll);
     EXPECT_EQ(platform.colourDialogs()[0].initial, 0U);
     EXPECT_EQ(platform.colourDialogs()[1].initial, 0U);
     for (const auto& row : window->workingLights())
@@ -224,10 +225,10 @@ TEST_F(BacklightDialogTest, SetAllStartsFromBlackAndColoursEveryRow) {
 TEST_F(BacklightDialogTest, WriteSendsTheWorkingCopyAndReadBringsItBack) {
     open();
     platform.queueColour(0x00C0FF);
-    click(Dialog::kSetAll);
+    click(Id::SetAll);
     platform.queueColour(0xFF8000);
     clickKey(78);
-    click(Dialog::kWrite);
+    click(Id::Write);
     EXPECT_TRUE(closedWith(SkinnedWindow::kResultOk));
     EXPECT_EQ(messages(), (std::vector<QString>{"OK!"}));
     EXPECT_EQ(platform.messageBoxes()[0].title, "QelEC");
@@ -237,7 +238,7 @@ TEST_F(BacklightDialogTest, WriteSendsTheWorkingCopyAndReadBringsItBack) {
 
     store.resetToDefaults();
     open();
-    click(Dialog::kRead);
+    click(Id::Read);
     EXPECT_EQ(messages(), (std::vector<QString>{"OK!", "OK!"}));
     EXPECT_TRUE(window->isVisible()) << "Read keeps the window open";
     EXPECT_EQ(window->workingLights()[78], (std::array<int, 3>{255, 128, 0}));
@@ -253,7 +254,7 @@ TEST_F(BacklightDialogTest, AFailedReadSaysFailedAndKeepsTheWorkingCopy) {
     clickKey(50);
     const PerKeyTriples edited = window->workingLights();
     const PerKeyTriples stored = store.lightArea;
-    click(Dialog::kRead);
+    click(Id::Read);
     EXPECT_EQ(messages(), (std::vector<QString>{"Failed!"}));
     EXPECT_EQ(window->workingLights(), edited);
     EXPECT_EQ(store.lightArea, stored);
@@ -267,7 +268,7 @@ TEST_F(BacklightDialogTest, AFailedWriteSaysFailedYetKeepsTheColoursAndCloses) {
     open();
     platform.queueColour(0x0000FF);
     clickKey(9);
-    click(Dialog::kWrite);
+    click(Id::Write);
     EXPECT_EQ(messages(), (std::vector<QString>{"Failed!"}));
     EXPECT_TRUE(closedWith(SkinnedWindow::kResultOk));
     EXPECT_EQ(store.lightArea[9], (std::array<int, 3>{0, 0, 255}));
@@ -277,11 +278,11 @@ TEST_F(BacklightDialogTest, AFailedWriteSaysFailedYetKeepsTheColoursAndCloses) {
 TEST_F(BacklightDialogTest, ATransferThatCouldNotRunSaysNothing) {
     opener.install(WindowId::Transfer, [](const WindowContext&, QWidget*, int) { return -1; });
     open();
-    click(Dialog::kRead);
+    click(Id::Read);
     EXPECT_TRUE(platform.messageBoxes().empty());
     opener.install(WindowId::Transfer,
                    [](const WindowContext&, QWidget*, int) { return SkinnedWindow::kResultCancel; });
-    click(Dialog::kRead);
+    click(Id::Read);
     EXPECT_EQ(messages(), (std::vector<QString>{"Failed!"}));
 }
 
@@ -291,7 +292,7 @@ TEST_F(BacklightDialogTest, MultiKeyGetsClearedMarksAndTheWorkingColoursAndAppli
     platform.queueColour(0x111111);
     clickKey(2);
     answerMultiKey({1, 78}, rgb(0, 255, 0));
-    click(Dialog::kMultiKey);
+    click(Id::MultiKey);
     ASSERT_EQ(handedFlags.size(), 1U);
     EXPECT_EQ(handedFlags[0], (std::array<std::uint8_t, kKeySlots>{}));
     EXPECT_EQ(LightColour::unflatten(handedColours[0])[2], (std::array<int, 3>{0x11, 0x11, 0x11}));
@@ -304,12 +305,12 @@ TEST_F(BacklightDialogTest, MultiKeyGetsClearedMarksAndTheWorkingColoursAndAppli
     // A second run starts without the first run's marks; cancelled, it changes nothing.
     answerMultiKey({5}, std::nullopt);
     const PerKeyTriples before = window->workingLights();
-    click(Dialog::kMultiKey);
+    click(Id::MultiKey);
     EXPECT_EQ(handedFlags[1], (std::array<std::uint8_t, kKeySlots>{}));
     EXPECT_EQ(window->workingLights(), before);
     // Marks left by the cancelled run are not applied by the next one either.
     answerMultiKey({}, rgb(255, 0, 0));
-    click(Dialog::kMultiKey);
+    click(Id::MultiKey);
     EXPECT_EQ(window->workingLights(), before);
     EXPECT_EQ(store.lightArea[1], kBlack) << "nothing stored before OK";
 }

@@ -5,7 +5,9 @@
 
 #include "LightingTestSupport.h"
 #include "lighting/CPelmDialogBkLightSettings.h"
+#include "lighting/rules/BacklightControls.h"
 #include "lighting/rules/LightColour.h"
+#include "lighting/rules/MultiKeyColourControls.h"
 
 #include <QTimer>
 
@@ -13,6 +15,7 @@ namespace {
 
 using namespace LightingTest;
 using Dialog = CPelmDialogBkLightMultiSelect;
+using Id = MultiKeyColourControlId;
 using Flags = std::array<std::uint8_t, kKeySlots>;
 
 class MultiKeyColourDialogTest : public Fixture {
@@ -24,14 +27,14 @@ protected:
         return *window;
     }
 
-    const SkinControl& control(int id) const { return window->controls()[window->findById(id)]; }
+    const SkinControl& control(Id id) const { return window->controls()[window->findById(id)]; }
     QRect keyRect(int key) const { return rectOf(*window->keyControl(key)); }
     void clickAt(QPoint point) {
         QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, point);
         QApplication::processEvents();
     }
     void clickKey(int key) { clickAt(keyRect(key).center()); }
-    void click(int id) { clickAt(rectOf(control(id)).center()); }
+    void click(Id id) { clickAt(rectOf(control(id)).center()); }
     void moveTo(QPoint point) { moveMouse(*window, point); }
     QImage painted() { return window->grab().toImage(); }
     static Flags marked(std::initializer_list<int> keys) {
@@ -65,9 +68,9 @@ TEST_F(MultiKeyColourDialogTest, MarkedKeysShowTheMarkedPictureAndOnlyButtonsHov
     QImage image = painted();
     EXPECT_EQ(image.pixelColor(keyRect(34).center()), kHover) << "marked";
     EXPECT_EQ(image.pixelColor(keyRect(35).center()), kBackground) << "hovered keys do not light up";
-    moveTo(rectOf(control(Dialog::kSetColour)).center());
+    moveTo(rectOf(control(Id::SetColour)).center());
     image = painted();
-    EXPECT_EQ(image.pixelColor(rectOf(control(Dialog::kSetColour)).topLeft() + QPoint(3, 3)), kHover);
+    EXPECT_EQ(image.pixelColor(rectOf(control(Id::SetColour)).topLeft() + QPoint(3, 3)), kHover);
     EXPECT_EQ(image.pixelColor(keyRect(34).center()), kHover);
     clickKey(34);
     EXPECT_EQ(painted().pixelColor(keyRect(34).center()), kBackground);
@@ -95,14 +98,14 @@ TEST_F(MultiKeyColourDialogTest, CancellingTheChooserKeepsTheWindowAndItsMarks) 
     open();
     clickKey(20);
     platform.queueColourCancel();
-    click(Dialog::kSetColour);
+    click(Id::SetColour);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isKeySelected(20));
     EXPECT_EQ(store.multiSelectFlags, marked({20}));
     EXPECT_EQ(store.multiSelectColour, (std::array<int, 3>{0, 0, 0}));
 
     platform.queueColour(0x804020);
-    click(Dialog::kSetColour);
+    click(Id::SetColour);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), SkinnedWindow::kResultOk);
     EXPECT_EQ(store.multiSelectColour, (std::array<int, 3>{0x80, 0x40, 0x20}));
@@ -114,7 +117,7 @@ TEST_F(MultiKeyColourDialogTest, CancellingTheChooserKeepsTheWindowAndItsMarks) 
 TEST_F(MultiKeyColourDialogTest, SetColorWithNothingMarkedStillEndsWithOk) {
     open();
     platform.queueColour(0xFFFFFF);
-    click(Dialog::kSetColour);
+    click(Id::SetColour);
     EXPECT_EQ(window->result(), SkinnedWindow::kResultOk);
     EXPECT_EQ(store.multiSelectFlags, Flags{});
 }
@@ -122,7 +125,7 @@ TEST_F(MultiKeyColourDialogTest, SetColorWithNothingMarkedStillEndsWithOk) {
 TEST_F(MultiKeyColourDialogTest, TheCloseButtonEndsWithCancel) {
     open();
     clickKey(3);
-    click(Dialog::kClose);
+    click(Id::Close);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), SkinnedWindow::kResultCancel);
 }
@@ -143,13 +146,12 @@ protected:
         QTest::mouseClick(&selection, Qt::LeftButton, Qt::NoModifier,
                           rectOf(*selection.keyControl(key)).center());
     }
-    static void clickIn(Dialog& selection, int id) {
+    static void clickIn(Dialog& selection, Id id) {
         QTest::mouseClick(&selection, Qt::LeftButton, Qt::NoModifier,
                           rectOf(selection.controls()[selection.findById(id)]).center());
     }
     void clickMultiKey(CPelmDialogBkLightSettings& backlight) {
-        const SkinControl& button =
-            backlight.controls()[backlight.findById(CPelmDialogBkLightSettings::kMultiKey)];
+        const SkinControl& button = backlight.controls()[backlight.findById(BacklightControlId::MultiKey)];
         QTest::mouseClick(&backlight, Qt::LeftButton, Qt::NoModifier, rectOf(button).center());
         QApplication::processEvents();
     }
@@ -166,9 +168,9 @@ TEST_F(MultiKeyFromBacklightTest, MarkedKeysTakeTheChosenColourOnOkAndNothingOnC
         clickKeyIn(selection, 10);
         clickKeyIn(selection, 11);
         platform.queueColourCancel();
-        clickIn(selection, Dialog::kSetColour);
+        clickIn(selection, Id::SetColour);
         platform.queueColour(0x00FFFF);
-        clickIn(selection, Dialog::kSetColour);
+        clickIn(selection, Id::SetColour);
     });
     clickMultiKey(backlight);
     EXPECT_EQ(backlight.workingLights()[10], (std::array<int, 3>{0, 255, 255}));
@@ -178,7 +180,7 @@ TEST_F(MultiKeyFromBacklightTest, MarkedKeysTakeTheChosenColourOnOkAndNothingOnC
     whenSelectionOpens([](Dialog& selection) {
         EXPECT_EQ(selection.selectedKeyCount(), 0) << "no marks from the earlier run";
         clickKeyIn(selection, 12);
-        clickIn(selection, Dialog::kClose);
+        clickIn(selection, Id::Close);
     });
     const PerKeyTriples before = backlight.workingLights();
     clickMultiKey(backlight);

@@ -4,6 +4,7 @@
 // Checks shared by the tests of the control tables: the shape of every row and the keyboard that
 // most windows draw, 85 keys in six rows.
 
+#include "controls/KeyboardKeys.h"
 #include "controls/SkinControl.h"
 
 #include <gtest/gtest.h>
@@ -81,22 +82,22 @@ inline testing::AssertionResult idsAreUnique(std::span<const ControlSpec> table)
     return testing::AssertionSuccess();
 }
 
-// Key index k sits at entry entryOffset + k with id 99 + k, the same caption in both languages; every
-// key index 1..85 once; no other row is a key.
+// Key index k sits at entry entryOffset + k with id keyboardKeyId(k), the same caption in both
+// languages; every key index 1..85 once; no other row is a key.
 inline testing::AssertionResult keysInPlace(std::span<const ControlSpec> table, int entryOffset) {
     std::set<int> keys;
     for (std::size_t entry = 0; entry < table.size(); ++entry) {
         const ControlSpec& row = table[entry];
         const bool isKey = row.role == ControlRole::Key;
         if (!isKey) {
-            if (row.keyIndex != -1 || (row.id >= 100 && row.id <= 184))
+            if (row.keyIndex != -1 || keyIndexOfId(row.id) != 0)
                 return testing::AssertionFailure()
                        << "entry " << entry << " (id " << row.id << ") looks like a key but is not one";
             continue;
         }
         if (row.keyIndex < 1 || row.keyIndex > 85 || !keys.insert(row.keyIndex).second)
             return testing::AssertionFailure() << "entry " << entry << " has key index " << row.keyIndex;
-        if (row.id != 99 + row.keyIndex || static_cast<int>(entry) != entryOffset + row.keyIndex)
+        if (row.id != keyboardKeyId(row.keyIndex) || static_cast<int>(entry) != entryOffset + row.keyIndex)
             return testing::AssertionFailure()
                    << "key " << row.keyIndex << " has id " << row.id << " at entry " << entry;
         if (!sameText(row.captionZh, row.captionEn) || std::string_view(row.captionZh).empty())

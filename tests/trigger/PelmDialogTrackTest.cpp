@@ -8,6 +8,7 @@
 #include "TriggerWindowsTestSupport.h"
 #include "app/ProgramPictures.h"
 #include "device/KeyTravel.h"
+#include "trigger/rules/TrackControls.h"
 
 #include <algorithm>
 #include <chrono>
@@ -159,7 +160,7 @@ TEST_F(TrackTest, KeysTypedOnTheKeyboardNeverCloseItOrPressAButton) {
         EXPECT_TRUE(dialog->isVisible()) << key;
     }
     EXPECT_TRUE(dialog->timers().isActive(Dialog::kPollTimer));
-    click(*dialog, rectOf(dialog->controls()[dialog->findById(Dialog::kClose)]).center());
+    click(*dialog, rectOf(dialog->controls()[dialog->findById(TrackControlId::Close)]).center());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), SkinnedWindow::kResultCancel);
     EXPECT_FALSE(dialog->timers().isActive(Dialog::kPollTimer));

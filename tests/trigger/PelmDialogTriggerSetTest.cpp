@@ -5,7 +5,7 @@
 #include "trigger/PelmDialogTriggerSet.h"
 
 #include "TriggerWindowsTestSupport.h"
-#include "trigger/rules/FineAdjustSteps.h"
+#include "trigger/rules/FineAdjustControls.h"
 
 #include <QLineEdit>
 
@@ -14,8 +14,8 @@
 namespace {
 
 using namespace TriggerTest;
-using namespace FineAdjustSteps;
 using Dialog = PelmDialogTriggerSet;
+using enum FineAdjustControlId;
 
 class FineAdjustTest : public TriggerWindowTest {
 protected:
@@ -26,9 +26,11 @@ protected:
         QApplication::processEvents();
         return *dialog;
     }
-    QPoint centreOf(int id) const { return rectOf(dialog->controls()[dialog->findById(id)]).center(); }
+    QPoint centreOf(FineAdjustControlId id) const {
+        return rectOf(dialog->controls()[dialog->findById(id)]).center();
+    }
     // A single click: acts once the wait for a double-click is over.
-    void press(int id) {
+    void press(FineAdjustControlId id) {
         click(*dialog, centreOf(id));
         EXPECT_TRUE(dialog->hasPendingClick());
         dialog->timers().fire(SkinnedWindow::kDeferredClickTimer);
@@ -56,7 +58,7 @@ TEST_F(FineAdjustTest, OpensShowingTheValuesInBoxesBetweenTheArrows) {
 
 struct ArrowCase {
     const char* name;
-    int id;
+    FineAdjustControlId id;
     TriggerTriple before;
     TriggerTriple after;
     std::array<const char*, 3> texts;
@@ -82,33 +84,33 @@ TEST_P(FineAdjustArrowTest, StepsTheStoreAndTheBoxesOnlyWhenAllowed) {
 INSTANTIATE_TEST_SUITE_P(
     Arrows, FineAdjustArrowTest,
     ::testing::Values(
-        ArrowCase{"UpperDown", kUpperDecrease, {8, 20, 0}, {7, 20, 0}, {"0.7", "2.0", "0.1"}},
-        ArrowCase{"UpperUp", kUpperIncrease, {8, 20, 0}, {9, 20, 0}, {"0.9", "2.0", "0.1"}},
-        ArrowCase{"UpperUpBlocked", kUpperIncrease, {10, 11, 0}, {10, 11, 0}, {"1.0", "1.1", "0.1"}},
-        ArrowCase{"LowerDownBlocked", kLowerDecrease, {10, 11, 0}, {10, 11, 0}, {"1.0", "1.1", "0.1"}},
-        ArrowCase{"LowerUp", kLowerIncrease, {6, 25, 0}, {6, 26, 0}, {"0.6", "2.6", "0.1"}},
-        ArrowCase{"ThresholdUp", kThresholdIncrease, {8, 20, 3}, {8, 20, 4}, {"0.8", "2.0", "0.5"}},
-        ArrowCase{"ThresholdDownAtFloor", kThresholdDecrease, {8, 20, 0}, {8, 20, 0}, {"0.8", "2.0", "0.1"}}),
+        ArrowCase{"UpperDown", UpperDecrease, {8, 20, 0}, {7, 20, 0}, {"0.7", "2.0", "0.1"}},
+        ArrowCase{"UpperUp", UpperIncrease, {8, 20, 0}, {9, 20, 0}, {"0.9", "2.0", "0.1"}},
+        ArrowCase{"UpperUpBlocked", UpperIncrease, {10, 11, 0}, {10, 11, 0}, {"1.0", "1.1", "0.1"}},
+        ArrowCase{"LowerDownBlocked", LowerDecrease, {10, 11, 0}, {10, 11, 0}, {"1.0", "1.1", "0.1"}},
+        ArrowCase{"LowerUp", LowerIncrease, {6, 25, 0}, {6, 26, 0}, {"0.6", "2.6", "0.1"}},
+        ArrowCase{"ThresholdUp", ThresholdIncrease, {8, 20, 3}, {8, 20, 4}, {"0.8", "2.0", "0.5"}},
+        ArrowCase{"ThresholdDownAtFloor", ThresholdDecrease, {8, 20, 0}, {8, 20, 0}, {"0.8", "2.0", "0.1"}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(FineAdjustTest, ADoubleClickStepsOnceAndTwoClicksTwice) {
     open({8, 20, 0});
     // What the platform sends for a double-click: press, release, double-click, release.
-    QTest::mouseDClick(dialog.get(), Qt::LeftButton, Qt::NoModifier, centreOf(kUpperIncrease));
-    QTest::mouseRelease(dialog.get(), Qt::LeftButton, Qt::NoModifier, centreOf(kUpperIncrease));
+    QTest::mouseDClick(dialog.get(), Qt::LeftButton, Qt::NoModifier, centreOf(UpperIncrease));
+    QTest::mouseRelease(dialog.get(), Qt::LeftButton, Qt::NoModifier, centreOf(UpperIncrease));
     QApplication::processEvents();
     EXPECT_EQ(store.triggerAdjust[0], 8); // nothing until the wait is over
     dialog->timers().fire(SkinnedWindow::kDeferredClickTimer);
     EXPECT_FALSE(dialog->hasPendingClick());
     EXPECT_EQ(store.triggerAdjust[0], 9);
-    press(kUpperIncrease);
-    press(kUpperIncrease);
+    press(UpperIncrease);
+    press(UpperIncrease);
     EXPECT_EQ(store.triggerAdjust[0], 11);
 }
 
 TEST_F(FineAdjustTest, TheClickWaitsAHundredMillisecondsOnTheWindowsTimer) {
     open({8, 20, 0});
-    click(*dialog, centreOf(kLowerIncrease));
+    click(*dialog, centreOf(LowerIncrease));
     EXPECT_EQ(dialog->timers().interval(SkinnedWindow::kDeferredClickTimer), 100);
     EXPECT_TRUE(QTest::qWaitFor([this] { return store.triggerAdjust[1] == 21; }, 5000));
 }
@@ -136,13 +138,12 @@ TEST_F(FineAdjustTest, TheTravelBarSpansFromPressToReleaseTravel) {
 }
 
 TEST_F(FineAdjustTest, OkAndCancelEndItAndCancelLeavesTheStepsInTheStore) {
-    for (int id : {Dialog::kOk, Dialog::kCancel, Dialog::kClose}) {
+    for (FineAdjustControlId id : {Ok, Cancel, Close}) {
         open({8, 20, 0});
-        press(kThresholdIncrease);
+        press(ThresholdIncrease);
         press(id);
         EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(dialog->result(),
-                  id == Dialog::kOk ? SkinnedWindow::kResultOk : SkinnedWindow::kResultCancel);
+        EXPECT_EQ(dialog->result(), id == Ok ? SkinnedWindow::kResultOk : SkinnedWindow::kResultCancel);
         EXPECT_EQ(store.triggerAdjust, (TriggerTriple{8, 20, 1}));
     }
 }

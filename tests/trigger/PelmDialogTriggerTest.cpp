@@ -6,6 +6,7 @@
 
 #include "TriggerWindowsTestSupport.h"
 #include "trigger/rules/LevelColours.h"
+#include "trigger/rules/RapidTriggerControls.h"
 #include "trigger/rules/TriggerRanges.h"
 
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@ namespace {
 
 using namespace TriggerTest;
 using Dialog = PelmDialogTrigger;
+using Id = RapidTriggerControlId;
 
 class RapidTriggerTest : public TriggerWindowTest {
 protected:
@@ -39,9 +41,9 @@ protected:
     }
 
     QRect keyRect(int key) const { return rectOf(*dialog->keyControl(key)); }
-    QPoint idCentre(int id) const { return rectOf(dialog->controls()[dialog->findById(id)]).center(); }
+    QPoint idCentre(Id id) const { return rectOf(dialog->controls()[dialog->findById(id)]).center(); }
     void clickKey(int key) { click(*dialog, keyRect(key).center()); }
-    void command(int id) { click(*dialog, idCentre(id)); }
+    void command(Id id) { click(*dialog, idCentre(id)); }
     void hover(int key) { moveTo(*dialog, keyRect(key).center()); }
     std::vector<int> markedKeys() const {
         std::vector<int> keys;
@@ -104,7 +106,7 @@ TEST_F(RapidTriggerTest, HoverDescribesEachKeyOnceInTheStoresLanguage) {
     hover(79);
     EXPECT_EQ(dialog->informationText(), "Upper Limit: 1.2mm\r\nLower Limit: 1.4mm\r\nThreshold: 0.5mm\r\n");
     // Off the keys the box keeps its last text.
-    moveTo(*dialog, idCentre(Dialog::kSet));
+    moveTo(*dialog, idCentre(Id::Set));
     dialog->repaint();
     EXPECT_EQ(dialog->informationText(), "Upper Limit: 1.2mm\r\nLower Limit: 1.4mm\r\nThreshold: 0.5mm\r\n");
 }
@@ -124,7 +126,7 @@ TEST_F(RapidTriggerTest, OutOfRangeValuesAreShownRepairedAndStoredSoOnOk) {
     const int centre = key.left() + key.width() / 2;
     EXPECT_EQ(painted.pixel(centre - 10, key.bottom() - 2), QColor(78, 20, 0).rgb()); // 6
     EXPECT_EQ(painted.pixel(centre + 10, key.bottom() - 2), QColor(0, 0, 128).rgb()); // 26
-    command(Dialog::kOk);
+    command(Id::Ok);
     EXPECT_EQ(dialog->result(), SkinnedWindow::kResultOk);
     EXPECT_EQ(store.triggerValues[5], (TriggerTriple{6, 26, 0}));
     EXPECT_EQ(store.triggerValues[6], (TriggerTriple{6, 26, 9}));
@@ -139,13 +141,13 @@ TEST_F(RapidTriggerTest, MarksAndTheirCountNeverDisagree) {
     clickKey(1);
     EXPECT_EQ(markedKeys(), (std::vector<int>{2}));
     EXPECT_EQ(dialog->selectedKeyCount(), 1);
-    command(Dialog::kSelectAll);
+    command(Id::SelectAll);
     EXPECT_TRUE(dialog->selectAllIsOn());
     EXPECT_EQ(dialog->selectedKeyCount(), 85);
     clickKey(40);
     EXPECT_EQ(dialog->selectedKeyCount(), 84);
     EXPECT_FALSE(dialog->isKeySelected(40));
-    command(Dialog::kSelectAll);
+    command(Id::SelectAll);
     EXPECT_FALSE(dialog->selectAllIsOn());
     EXPECT_TRUE(markedKeys().empty());
     EXPECT_EQ(dialog->selectedKeyCount(), 0);
@@ -164,7 +166,7 @@ TEST_F(RapidTriggerTest, SetGivesTheChosenValuesToExactlyTheMarkedKeys) {
     open();
     clickKey(79);
     clickKey(78);
-    command(Dialog::kSet);
+    command(Id::Set);
     ASSERT_EQ(fineAdjustOpenedWith.size(), 1U);
     EXPECT_EQ(fineAdjustOpenedWith[0], (TriggerTriple{7, 25, 3})); // the first marked key in table order
     EXPECT_EQ(dialog->workingCopy()[78], (TriggerTriple{10, 22, 2}));
@@ -173,7 +175,7 @@ TEST_F(RapidTriggerTest, SetGivesTheChosenValuesToExactlyTheMarkedKeys) {
     EXPECT_EQ(dialog->workingCopy()[80], (TriggerTriple{8, 20, 0}));
     EXPECT_TRUE(markedKeys().empty());
     EXPECT_EQ(store.triggerValues[78], (TriggerTriple{7, 25, 3})); // only OK or Write stores
-    command(Dialog::kCancel);
+    command(Id::Cancel);
     EXPECT_EQ(dialog->result(), SkinnedWindow::kResultCancel);
     EXPECT_EQ(store.triggerValues[78], (TriggerTriple{7, 25, 3}));
 }
@@ -182,8 +184,8 @@ TEST_F(RapidTriggerTest, SetAfterSelectAllStartsFromKeyOneAndReachesEveryKey) {
     store.triggerValues[1] = {9, 21, 7};
     answerFineAdjust(SkinnedWindow::kResultOk, {11, 19, 1});
     open();
-    command(Dialog::kSelectAll);
-    command(Dialog::kSet);
+    command(Id::SelectAll);
+    command(Id::Set);
     ASSERT_EQ(fineAdjustOpenedWith.size(), 1U);
     EXPECT_EQ(fineAdjustOpenedWith[0], (TriggerTriple{9, 21, 0})); // threshold brought into range
     for (int key = 1; key <= kLastKey; ++key)
@@ -195,11 +197,11 @@ TEST_F(RapidTriggerTest, SetAfterSelectAllStartsFromKeyOneAndReachesEveryKey) {
 TEST_F(RapidTriggerTest, SetCancelledOrWithoutMarksChangesNothing) {
     answerFineAdjust(SkinnedWindow::kResultCancel, {11, 19, 1});
     open();
-    command(Dialog::kSet);
+    command(Id::Set);
     EXPECT_TRUE(fineAdjustOpenedWith.empty());
     clickKey(3);
     clickKey(4);
-    command(Dialog::kSet);
+    command(Id::Set);
     EXPECT_EQ(fineAdjustOpenedWith.size(), 1U);
     EXPECT_EQ(markedKeys(), (std::vector<int>{3, 4}));
     EXPECT_EQ(dialog->workingCopy()[3], (TriggerTriple{8, 20, 0}));
@@ -209,9 +211,9 @@ TEST_F(RapidTriggerTest, WriteStoresAndSendsTheWorkingCopyAndCancelLaterKeepsIt)
     answerFineAdjust(SkinnedWindow::kResultOk, {12, 18, 4});
     open();
     clickKey(10);
-    command(Dialog::kSet);
+    command(Id::Set);
     clickKey(11);
-    command(Dialog::kWrite);
+    command(Id::Write);
     EXPECT_EQ(lastMessage(), "OK!");
     EXPECT_TRUE(markedKeys().empty());
     EXPECT_EQ(dialog->selectedKeyCount(), 0);
@@ -220,7 +222,7 @@ TEST_F(RapidTriggerTest, WriteStoresAndSendsTheWorkingCopyAndCancelLaterKeepsIt)
     EXPECT_EQ(state.triggers[9 * 3 + 1], 18);
     EXPECT_EQ(state.triggers[9 * 3 + 2], 4);
     EXPECT_EQ(state.triggers[10 * 3], 8);
-    command(Dialog::kCancel);
+    command(Id::Cancel);
     EXPECT_EQ(store.triggerValues[10], (TriggerTriple{12, 18, 4}));
 }
 
@@ -232,8 +234,8 @@ TEST_F(RapidTriggerTest, ReadTakesTheKeyboardsValuesAndClearsTheMarks) {
         state.triggers[84 * 3 + 1] = 0; // out of range: shown and kept as 2.6 mm
     });
     open();
-    command(Dialog::kSelectAll);
-    command(Dialog::kRead);
+    command(Id::SelectAll);
+    command(Id::Read);
     EXPECT_EQ(lastMessage(), "OK!");
     EXPECT_EQ(dialog->workingCopy()[1], (TriggerTriple{14, 16, 2}));
     EXPECT_EQ(dialog->workingCopy()[85], (TriggerTriple{8, 26, 0}));
@@ -247,7 +249,7 @@ TEST_F(RapidTriggerTest, ReadTakesTheKeyboardsValuesAndClearsTheMarks) {
 // copy and the store as they were.
 struct FailedTransferCase {
     const char* name;
-    int command;
+    Id command;
     std::optional<Failure> failure; // none: the keyboard is unplugged
 };
 
@@ -259,7 +261,7 @@ TEST_P(RapidTriggerFailureTest, SaysFailedAndKeepsTheWorkingCopy) {
     answerFineAdjust(SkinnedWindow::kResultOk, {9, 23, 1});
     open();
     clickKey(20);
-    command(Dialog::kSet);
+    command(Id::Set);
     if (GetParam().failure)
         failOnKeyboard(*GetParam().failure);
     else
@@ -273,18 +275,17 @@ TEST_P(RapidTriggerFailureTest, SaysFailedAndKeepsTheWorkingCopy) {
     EXPECT_EQ(dialog->selectedKeyCount(), 0);
     EXPECT_EQ(keyboardState().triggers[0], 15);
     EXPECT_EQ(keyboardState().triggers[19 * 3], 15);
-    if (GetParam().command == Dialog::kRead) {
+    if (GetParam().command == Id::Read) {
         EXPECT_EQ(store.triggerValues[1], (TriggerTriple{8, 20, 0}));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ReadAndWrite, RapidTriggerFailureTest,
-    ::testing::Values(FailedTransferCase{"Read", Dialog::kRead, Failure::ReadTriggers},
-                      FailedTransferCase{"Write", Dialog::kWrite, Failure::WriteTriggers},
-                      FailedTransferCase{"ReadUnplugged", Dialog::kRead, std::nullopt},
-                      FailedTransferCase{"WriteUnplugged", Dialog::kWrite, std::nullopt}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(ReadAndWrite, RapidTriggerFailureTest,
+                         ::testing::Values(FailedTransferCase{"Read", Id::Read, Failure::ReadTriggers},
+                                           FailedTransferCase{"Write", Id::Write, Failure::WriteTriggers},
+                                           FailedTransferCase{"ReadUnplugged", Id::Read, std::nullopt},
+                                           FailedTransferCase{"WriteUnplugged", Id::Write, std::nullopt}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(RapidTriggerTest, CloseAndCancelDropTheWorkingCopyAndTrackOpensTheTravelView) {
     answerFineAdjust(SkinnedWindow::kResultOk, {9, 23, 1});
@@ -293,11 +294,11 @@ TEST_F(RapidTriggerTest, CloseAndCancelDropTheWorkingCopyAndTrackOpensTheTravelV
         ++tracks;
         return SkinnedWindow::kResultCancel;
     });
-    for (int close : {Dialog::kClose, Dialog::kCancel}) {
+    for (Id close : {Id::Close, Id::Cancel}) {
         open();
-        command(Dialog::kTrack);
+        command(Id::Track);
         clickKey(30);
-        command(Dialog::kSet);
+        command(Id::Set);
         command(close);
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), SkinnedWindow::kResultCancel);

@@ -69,7 +69,7 @@ TEST_P(KeyboardWindowTest, EveryKeyIsFoundByItsIndexAndNothingElseIs) {
         const SkinControl* key = window->keyControl(keyIndex);
         ASSERT_NE(key, nullptr) << keyIndex;
         EXPECT_EQ(key->keyIndex, keyIndex);
-        EXPECT_EQ(key->id, kKeyIdBase + keyIndex);
+        EXPECT_EQ(key->id, keyboardKeyId(keyIndex));
     }
     EXPECT_EQ(window->keyControl(0), nullptr);
     EXPECT_EQ(window->keyControl(86), nullptr);
@@ -78,9 +78,10 @@ TEST_P(KeyboardWindowTest, EveryKeyIsFoundByItsIndexAndNothingElseIs) {
 TEST_P(KeyboardWindowTest, ClicksOnKeysAndCommandsGoToTheirOwnHandlers) {
     QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, rectOfKey(78).center());
     QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, rectOfKey(79).center());
-    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centreOfId(97));
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier,
+                      centreOfId(idOf(MultiKeyColourControlId::SetColour)));
     EXPECT_EQ(window->keyClicks, (std::vector<int>{78, 79}));
-    EXPECT_EQ(window->commands, (std::vector<int>{97}));
+    EXPECT_EQ(window->commands, (std::vector<int>{idOf(MultiKeyColourControlId::SetColour)}));
     QTest::mouseMove(window.get(), rectOfKey(34).center());
     EXPECT_EQ(window->hoveredKey(), 34);
 }

@@ -6,6 +6,27 @@
 #include <cstddef>
 #include <span>
 
+// The ids of the trigger fine-adjust dialog's controls.
+enum class FineAdjustControlId : int {
+    Title = 78,
+    OkLabel = 79,
+    CancelLabel = 80,
+    UpperLimitLabel = 81,
+    LowerLimitLabel = 82,
+    ThresholdLabel = 83,
+    Close = 88,
+    Ok = 89,
+    Cancel = 90,
+    // The steppers of the upper limit (press travel), the lower limit (release travel) and the
+    // threshold.
+    UpperDecrease = 91,
+    UpperIncrease = 92,
+    LowerDecrease = 93,
+    LowerIncrease = 94,
+    ThresholdDecrease = 95,
+    ThresholdIncrease = 96,
+};
+
 // The control table of the trigger fine-adjust dialog: the close, OK and cancel buttons, the title,
 // the labels on the two buttons and over the three values, then the six steppers (decrease and
 // increase of the upper limit, the lower limit and the threshold).

@@ -8,14 +8,15 @@ namespace FineAdjustSteps {
 namespace {
 
 using namespace TriggerRanges;
+using enum FineAdjustControlId;
 
 constexpr std::array<Step, 6> kSteps{{
-    {kUpperDecrease, kUpper, -1, kUpperMin, false},
-    {kUpperIncrease, kUpper, +1, kUpperMax, true},
-    {kLowerDecrease, kLower, -1, kLowerMin, true},
-    {kLowerIncrease, kLower, +1, kLowerMax, false},
-    {kThresholdDecrease, kThreshold, -1, kThresholdMin, false},
-    {kThresholdIncrease, kThreshold, +1, kThresholdMax, false},
+    {UpperDecrease, kUpper, -1, kUpperMin, false},
+    {UpperIncrease, kUpper, +1, kUpperMax, true},
+    {LowerDecrease, kLower, -1, kLowerMin, true},
+    {LowerIncrease, kLower, +1, kLowerMax, false},
+    {ThresholdDecrease, kThreshold, -1, kThresholdMin, false},
+    {ThresholdIncrease, kThreshold, +1, kThresholdMax, false},
 }};
 
 bool allowed(const Step& step, const TriggerTriple& values) {
@@ -28,7 +29,7 @@ bool allowed(const Step& step, const TriggerTriple& values) {
 
 } // namespace
 
-const Step* stepFor(int id) {
+const Step* stepFor(FineAdjustControlId id) {
     for (const Step& step : kSteps) {
         if (step.id == id)
             return &step;
@@ -36,7 +37,7 @@ const Step* stepFor(int id) {
     return nullptr;
 }
 
-bool apply(int id, TriggerTriple& values) {
+bool apply(FineAdjustControlId id, TriggerTriple& values) {
     const Step* step = stepFor(id);
     if (step == nullptr || !allowed(*step, values))
         return false;

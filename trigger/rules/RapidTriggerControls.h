@@ -7,8 +7,29 @@
 #include <cstddef>
 #include <span>
 
+// The ids of the rapid-trigger settings dialog's controls: the buttons, then the title and the labels
+// over the buttons, each with an id of its own; key index k has the id keyboardKeyId(k).
+enum class RapidTriggerControlId : int {
+    Close = 81,
+    SelectAll = 82,
+    Set = 83,
+    Read = 84,
+    Write = 85,
+    Ok = 86,
+    Cancel = 87,
+    Track = 88,
+    Title = 91,
+    SelectAllLabel = 92,
+    SetLabel = 93,
+    ReadLabel = 94,
+    WriteLabel = 95,
+    OkLabel = 96,
+    CancelLabel = 97,
+    TrackLabel = 98,
+};
+
 // The control table of the rapid-trigger settings dialog: 16 buttons and labels (entries 0 to 15),
-// then the 85 keys, key index k at entry 15 + k with id 99 + k. Rectangles are in design units.
+// then the 85 keys, key index k at entry 15 + k. Rectangles are in design units.
 inline constexpr std::size_t kRapidTriggerControlCount = 101;
 inline constexpr std::size_t kRapidTriggerControlsInUse = 101;
 inline constexpr int kRapidTriggerKeyEntryOffset = 15;

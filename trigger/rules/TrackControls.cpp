@@ -7,16 +7,22 @@
 
 namespace {
 
+using enum TrackControlId;
+
 constexpr std::array<ControlSpec, 3> kFrameRows{{
-    {.id = 81, .captionZh = "", .captionEn = "", .rect = {818, 12, 838, 32}, .role = ControlRole::Close},
-    {.id = 91,
+    {.id = idOf(Close),
+     .captionZh = "",
+     .captionEn = "",
+     .rect = {818, 12, 838, 32},
+     .role = ControlRole::Close},
+    {.id = idOf(Title),
      .captionZh = "实时跟踪按键行程",
      .captionEn = "Real-time to track travel of key",
      .rect = {305, 13, 535, 45},
      .isLabel = true,
      .fontIndex = 15,
      .role = ControlRole::Label},
-    {.id = 92,
+    {.id = idOf(Prompt),
      .captionZh = "请选定需要跟踪观察的按键",
      .captionEn = "Please selected the key that needs to be tracked and observed",
      .rect = {280, 63, 750, 95},

@@ -6,10 +6,17 @@
 #include <cstddef>
 #include <span>
 
+// The ids of the key travel tracking dialog's controls; key index k has the id keyboardKeyId(k).
+enum class TrackControlId : int {
+    Close = 81,
+    Title = 91,
+    Prompt = 92,
+};
+
 // The control table of the key travel tracking dialog: the close button, the title and the prompt
-// (entries 0 to 2), then the 85 keys, key index k at entry 2 + k with id 99 + k. The keys have the
-// captions, tooltips and left and right edges of the rapid-trigger dialog's keys, every top and bottom
-// 50 design units lower.
+// (entries 0 to 2), then the 85 keys, key index k at entry 2 + k. The keys have the captions,
+// tooltips and left and right edges of the rapid-trigger dialog's keys, every top and bottom 50
+// design units lower.
 inline constexpr std::size_t kTrackControlCount = 88;
 inline constexpr std::size_t kTrackControlsInUse = 88;
 inline constexpr int kTrackKeyEntryOffset = 2;

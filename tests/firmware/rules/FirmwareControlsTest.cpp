@@ -83,7 +83,7 @@ TEST(FirmwareControls, ButtonsDoNotOverlap) {
 TEST(FirmwareControls, RowsAsTheDialogGivesThem) {
     const auto table = firmwareControls();
     const ControlSpec& close = table[0];
-    EXPECT_EQ(close.id, 89);
+    EXPECT_EQ(close.id, idOf(FirmwareControlId::Close));
     EXPECT_EQ(close.role, ControlRole::Close);
     EXPECT_EQ(close.rect, (SkinRect{332, 9, 355, 45}));
     ASSERT_NE(close.captionZh, nullptr);
@@ -91,25 +91,25 @@ TEST(FirmwareControls, RowsAsTheDialogGivesThem) {
     EXPECT_EQ(text(close.captionZh), "");
     EXPECT_EQ(text(close.captionEn), "");
 
-    EXPECT_EQ(table[1].id, 90);
+    EXPECT_EQ(table[1].id, idOf(FirmwareControlId::GetVersion));
     EXPECT_EQ(text(table[1].captionZh), "获取固件版本");
     EXPECT_EQ(text(table[1].captionEn), "Default");
     EXPECT_EQ(table[1].rect, (SkinRect{220, 70, 333, 100}));
     EXPECT_EQ(table[2].rect, (SkinRect{270, 108, 333, 140}));
     EXPECT_EQ(table[3].rect, (SkinRect{47, 201, 129, 235}));
-    EXPECT_EQ(table[4].id, 93);
+    EXPECT_EQ(table[4].id, idOf(FirmwareControlId::Cancel));
     EXPECT_EQ(table[4].rect, (SkinRect{237, 201, 327, 235}));
 
-    EXPECT_EQ(table[5].id, 187);
+    EXPECT_EQ(table[5].id, idOf(FirmwareControlId::FileLabel));
     EXPECT_EQ(text(table[5].captionZh), "载入文件：");
     EXPECT_EQ(text(table[5].captionEn), "File");
     EXPECT_EQ(table[5].rect, (SkinRect{42, 118, 119, 135}));
-    EXPECT_EQ(table[6].id, 188);
+    EXPECT_EQ(table[6].id, idOf(FirmwareControlId::Title));
     EXPECT_EQ(text(table[6].captionEn), "Firmware Update");
     EXPECT_EQ(table[6].rect, (SkinRect{100, 15, 266, 45}));
     EXPECT_EQ(text(table[7].captionEn), "Get Version");
     EXPECT_EQ(table[7].rect, (SkinRect{220, 78, 333, 100}));
-    EXPECT_EQ(table[10].id, 193);
+    EXPECT_EQ(table[10].id, idOf(FirmwareControlId::CancelLabel));
     EXPECT_EQ(text(table[10].captionEn), "Cancel");
     EXPECT_EQ(table[10].rect, (SkinRect{237, 211, 327, 235}));
 }

@@ -14,6 +14,8 @@
 
 namespace {
 
+using enum KeyAssignmentControlId;
+
 constexpr Rgb kGreen = rgb(0, 255, 0);
 
 bool used(const ControlSpec& c) {
@@ -34,6 +36,9 @@ const ControlSpec& entry(int id) {
     EXPECT_EQ(found.size(), 1u) << "id " << id;
     static const ControlSpec kNone{};
     return found.empty() ? kNone : *found.front();
+}
+const ControlSpec& entry(KeyAssignmentControlId id) {
+    return entry(idOf(id));
 }
 
 std::optional<std::size_t> indexOf(const ControlSpec& c) {
@@ -115,9 +120,10 @@ TEST(KeyAssignmentControls, IdsAreUniqueExceptTheTwoSecondLabelRecords) {
     for (const auto& [id, n] : counts)
         if (n > 1)
             duplicates[id] = n;
-    EXPECT_EQ(duplicates, (std::map<int, int>{{262, 2}, {351, 2}}));
+    EXPECT_EQ(duplicates,
+              (std::map<int, int>{{idOf(AutomaticDelayLabel), 2}, {idOf(EmulationDelayLabel), 2}}));
 
-    const auto delayLabels = entriesWithId(262);
+    const auto delayLabels = entriesWithId(idOf(AutomaticDelayLabel));
     ASSERT_EQ(delayLabels.size(), 2u);
     EXPECT_EQ(text(delayLabels[0]->captionEn), "Auto delay");
     EXPECT_EQ(text(delayLabels[1]->captionZh), "毫秒");
@@ -125,7 +131,7 @@ TEST(KeyAssignmentControls, IdsAreUniqueExceptTheTwoSecondLabelRecords) {
     EXPECT_EQ(delayLabels[1]->rect, (SkinRect{522, 174, 580, 192}));
     EXPECT_EQ(delayLabels[1]->textFormat, 0);
 
-    const auto emulationDelay = entriesWithId(351);
+    const auto emulationDelay = entriesWithId(idOf(EmulationDelayLabel));
     ASSERT_EQ(emulationDelay.size(), 2u);
     EXPECT_EQ(text(emulationDelay[0]->captionEn), "Delay");
     EXPECT_EQ(emulationDelay[0]->rect, (SkinRect{387, 112, 447, 130}));
@@ -191,8 +197,10 @@ TEST(KeyAssignmentControls, EveryClickableEntryIsReachedByTheDialogsHitTest) {
 
 TEST(KeyAssignmentControls, IconsOfEachPageCarryDistinctDeviceCodesOfThatPagesFamily) {
     const std::map<int, std::size_t> iconCounts{{4, 18}, {5, 14}, {6, 38}, {7, 3}};
-    const std::map<int, std::pair<int, int>> idRanges{
-        {4, {401, 418}}, {5, {502, 515}}, {6, {600, 660}}, {7, {701, 703}}};
+    const std::map<int, std::pair<int, int>> idRanges{{4, {idOf(MediaSelect), idOf(Calculator)}},
+                                                      {5, {idOf(CursorLeft), idOf(CursorAccelerateKey)}},
+                                                      {6, {idOf(WinMacSwitch), 660}},
+                                                      {7, {idOf(WakeUp), idOf(Power)}}};
     std::set<int> codes;
     std::size_t iconsInSpans = 0;
     for (int page = 0; page <= 8; ++page) {
@@ -229,8 +237,8 @@ TEST(KeyAssignmentControls, IconsOfEachPageCarryDistinctDeviceCodesOfThatPagesFa
                                     return c.role == ControlRole::Icon;
                                 })));
     // Fn and Fn2 are the two codes OK writes to all three layers.
-    EXPECT_EQ(entry(615).controlCode, 156);
-    EXPECT_EQ(entry(616).controlCode, 166);
+    EXPECT_EQ(entry(FnKey).controlCode, 156);
+    EXPECT_EQ(entry(Fn2Key).controlCode, 166);
 }
 
 TEST(KeyAssignmentControls, IconsSitOnTheirPagesGrid) {
@@ -266,17 +274,17 @@ TEST(KeyAssignmentControls, MouseLabelsLieOnTheirIconsAndFollowThem) {
                                                 "Point Move",      "Continue Move",
                                                 "Accelerate Move", "Cursor Accelerate Key"};
     for (int k = 0; k < 14; ++k) {
-        const ControlSpec& icon = entry(502 + k);
-        const ControlSpec& label = entry(552 + k);
-        SCOPED_TRACE("label " + std::to_string(552 + k));
+        const ControlSpec& icon = entry(idOf(CursorLeft) + k);
+        const ControlSpec& label = entry(keyAssignmentMouseLabelId(idOf(CursorLeft) + k));
+        SCOPED_TRACE("label " + std::to_string(label.id));
         EXPECT_EQ(icon.role, ControlRole::Icon);
         EXPECT_TRUE(label.isLabel);
         EXPECT_EQ(label.rect, icon.rect);
         EXPECT_EQ(text(label.captionEn), english[static_cast<std::size_t>(k)]);
         EXPECT_LT(indexOf(icon), indexOf(label));
     }
-    EXPECT_EQ(text(entry(552).captionZh), "左移");
-    EXPECT_EQ(text(entry(565).captionZh), "光标加速键");
+    EXPECT_EQ(text(entry(keyAssignmentMouseLabelId(idOf(CursorLeft))).captionZh), "左移");
+    EXPECT_EQ(text(entry(keyAssignmentMouseLabelId(idOf(CursorAccelerateKey))).captionZh), "光标加速键");
 }
 
 TEST(KeyAssignmentControls, PagesNameTheirTabsTabLabelsAndPictures) {
@@ -286,8 +294,8 @@ TEST(KeyAssignmentControls, PagesNameTheirTabsTabLabelsAndPictures) {
         const KeyAssignmentPage& page = pages[static_cast<std::size_t>(p - 1)];
         SCOPED_TRACE("page " + std::to_string(p));
         EXPECT_EQ(page.page, p);
-        EXPECT_EQ(page.tabId, 89 + p);
-        EXPECT_EQ(page.tabLabelId, 29 + p);
+        EXPECT_EQ(page.tabId, keyAssignmentTabId(p));
+        EXPECT_EQ(page.tabLabelId, keyAssignmentTabLabelId(p));
         EXPECT_EQ(page.normalPicture, 3 * p);
         EXPECT_EQ(page.hoverPicture, 3 * p + 1);
         EXPECT_EQ(page.selectedPicture, 3 * p + 2);
@@ -297,8 +305,8 @@ TEST(KeyAssignmentControls, PagesNameTheirTabsTabLabelsAndPictures) {
         EXPECT_EQ(tab.rect, (SkinRect{18 + 78 * (p - 1), 48, 95 + 78 * (p - 1), 82}));
         EXPECT_EQ(label.rect, (SkinRect{tab.rect.left, 56, tab.rect.right, 80}));
     }
-    EXPECT_EQ(text(entry(30).captionEn), "Single/Com");
-    EXPECT_EQ(text(entry(36).captionZh), "电源键");
+    EXPECT_EQ(text(entry(keyAssignmentTabLabelId(1)).captionEn), "Single/Com");
+    EXPECT_EQ(text(entry(keyAssignmentTabLabelId(7)).captionZh), "电源键");
 }
 
 TEST(KeyAssignmentControls, RowBlocksMatchTheirRows) {
@@ -329,7 +337,7 @@ TEST(KeyAssignmentControls, RowBlocksMatchTheirRows) {
     EXPECT_EQ(blocks[2].scrollBar, KeyAssignmentScrollBar::Action);
     EXPECT_EQ(blocks[3].scrollBar, KeyAssignmentScrollBar::List);
     // The three rows under the combination edit box are centred, not left-aligned.
-    for (int id = 141; id <= 143; ++id) {
+    for (int id = idOf(FirstComboRecordRow); id <= idOf(FirstComboRecordRow) + 2; ++id) {
         EXPECT_TRUE(entry(id).showsText);
         EXPECT_EQ(entry(id).textFormat, 1);
     }
@@ -337,38 +345,41 @@ TEST(KeyAssignmentControls, RowBlocksMatchTheirRows) {
 
 TEST(KeyAssignmentControls, FrameRowsAsTheDialogDrawsThem) {
     const auto table = keyAssignmentControls();
-    EXPECT_EQ(table.front().id, 87);
+    EXPECT_EQ(table.front().id, idOf(Default));
     EXPECT_EQ(table.front().rect, (SkinRect{33, 320, 117, 353}));
-    EXPECT_EQ(entry(86).rect, (SkinRect{130, 320, 214, 353}));
-    EXPECT_EQ(entry(89).rect, (SkinRect{462, 320, 544, 353}));
-    EXPECT_EQ(entry(97).role, ControlRole::Close);
-    EXPECT_EQ(entry(97).rect, (SkinRect{547, 14, 565, 30}));
-    const ControlSpec& title = entry(40);
+    EXPECT_EQ(entry(Clear).rect, (SkinRect{130, 320, 214, 353}));
+    EXPECT_EQ(entry(Cancel).rect, (SkinRect{462, 320, 544, 353}));
+    EXPECT_EQ(entry(Close).role, ControlRole::Close);
+    EXPECT_EQ(entry(Close).rect, (SkinRect{547, 14, 565, 30}));
+    const ControlSpec& title = entry(Title);
     EXPECT_EQ(title.fontIndex, 17);
     EXPECT_EQ(title.rect, (SkinRect{1, 14, 573, 35}));
     EXPECT_EQ(text(title.captionZh), "按键设置面板");
     EXPECT_EQ(text(title.captionEn), "Key Settings");
-    EXPECT_EQ(entry(41).rect, (SkinRect{135, 330, 215, 353}));
-    EXPECT_EQ(text(entry(37).captionZh), "恢复默认");
+    EXPECT_EQ(entry(ClearLabel).rect, (SkinRect{135, 330, 215, 353}));
+    EXPECT_EQ(text(entry(DefaultLabel).captionZh), "恢复默认");
 }
 
 TEST(KeyAssignmentControls, PageRowsAsThePagesGiveThem) {
     // Page 1: the single radio starts selected; the radio labels turn green when selected.
-    EXPECT_TRUE(entry(101).selected);
-    EXPECT_FALSE(entry(102).selected);
-    EXPECT_EQ(entry(101).role, ControlRole::Radio);
-    EXPECT_EQ(entry(151).selectedTextColour, kGreen);
-    EXPECT_EQ(entry(152).selectedTextColour, kGreen);
-    EXPECT_EQ(entry(151).textColour, kDefaultTextColour);
-    EXPECT_EQ(text(entry(158).captionZh), " ");
-    EXPECT_EQ(text(entry(158).captionEn), " ");
-    EXPECT_EQ(entry(126).rect, (SkinRect{214, 216, 355, 231}));
-    EXPECT_EQ(entry(143).rect, (SkinRect{378, 168, 522, 183}));
+    EXPECT_TRUE(entry(SingleRadio).selected);
+    EXPECT_FALSE(entry(ComboRadio).selected);
+    EXPECT_EQ(entry(SingleRadio).role, ControlRole::Radio);
+    EXPECT_EQ(entry(SingleLabel).selectedTextColour, kGreen);
+    EXPECT_EQ(entry(ComboLabel).selectedTextColour, kGreen);
+    EXPECT_EQ(entry(SingleLabel).textColour, kDefaultTextColour);
+    EXPECT_EQ(text(entry(KeyName).captionZh), " ");
+    EXPECT_EQ(text(entry(KeyName).captionEn), " ");
+    EXPECT_EQ(entry(idOf(FirstComboRow) + 5).rect, (SkinRect{214, 216, 355, 231}));
+    EXPECT_EQ(entry(idOf(FirstComboRecordRow) + 2).rect, (SkinRect{378, 168, 522, 183}));
 
     // Each "Record" label has a hidden green "Stop Rec" twin on the same rectangle.
-    for (const auto& [record, stop] :
-         std::vector<std::pair<int, int>>{{154, 155}, {159, 160}, {267, 268}, {352, 353}}) {
-        SCOPED_TRACE("labels " + std::to_string(record) + "/" + std::to_string(stop));
+    for (const auto& [record, stop] : std::vector<std::pair<KeyAssignmentControlId, KeyAssignmentControlId>>{
+             {CaptureLabel, StopCaptureLabel},
+             {RecordComboLabel, StopComboLabel},
+             {RecordMacroLabel, StopMacroLabel},
+             {RecordEmulationLabel, StopEmulationLabel}}) {
+        SCOPED_TRACE("labels " + std::to_string(idOf(record)) + "/" + std::to_string(idOf(stop)));
         EXPECT_TRUE(entry(record).visible);
         EXPECT_EQ(text(entry(record).captionEn), "Record");
         EXPECT_FALSE(entry(stop).visible);
@@ -378,69 +389,70 @@ TEST(KeyAssignmentControls, PageRowsAsThePagesGiveThem) {
     }
 
     // Page 2: the play and delay radios, the macro rows and the two-line hint.
-    for (int id : {201, 208, 209, 203, 210})
-        EXPECT_EQ(entry(id).role, ControlRole::Radio) << "id " << id;
-    EXPECT_EQ(entry(210).rect, (SkinRect{390, 195, 405, 210}));
-    EXPECT_EQ(entry(249).rect, (SkinRect{213, 226, 355, 239}));
-    const ControlSpec& hint = entry(269);
+    for (KeyAssignmentControlId id :
+         {TimesPlayRadio, WhileHeldRadio, TogglePlayRadio, AutomaticDelayRadio, RecordedDelayRadio})
+        EXPECT_EQ(entry(id).role, ControlRole::Radio) << "id " << idOf(id);
+    EXPECT_EQ(entry(RecordedDelayRadio).rect, (SkinRect{390, 195, 405, 210}));
+    EXPECT_EQ(entry(idOf(FirstMacroActionRow) + 8).rect, (SkinRect{213, 226, 355, 239}));
+    const ControlSpec& hint = entry(MacroHint);
     EXPECT_EQ(hint.textFormat, 4);
     EXPECT_EQ(hint.rect, (SkinRect{230, 254, 539, 308}));
     EXPECT_EQ(std::ranges::count(text(hint.captionZh), '\n'), 1);
     EXPECT_EQ(std::ranges::count(text(hint.captionEn), '\n'), 2);
     EXPECT_TRUE(text(hint.captionEn).starts_with("Tip:Right of mouse click"));
-    EXPECT_EQ(text(entry(272).captionEn), "Press play, release stop");
+    EXPECT_EQ(text(entry(WhileHeldLabel).captionEn), "Press play, release stop");
 
     // Page 3.
-    EXPECT_EQ(entry(302).rect, (SkinRect{383, 148, 538, 178}));
-    EXPECT_EQ(entry(329).rect, (SkinRect{37, 226, 178, 239}));
-    EXPECT_EQ(text(entry(357).captionEn), "Emu List");
+    EXPECT_EQ(entry(RecordEmulation).rect, (SkinRect{383, 148, 538, 178}));
+    EXPECT_EQ(entry(idOf(FirstEmulationRow) + 8).rect, (SkinRect{37, 226, 178, 239}));
+    EXPECT_EQ(text(entry(EmulationListLabel).captionEn), "Emu List");
 }
 
 TEST(KeyAssignmentControls, IconRowsAsThePagesGiveThem) {
-    const ControlSpec& mediaSelect = entry(401);
+    const ControlSpec& mediaSelect = entry(MediaSelect);
     EXPECT_EQ(mediaSelect.controlCode, 115);
     EXPECT_EQ(text(mediaSelect.tooltipZh), "播放器");
     EXPECT_EQ(text(mediaSelect.tooltipEn), "Media Select");
     EXPECT_EQ(mediaSelect.rect, (SkinRect{46, 152, 81, 188}));
-    EXPECT_EQ(entry(418).rect, (SkinRect{496, 235, 531, 274}));
-    EXPECT_EQ(entry(418).controlCode, 117);
+    EXPECT_EQ(entry(Calculator).rect, (SkinRect{496, 235, 531, 274}));
+    EXPECT_EQ(entry(Calculator).controlCode, 117);
 
-    EXPECT_EQ(entry(508).controlCode, 132);
-    EXPECT_EQ(text(entry(508).tooltipZh), "鼠标中键（滚轮键）");
-    EXPECT_EQ(entry(511).controlCode, 199);
-    EXPECT_EQ(entry(515).rect, (SkinRect{154, 165, 258, 181}));
+    EXPECT_EQ(entry(MouseMiddleButton).controlCode, 132);
+    EXPECT_EQ(text(entry(MouseMiddleButton).tooltipZh), "鼠标中键（滚轮键）");
+    EXPECT_EQ(entry(DoubleClick).controlCode, 199);
+    EXPECT_EQ(entry(CursorAccelerateKey).rect, (SkinRect{154, 165, 258, 181}));
 
-    EXPECT_EQ(text(entry(614).tooltipZh), "Backspace与|对调");
-    EXPECT_EQ(text(entry(614).tooltipEn), "Backspace and | Exchange");
-    EXPECT_EQ(entry(614).rect, (SkinRect{229, 152, 266, 188}));
-    EXPECT_EQ(entry(600).controlCode, 155);
-    EXPECT_EQ(entry(652).controlCode, 147);
-    EXPECT_EQ(entry(652).rect, (SkinRect{504, 265, 540, 301}));
-    EXPECT_EQ(text(entry(616).tooltipEn), "Fn2 key for keyboard,Key's 3 level must be set to Fn2");
-    EXPECT_EQ(entry(661).textFormat, 0);
+    EXPECT_EQ(text(entry(BackspaceBackslashSwap).tooltipZh), "Backspace与|对调");
+    EXPECT_EQ(text(entry(BackspaceBackslashSwap).tooltipEn), "Backspace and | Exchange");
+    EXPECT_EQ(entry(BackspaceBackslashSwap).rect, (SkinRect{229, 152, 266, 188}));
+    EXPECT_EQ(entry(WinMacSwitch).controlCode, 155);
+    EXPECT_EQ(entry(LightDirectionRight).controlCode, 147);
+    EXPECT_EQ(entry(LightDirectionRight).rect, (SkinRect{504, 265, 540, 301}));
+    EXPECT_EQ(text(entry(Fn2Key).tooltipEn), "Fn2 key for keyboard,Key's 3 level must be set to Fn2");
+    EXPECT_EQ(entry(KeyFunctionLabel).textFormat, 0);
 
-    EXPECT_EQ(entry(702).controlCode, 76);
-    EXPECT_EQ(text(entry(702).tooltipEn), "Sleep");
+    EXPECT_EQ(entry(Sleep).controlCode, 76);
+    EXPECT_EQ(text(entry(Sleep).tooltipEn), "Sleep");
     // The last row in use: the power label.
     const ControlSpec& last = keyAssignmentControls()[kKeyAssignmentControlsInUse - 1];
-    EXPECT_EQ(last.id, 753);
+    EXPECT_EQ(last.id, idOf(PowerLabel));
     EXPECT_EQ(last.rect, (SkinRect{340, 168, 420, 190}));
     EXPECT_EQ(text(last.captionEn), "Power");
     EXPECT_EQ(last.textFormat, 1);
 }
 
 TEST(KeyAssignmentControls, PageMembershipHelpers) {
-    EXPECT_EQ(keyAssignmentPageOf(87), 0);
-    EXPECT_EQ(keyAssignmentPageOf(600), 6);
-    EXPECT_EQ(keyAssignmentPageOf(753), 7);
-    EXPECT_TRUE(keyAssignmentDrawnOnPage(37, 5));
-    EXPECT_TRUE(keyAssignmentDrawnOnPage(451, 4));
-    EXPECT_FALSE(keyAssignmentDrawnOnPage(451, 5));
+    EXPECT_EQ(keyAssignmentPageOf(idOf(Default)), 0);
+    EXPECT_EQ(keyAssignmentPageOf(idOf(WinMacSwitch)), 6);
+    EXPECT_EQ(keyAssignmentPageOf(idOf(PowerLabel)), 7);
+    EXPECT_TRUE(keyAssignmentDrawnOnPage(idOf(DefaultLabel), 5));
+    EXPECT_TRUE(keyAssignmentDrawnOnPage(idOf(MediaFunctionLabel), 4));
+    EXPECT_FALSE(keyAssignmentDrawnOnPage(idOf(MediaFunctionLabel), 5));
     EXPECT_FALSE(keyAssignmentDrawnOnPage(-1, 1));
-    EXPECT_FALSE(keyAssignmentHitOnPage(37, 1));
-    EXPECT_TRUE(keyAssignmentHitOnPage(88, 3));
-    EXPECT_TRUE(keyAssignmentHitOnPage(151, 1));
-    EXPECT_FALSE(keyAssignmentHitOnPage(151, 2));
+    EXPECT_FALSE(keyAssignmentHitOnPage(idOf(DefaultLabel), 1));
+    EXPECT_TRUE(keyAssignmentHitOnPage(idOf(Ok), 3));
+    EXPECT_TRUE(keyAssignmentHitOnPage(idOf(SingleLabel), 1));
+    EXPECT_FALSE(keyAssignmentHitOnPage(idOf(SingleLabel), 2));
 }
 
 } // namespace

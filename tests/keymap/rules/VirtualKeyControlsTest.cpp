@@ -49,14 +49,18 @@ TEST(VirtualKeyControls, FrameButtonsEachShareTheirIdWithALabel) {
     for (const ControlSpec& c : table)
         ++counts[c.id];
     for (const auto& [id, n] : counts)
-        EXPECT_EQ(n, (id >= 88 && id <= 90) ? 2 : 1) << "id " << id;
+        EXPECT_EQ(n,
+                  (id >= idOf(VirtualKeyControlId::Close) && id <= idOf(VirtualKeyControlId::Cancel)) ? 2 : 1)
+            << "id " << id;
 
     ASSERT_GE(table.size(), kVirtualKeyFrameCount);
+    constexpr VirtualKeyControlId kButtons[] = {VirtualKeyControlId::Close, VirtualKeyControlId::Ok,
+                                                VirtualKeyControlId::Cancel};
     for (std::size_t i = 0; i < 3; ++i) {
         const ControlSpec& button = table[i];
         const ControlSpec& label = table[i + 3];
         SCOPED_TRACE("id " + std::to_string(button.id));
-        EXPECT_EQ(button.id, 88 + static_cast<int>(i));
+        EXPECT_EQ(button.id, idOf(kButtons[i]));
         EXPECT_EQ(label.id, button.id);
         EXPECT_FALSE(button.isLabel);
         EXPECT_EQ(button.captionZh, nullptr);
@@ -100,7 +104,7 @@ TEST(VirtualKeyControls, KeyButtonsFollowTheFrameWithConsecutiveIdsAndDistinctCo
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const ControlSpec& k = keys[i];
         SCOPED_TRACE("id " + std::to_string(k.id));
-        EXPECT_EQ(k.id, 100 + static_cast<int>(i));
+        EXPECT_EQ(k.id, virtualKeyId(i));
         EXPECT_EQ(k.role, ControlRole::Key);
         EXPECT_FALSE(k.isLabel);
         EXPECT_FALSE(k.showsText);
@@ -130,7 +134,7 @@ TEST(VirtualKeyControls, KeysAsTheKeyboardPictureShowsThem) {
     EXPECT_EQ(text(keys.front().captionEn), "Esc");
     EXPECT_EQ(keys.front().keyIndex, 1);
     EXPECT_EQ(keys.front().rect, (SkinRect{30, 65, 65, 98}));
-    EXPECT_EQ(keys.back().id, 213);
+    EXPECT_EQ(keys.back().id, virtualKeyId(113));
     EXPECT_EQ(text(keys.back().captionEn), "KPEnter");
     EXPECT_EQ(keys.back().keyIndex, 107);
     EXPECT_EQ(keys.back().rect, (SkinRect{870, 215, 904, 287}));
@@ -145,7 +149,7 @@ TEST(VirtualKeyControls, KeysAsTheKeyboardPictureShowsThem) {
     EXPECT_EQ(key("extra key left of Z (<>)").keyIndex, 204);
     EXPECT_EQ(key("F13").keyIndex, 210);
     EXPECT_EQ(key("F14").rect, (SkinRect{564, 65, 600, 98}));
-    EXPECT_EQ(key("F15").id, 177);
+    EXPECT_EQ(key("F15").id, virtualKeyId(77));
     EXPECT_EQ(key("F21").keyIndex, 218);
     EXPECT_EQ(key("F21").rect, (SkinRect{870, 65, 904, 98}));
     EXPECT_EQ(key("PrtScreen").keyIndex, 78);

@@ -57,16 +57,16 @@ TEST(BacklightControls, EachLabelSharesTheIdOfOneButton) {
 }
 
 TEST(BacklightControls, ButtonsAndLabelsMatchTheDialog) {
-    EXPECT_EQ(entry(0).id, 88);
+    EXPECT_EQ(entry(0).id, idOf(BacklightControlId::Close));
     EXPECT_EQ(entry(0).role, ControlRole::Close);
     EXPECT_EQ(entry(0).rect, (SkinRect{818, 12, 838, 32}));
-    EXPECT_EQ(entry(1).id, 89);
+    EXPECT_EQ(entry(1).id, idOf(BacklightControlId::Read));
     EXPECT_STREQ(entry(1).captionZh, "读取背光");
     EXPECT_EQ(entry(1).rect, (SkinRect{388, 420, 475, 454}));
-    EXPECT_EQ(entry(5).id, 94);
-    EXPECT_EQ(entry(6).id, 95);
+    EXPECT_EQ(entry(5).id, idOf(BacklightControlId::Ok));
+    EXPECT_EQ(entry(6).id, idOf(BacklightControlId::SetAll));
     EXPECT_EQ(entry(6).rect, (SkinRect{178, 420, 265, 454}));
-    EXPECT_EQ(entry(8).id, 88);
+    EXPECT_EQ(entry(8).id, idOf(BacklightControlId::Close));
     EXPECT_STREQ(entry(8).captionEn, "BackLight Settings");
     EXPECT_EQ(entry(8).rect, (SkinRect{350, 13, 502, 45}));
 }
@@ -87,7 +87,7 @@ TEST(BacklightControls, KeysHaveTheRapidTriggerLegendsAndTheirOwnRectangles) {
     EXPECT_EQ(entry(15 + 59).rect, (SkinRect{634, 261, 728, 301}));
     EXPECT_EQ(entry(15 + 78).rect, (SkinRect{255, 346, 367, 386}));
     EXPECT_STREQ(entry(15 + 77).tooltipZh, "LAlt");
-    EXPECT_EQ(entry(100).id, 184);
+    EXPECT_EQ(entry(100).id, keyboardKeyId(85));
     EXPECT_EQ(entry(100).rect, (SkinRect{731, 346, 771, 386}));
     EXPECT_EQ(backlightKeyRect(0), SkinRect{});
     EXPECT_EQ(backlightKeyRect(86), SkinRect{});

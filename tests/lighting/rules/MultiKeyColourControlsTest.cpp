@@ -30,18 +30,18 @@ TEST(MultiKeyColourControls, HasEveryEntryInUseAndWellFormed) {
 
 TEST(MultiKeyColourControls, FrameEntriesMatchTheWindow) {
     // The title has the close button's id, the label that of the set-colour button.
-    EXPECT_EQ(entry(0).id, 88);
+    EXPECT_EQ(entry(0).id, idOf(MultiKeyColourControlId::Close));
     EXPECT_EQ(entry(0).role, ControlRole::Close);
     EXPECT_EQ(entry(0).rect, (SkinRect{815, 9, 848, 45}));
-    EXPECT_EQ(entry(1).id, 97);
+    EXPECT_EQ(entry(1).id, idOf(MultiKeyColourControlId::SetColour));
     EXPECT_EQ(entry(1).role, ControlRole::Button);
     EXPECT_STREQ(entry(1).captionEn, "Set Color");
     EXPECT_EQ(entry(1).rect, (SkinRect{350, 48, 502, 82}));
-    EXPECT_EQ(entry(2).id, 88);
+    EXPECT_EQ(entry(2).id, idOf(MultiKeyColourControlId::Close));
     EXPECT_TRUE(entry(2).isLabel);
     EXPECT_STREQ(entry(2).captionZh, "多键设置面板");
     EXPECT_EQ(entry(2).rect, (SkinRect{350, 15, 502, 47}));
-    EXPECT_EQ(entry(3).id, 97);
+    EXPECT_EQ(entry(3).id, idOf(MultiKeyColourControlId::SetColour));
     EXPECT_TRUE(entry(3).isLabel);
     EXPECT_STREQ(entry(3).captionZh, "设置");
     EXPECT_EQ(entry(3).rect, (SkinRect{355, 58, 502, 82}));
@@ -65,7 +65,7 @@ TEST(MultiKeyColourControls, KeysAreTheBacklightKeys) {
     }
     EXPECT_EQ(entry(4).rect, (SkinRect{93, 133, 132, 174}));
     EXPECT_STREQ(entry(3 + 80).tooltipZh, "RAlt");
-    EXPECT_EQ(entry(88).id, 184);
+    EXPECT_EQ(entry(88).id, keyboardKeyId(85));
     EXPECT_EQ(entry(88).rect, (SkinRect{731, 346, 771, 386}));
 }
 

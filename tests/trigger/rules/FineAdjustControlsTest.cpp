@@ -30,13 +30,13 @@ TEST(FineAdjustControls, HasEveryEntryInUseAndWellFormed) {
 }
 
 TEST(FineAdjustControls, ButtonsAndLabelsMatchTheDialog) {
-    EXPECT_EQ(entry(0).id, 88);
+    EXPECT_EQ(entry(0).id, idOf(FineAdjustControlId::Close));
     EXPECT_EQ(entry(0).role, ControlRole::Close);
     EXPECT_EQ(entry(0).rect, (SkinRect{332, 9, 355, 45}));
-    EXPECT_EQ(entry(2).id, 90);
+    EXPECT_EQ(entry(2).id, idOf(FineAdjustControlId::Cancel));
     EXPECT_EQ(entry(2).rect, (SkinRect{237, 201, 327, 235}));
 
-    EXPECT_EQ(entry(3).id, 78);
+    EXPECT_EQ(entry(3).id, idOf(FineAdjustControlId::Title));
     EXPECT_STREQ(entry(3).captionEn, "Dynamic Rapid Trigger Setting");
     EXPECT_EQ(entry(3).fontIndex, 17);
     EXPECT_EQ(entry(4).rect, (SkinRect{47, 211, 129, 235}));
@@ -54,12 +54,15 @@ TEST(FineAdjustControls, ButtonsAndLabelsMatchTheDialog) {
 }
 
 TEST(FineAdjustControls, SteppersPairUpAroundEachValue) {
+    using enum FineAdjustControlId;
+    constexpr FineAdjustControlId kDecreases[] = {UpperDecrease, LowerDecrease, ThresholdDecrease};
+    constexpr FineAdjustControlId kIncreases[] = {UpperIncrease, LowerIncrease, ThresholdIncrease};
     // Decrease at the left, increase at the right, one pair per value from top to bottom.
     for (std::size_t pair = 0; pair < 3; ++pair) {
         const ControlSpec& decrease = entry(9 + 2 * pair);
         const ControlSpec& increase = entry(10 + 2 * pair);
-        EXPECT_EQ(decrease.id, 91 + 2 * static_cast<int>(pair));
-        EXPECT_EQ(increase.id, 92 + 2 * static_cast<int>(pair));
+        EXPECT_EQ(decrease.id, idOf(kDecreases[pair]));
+        EXPECT_EQ(increase.id, idOf(kIncreases[pair]));
         EXPECT_EQ(decrease.role, ControlRole::Decrease);
         EXPECT_EQ(increase.role, ControlRole::Increase);
         EXPECT_EQ(decrease.rect.top, increase.rect.top) << "pair " << pair;
@@ -74,7 +77,7 @@ TEST(FineAdjustControls, SteppersPairUpAroundEachValue) {
     EXPECT_STREQ(entry(12).captionZh, "回弹 加大");
     EXPECT_STREQ(entry(12).captionEn, "Lower increase");
     EXPECT_EQ(entry(12).rect, (SkinRect{302, 116, 329, 141}));
-    EXPECT_EQ(entry(14).id, 96);
+    EXPECT_EQ(entry(14).id, idOf(FineAdjustControlId::ThresholdIncrease));
     EXPECT_STREQ(entry(14).captionEn, "Threshold increase");
     EXPECT_EQ(entry(14).rect, (SkinRect{302, 156, 329, 181}));
 }

@@ -34,16 +34,16 @@ TEST(RapidTriggerControls, KeysFollowTheButtonsAndLabels) {
 }
 
 TEST(RapidTriggerControls, ButtonsAndLabelsMatchTheDialog) {
-    EXPECT_EQ(entry(0).id, 81);
+    EXPECT_EQ(entry(0).id, idOf(RapidTriggerControlId::Close));
     EXPECT_EQ(entry(0).role, ControlRole::Close);
     EXPECT_STREQ(entry(0).captionZh, "");
     EXPECT_EQ(entry(0).rect, (SkinRect{818, 12, 838, 32}));
 
-    EXPECT_EQ(entry(7).id, 88);
+    EXPECT_EQ(entry(7).id, idOf(RapidTriggerControlId::Track));
     EXPECT_STREQ(entry(7).captionEn, "Track");
     EXPECT_EQ(entry(7).rect, (SkinRect{345, 50, 505, 87}));
 
-    EXPECT_EQ(entry(8).id, 91);
+    EXPECT_EQ(entry(8).id, idOf(RapidTriggerControlId::Title));
     EXPECT_STREQ(entry(8).captionZh, "动态快速触发设置");
     EXPECT_STREQ(entry(8).captionEn, "Dynamic Rapid Trigger Setting");
     EXPECT_EQ(entry(8).fontIndex, 17);
@@ -53,7 +53,7 @@ TEST(RapidTriggerControls, ButtonsAndLabelsMatchTheDialog) {
     EXPECT_STREQ(entry(12).captionEn, "Update");
     EXPECT_EQ(entry(12).rect, (SkinRect{448, 431, 525, 454}));
 
-    EXPECT_EQ(entry(15).id, 98);
+    EXPECT_EQ(entry(15).id, idOf(RapidTriggerControlId::TrackLabel));
     EXPECT_STREQ(entry(15).captionEn, "Real-time to Track");
     EXPECT_EQ(entry(15).textFormat, 0);
     EXPECT_EQ(entry(15).rect, (SkinRect{375, 60, 505, 87}));
@@ -70,7 +70,7 @@ TEST(RapidTriggerControls, ButtonsAndLabelsMatchTheDialog) {
 }
 
 TEST(RapidTriggerControls, KeysMatchTheKeyboard) {
-    EXPECT_EQ(entry(16).id, 100);
+    EXPECT_EQ(entry(16).id, keyboardKeyId(1));
     EXPECT_STREQ(entry(16).captionEn, "Esc");
     EXPECT_EQ(entry(16).rect, (SkinRect{93, 133, 135, 174}));
     EXPECT_STREQ(entry(15 + 30).captionZh, "BackSpace");
@@ -83,7 +83,7 @@ TEST(RapidTriggerControls, KeysMatchTheKeyboard) {
     EXPECT_EQ(entry(15 + 72).rect, (SkinRect{613, 303, 685, 344}));
     EXPECT_EQ(entry(15 + 78).rect, (SkinRect{252, 346, 368, 386}));
     EXPECT_EQ(entry(15 + 79).rect, (SkinRect{369, 346, 485, 386}));
-    EXPECT_EQ(entry(100).id, 184);
+    EXPECT_EQ(entry(100).id, keyboardKeyId(85));
     EXPECT_EQ(entry(100).keyIndex, 85);
     EXPECT_STREQ(entry(100).captionEn, "Right");
     EXPECT_EQ(entry(100).rect, (SkinRect{729, 346, 770, 386}));

@@ -28,14 +28,14 @@ TEST(TrackControls, HasEveryEntryInUseAndWellFormed) {
 }
 
 TEST(TrackControls, FrameEntriesMatchTheDialog) {
-    EXPECT_EQ(entry(0).id, 81);
+    EXPECT_EQ(entry(0).id, idOf(TrackControlId::Close));
     EXPECT_EQ(entry(0).role, ControlRole::Close);
     EXPECT_EQ(entry(0).rect, (SkinRect{818, 12, 838, 32}));
-    EXPECT_EQ(entry(1).id, 91);
+    EXPECT_EQ(entry(1).id, idOf(TrackControlId::Title));
     EXPECT_STREQ(entry(1).captionZh, "实时跟踪按键行程");
     EXPECT_EQ(entry(1).fontIndex, 15);
     EXPECT_EQ(entry(1).textFormat, 1);
-    EXPECT_EQ(entry(2).id, 92);
+    EXPECT_EQ(entry(2).id, idOf(TrackControlId::Prompt));
     EXPECT_STREQ(entry(2).captionEn, "Please selected the key that needs to be tracked and observed");
     EXPECT_EQ(entry(2).textFormat, 0);
     EXPECT_EQ(entry(2).rect, (SkinRect{280, 63, 750, 95}));
@@ -55,7 +55,7 @@ TEST(TrackControls, KeysAreTheRapidTriggerKeysFiftyUnitsLower) {
     // The first and last rows as the dialog gives them.
     EXPECT_EQ(entry(3).rect, (SkinRect{93, 183, 135, 224}));
     EXPECT_STREQ(entry(3).captionEn, "Esc");
-    EXPECT_EQ(entry(87).id, 184);
+    EXPECT_EQ(entry(87).id, keyboardKeyId(85));
     EXPECT_EQ(entry(87).rect, (SkinRect{729, 396, 770, 436}));
     EXPECT_STREQ(entry(2 + 34).captionEn, "W");
     EXPECT_STREQ(entry(2 + 82).tooltipZh, "RCtrl");

@@ -12,10 +12,11 @@
 namespace {
 
 using namespace FineAdjustSteps;
+using enum FineAdjustControlId;
 
 struct StepCase {
     const char* name;
-    int id;
+    FineAdjustControlId id;
     TriggerTriple before;
     TriggerTriple after; // equal to before when the step is refused
 };
@@ -30,27 +31,27 @@ TEST_P(FineAdjustStepTest, StepsOnlyWhileItsConditionHolds) {
 }
 
 const StepCase kStepCases[] = {
-    {"UpperDown", kUpperDecrease, {8, 20, 0}, {7, 20, 0}},
-    {"UpperDownAtFloor", kUpperDecrease, {6, 20, 0}, {6, 20, 0}},
-    {"UpperUp", kUpperIncrease, {8, 20, 0}, {9, 20, 0}},
-    {"UpperUpAtCeiling", kUpperIncrease, {24, 26, 0}, {24, 26, 0}},
-    {"UpperUpTouchingLower", kUpperIncrease, {10, 11, 0}, {10, 11, 0}},
-    {"UpperUpLeavingOneBetween", kUpperIncrease, {9, 11, 0}, {10, 11, 0}},
-    {"LowerDown", kLowerDecrease, {8, 20, 0}, {8, 19, 0}},
-    {"LowerDownAtFloor", kLowerDecrease, {6, 8, 0}, {6, 8, 0}},
-    {"LowerDownTouchingUpper", kLowerDecrease, {10, 11, 0}, {10, 11, 0}},
-    {"LowerUp", kLowerIncrease, {8, 20, 0}, {8, 21, 0}},
-    {"LowerUpAtCeiling", kLowerIncrease, {8, 26, 0}, {8, 26, 0}},
-    {"ThresholdDown", kThresholdDecrease, {8, 20, 2}, {8, 20, 1}},
-    {"ThresholdDownAtFloor", kThresholdDecrease, {8, 20, 0}, {8, 20, 0}},
-    {"ThresholdUp", kThresholdIncrease, {8, 20, 3}, {8, 20, 4}},
-    {"ThresholdUpAtCeiling", kThresholdIncrease, {8, 20, 4}, {8, 20, 4}},
+    {"UpperDown", UpperDecrease, {8, 20, 0}, {7, 20, 0}},
+    {"UpperDownAtFloor", UpperDecrease, {6, 20, 0}, {6, 20, 0}},
+    {"UpperUp", UpperIncrease, {8, 20, 0}, {9, 20, 0}},
+    {"UpperUpAtCeiling", UpperIncrease, {24, 26, 0}, {24, 26, 0}},
+    {"UpperUpTouchingLower", UpperIncrease, {10, 11, 0}, {10, 11, 0}},
+    {"UpperUpLeavingOneBetween", UpperIncrease, {9, 11, 0}, {10, 11, 0}},
+    {"LowerDown", LowerDecrease, {8, 20, 0}, {8, 19, 0}},
+    {"LowerDownAtFloor", LowerDecrease, {6, 8, 0}, {6, 8, 0}},
+    {"LowerDownTouchingUpper", LowerDecrease, {10, 11, 0}, {10, 11, 0}},
+    {"LowerUp", LowerIncrease, {8, 20, 0}, {8, 21, 0}},
+    {"LowerUpAtCeiling", LowerIncrease, {8, 26, 0}, {8, 26, 0}},
+    {"ThresholdDown", ThresholdDecrease, {8, 20, 2}, {8, 20, 1}},
+    {"ThresholdDownAtFloor", ThresholdDecrease, {8, 20, 0}, {8, 20, 0}},
+    {"ThresholdUp", ThresholdIncrease, {8, 20, 3}, {8, 20, 4}},
+    {"ThresholdUpAtCeiling", ThresholdIncrease, {8, 20, 4}, {8, 20, 4}},
     // Values that arrive crossed only allow the steps that part them.
-    {"CrossedUpperUp", kUpperIncrease, {20, 12, 0}, {20, 12, 0}},
-    {"CrossedLowerDown", kLowerDecrease, {20, 12, 0}, {20, 12, 0}},
-    {"CrossedUpperDown", kUpperDecrease, {20, 12, 0}, {19, 12, 0}},
-    {"CrossedLowerUp", kLowerIncrease, {20, 12, 0}, {20, 13, 0}},
-    {"NotAnArrow", 90, {8, 20, 0}, {8, 20, 0}},
+    {"CrossedUpperUp", UpperIncrease, {20, 12, 0}, {20, 12, 0}},
+    {"CrossedLowerDown", LowerDecrease, {20, 12, 0}, {20, 12, 0}},
+    {"CrossedUpperDown", UpperDecrease, {20, 12, 0}, {19, 12, 0}},
+    {"CrossedLowerUp", LowerIncrease, {20, 12, 0}, {20, 13, 0}},
+    {"NotAnArrow", Cancel, {8, 20, 0}, {8, 20, 0}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Arrows, FineAdjustStepTest, ::testing::ValuesIn(kStepCases),
@@ -59,11 +60,11 @@ INSTANTIATE_TEST_SUITE_P(Arrows, FineAdjustStepTest, ::testing::ValuesIn(kStepCa
 TEST(FineAdjustSteps, FromTheWidestSpanUpperClimbsEighteenTimesThenLowerStopsOneAbove) {
     TriggerTriple values{6, 26, 0};
     int steps = 0;
-    while (apply(kUpperIncrease, values))
+    while (apply(UpperIncrease, values))
         ++steps;
     EXPECT_EQ(steps, 18);
     EXPECT_EQ(values[TriggerRanges::kUpper], 24);
-    while (apply(kLowerDecrease, values)) {
+    while (apply(LowerDecrease, values)) {
     }
     EXPECT_EQ(values, (TriggerTriple{24, 25, 0}));
 }
