@@ -10,7 +10,10 @@ vkbd=$build/tools/vkbd/qelec-vkbd
 ctl=$build/tools/ctl/qelec-ctl
 qelec=$build/app/qelec
 
-display=:$((90 + RANDOM % 100))
+# A display number no other server holds (its lock file is the sign).
+display_number=$((90 + RANDOM % 100))
+while [ -e "/tmp/.X$display_number-lock" ] || [ -e "/tmp/.X11-unix/X$display_number" ]; do display_number=$((display_number + 1)); done
+display=:$display_number
 Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 program=
@@ -21,11 +24,13 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "e2e: FAILED: the X server did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
 
 step() { echo "e2e: $*"; }
 fail() {
     echo "e2e: FAILED: $*" >&2
+    [ -s "$work/qelec.log" ] && sed 's/^/e2e: program: /' "$work/qelec.log" | tail -20 >&2
     import -window root "$out/failure.png" 2>/dev/null || true
     exit 1
 }
