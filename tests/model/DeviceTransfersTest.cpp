@@ -5,19 +5,13 @@
 #include "model/FactoryKeyboard.h"
 #include "model/TransferChecks.h"
 #include "model/profile/ProfileFile.h"
+#include "support/ActionLists.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-ActionList listOf(std::initializer_list<const char*> items, int sizeOfView) {
-    ActionList list(sizeOfView);
-    for (const char* item : items)
-        list.setOrAppend(ActionList::kAppend, item);
-    return list;
-}
 
 class DeviceTransfers : public ::testing::Test {
 protected:

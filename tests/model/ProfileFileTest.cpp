@@ -4,6 +4,7 @@
 #include "model/KeyboardVariant.h"
 #include "model/profile/ActionListXml.h"
 #include "model/profile/XmlDocument.h"
+#include "support/ActionLists.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -31,13 +32,6 @@ int occurrences(const std::string& text, const std::string& what) {
     for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
         ++count;
     return count;
-}
-
-ActionList listOf(std::initializer_list<const char*> items, int sizeOfView) {
-    ActionList list(sizeOfView);
-    for (const char* item : items)
-        list.setOrAppend(ActionList::kAppend, item);
-    return list;
 }
 
 // The profile text as the document's editing calls build it, one element after another.

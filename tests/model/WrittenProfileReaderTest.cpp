@@ -6,6 +6,7 @@
 #include "model/KeyboardVariant.h"
 #include "model/profile/ProfileFile.h"
 #include "model/profile/XmlDocument.h"
+#include "support/ActionLists.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,6 @@ std::unique_ptr<CConfigStore> freshStore(int variant = KeyboardVariant::kRgb) {
     store->buildCatalogue();
     store->resetToDefaults();
     return store;
-}
-
-ActionList listOf(std::initializer_list<const char*> items, int sizeOfView) {
-    ActionList list(sizeOfView);
-    for (const char* item : items)
-        list.setOrAppend(ActionList::kAppend, item);
-    return list;
 }
 
 // Something in every part a profile holds: a recorded macro, a combination, texts with every

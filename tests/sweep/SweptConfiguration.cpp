@@ -2,19 +2,13 @@
 #include "SweptConfiguration.h"
 
 #include "DeviceTestSupport.h"
+#include "support/ActionLists.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
-
-ActionList listOf(std::initializer_list<const char*> items, int sizeOfView) {
-    ActionList list(sizeOfView);
-    for (const char* item : items)
-        list.setOrAppend(ActionList::kAppend, item);
-    return list;
-}
 
 void assign(CConfigStore& store, int key, int table, int kind, int code, ActionList actions = {}) {
     store.keyKind[key][table] = kind;
