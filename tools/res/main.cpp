@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -23,7 +24,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    R"(usage: qelec-res [--out DIR] [--window NAME] [--scale FACTOR] [--list] [--timings]
+    R"(usage: qelec-res [--out DIR] [--window NAME] [--scale FACTOR] [--list] [--controls] [--timings]
 
 Writes the program's pictures as PNG files: every window's pictures as
 DIR/<window>-<number>-<background|hover|selected|strip>.png, and the pictures no window lists
@@ -35,6 +36,9 @@ options:
   --scale FACTOR   stretch every picture by FACTOR (greater than 0, default 1), pixel for pixel
                    as the windows stretch theirs
   --list           print the window names with their picture numbers, write nothing
+  --controls       print each window's size and the rectangles of its controls, in pixels at
+                   --scale, write nothing: "window NAME WIDTH HEIGHT", then a line
+                   "control ID LEFT TOP RIGHT BOTTOM ROLE" for each control a click can reach
   --timings        print how long each picture took to draw (the first time it is asked for)
   -h, --help       show this text
 exit codes: 0 done, 1 a picture could not be written, 2 the command line is wrong
@@ -48,6 +52,7 @@ struct Options {
     std::optional<std::string> window;
     float scale = 1.0F;
     bool list = false;
+    bool controls = false;
     bool timings = false;
     bool help = false;
 };
@@ -104,6 +109,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& words, std::
             options.scale = *scale;
         } else if (word == "--list") {
             options.list = true;
+        } else if (word == "--controls") {
+            options.controls = true;
         } else if (word == "--timings") {
             options.timings = true;
         } else if (word == "-h" || word == "--help") {
@@ -146,6 +153,30 @@ void list(const std::vector<WindowPictures>& windows, const std::vector<int>& un
     }
     for (int picture : unlisted)
         std::printf("%-24s %d\n", "picture", picture);
+}
+
+const char* roleName(ControlRole role) {
+    constexpr std::array<const char*, 15> kNames{"none", "label",    "button",   "close",  "minimise",
+                                                 "help", "key",      "tab",      "radio",  "check",
+                                                 "icon", "increase", "decrease", "swatch", "area"};
+    const auto index = static_cast<std::size_t>(role);
+    return index < kNames.size() ? kNames[index] : "none";
+}
+
+// Each window's size and its clickable controls at scale, as a program driving the windows from
+// outside needs them: labels and entries without an id are left out.
+void listControls(const PictureLibrary& library, const std::vector<WindowPictures>& windows, float scale) {
+    for (const WindowPictures& window : windows) {
+        const QSize size = SkinGeometry::windowSize(library.picture(window.background).size(), scale);
+        std::printf("window %s %d %d\n", window.name.c_str(), size.width(), size.height());
+        for (const ControlSpec& control : window.controls) {
+            if (control.id < 1 || control.isLabel || control.rect.width() <= 0 || control.rect.height() <= 0)
+                continue;
+            const SkinRect rect = SkinGeometry::scaledRect(control.rect, scale);
+            std::printf("control %d %d %d %d %d %s\n", control.id, rect.left, rect.top, rect.right,
+                        rect.bottom, roleName(control.role));
+        }
+    }
 }
 
 class Writer {
@@ -238,6 +269,11 @@ int main(int argc, char** argv) {
     }
     if (options->list) {
         list(windows, options->window ? std::vector<int>{} : unlisted);
+        return 0;
+    }
+
+    if (options->controls) {
+        listControls(library, windows, options->scale);
         return 0;
     }
 

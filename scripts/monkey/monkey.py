@@ -1,0 +1,255 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Uses the whole program at random for a while, as a careless user would, while the keyboard is
+disturbed from outside; stops at the first crash, sanitizer report, hang, unreadable keyboard state
+or saved profile that does not load back whole, and prints the seed and every action up to it."""
+
+import argparse
+import os
+import random
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from actions import DRAWS_PER_STEP, Actions
+from keyboard import Failure, Keyboard
+from windows import read_control_tables, recognise
+from xserver import XServer
+
+HANG_SECONDS = 10
+# How long a started program may take to show its first window: under the sanitizers, and with the
+# keyboard unplugged it looks for it about 11 s before it says so.
+FIRST_WINDOW_SECONDS = 40
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+
+
+def parse_arguments():
+    parser = argparse.ArgumentParser(prog='monkey.sh', description=__doc__)
+    parser.add_argument('--seconds', type=float, default=60)
+    parser.add_argument('--seed', default='1', help="a whole number, or 'random'")
+    parser.add_argument('--build', default='build-monkey')
+    parser.add_argument('--out', default='out/monkey')
+    arguments = parser.parse_args()
+    if arguments.seed == 'random':
+        arguments.seed = random.SystemRandom().randrange(1, 2**31)
+    else:
+        arguments.seed = int(arguments.seed)
+    return arguments
+
+
+def free_display():
+    number = 200
+    while os.path.exists(f'/tmp/.X{number}-lock') or os.path.exists(f'/tmp/.X11-unix/X{number}'):
+        number += 1
+    return f':{number}'
+
+
+def start_x_server(work):
+    name = free_display()
+    server = subprocess.Popen(['Xvfb', name, '-screen', '0', '1920x1080x24', '-nolisten', 'tcp'],
+                              stdout=subprocess.DEVNULL, stderr=open(os.path.join(work, 'xvfb.log'), 'wb'))
+    deadline = time.monotonic() + 30
+    while time.monotonic() < deadline:
+        try:
+            return server, name, XServer(name)
+        except Exception:  # not up yet
+            time.sleep(0.1)
+    raise Failure('the X server did not start')
+
+
+def environment_for(work, display):
+    folders = {name: os.path.join(work, name.lower()) for name in
+               ('HOME', 'XDG_CONFIG_HOME', 'XDG_DATA_HOME', 'XDG_STATE_HOME', 'XDG_CACHE_HOME')}
+    for folder in folders.values():
+        os.makedirs(folder, exist_ok=True)
+    runtime = os.path.join(work, 'runtime')
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
+    suppressions = os.path.join(HERE, 'leaks.supp')
+    return {
+        'PATH': os.environ.get('PATH', '/usr/bin:/bin'),
+        'DISPLAY': display,
+        'LANG': 'C.UTF-8',
+        'XDG_RUNTIME_DIR': runtime,
+        'QELEC_VKBD_STATE': os.path.join(work, 'keyboard.txt'),
+        'ASAN_OPTIONS': 'abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=0',
+        'LSAN_OPTIONS': f'suppressions={suppressions}:print_suppressions=0',
+        'UBSAN_OPTIONS': 'print_stacktrace=1:halt_on_error=1',
+        **folders,
+    }
+
+
+def stock_files(files, keyboard):
+    """Profiles to open (whole, of another variant, with gaps; broken ones), and firmware images."""
+    corpus = os.path.join(ROOT, 'fuzz/corpus')
+    for name in sorted(os.listdir(os.path.join(corpus, 'profile'))):
+        shutil.copy(os.path.join(corpus, 'profile', name), os.path.join(files, name))
+    shutil.copy(os.path.join(corpus, 'xml', 'mismatched.xml'), os.path.join(files, 'broken.pro'))
+    with open(os.path.join(files, 'empty.pro'), 'wb'):
+        pass
+    with open(os.path.join(files, 'binary.pro'), 'wb') as binary:
+        binary.write(bytes(range(256)) * 4)
+    with open(os.path.join(files, 'small.pro'), 'rb') as whole:
+        text = whole.read()
+    with open(os.path.join(files, 'cut.pro'), 'wb') as cut:
+        cut.write(text[:len(text) // 2])
+    keyboard.make_firmware(files)
+
+
+class Monkey:
+    def __init__(self, arguments, x, tables, keyboard, files, saved):
+        self.arguments = arguments
+        self.x = x
+        self.tables = tables
+        self.keyboard = keyboard
+        self.files = files
+        self.saved = saved
+        self.random = random.Random(arguments.seed)
+        self.started = time.monotonic()
+        self.lines = []
+        self.actions = Actions(x, keyboard, files, saved, self.log)
+
+    def log(self, text):
+        self.lines.append(f'{self.actions.step:6d} {time.monotonic() - self.started:7.2f}s '
+                          f'run {self.keyboard.runs}: {text}')
+
+    def draws(self):
+        return [self.random.random() for _ in range(DRAWS_PER_STEP)]
+
+    def run(self):
+        deadline = self.started + self.arguments.seconds
+        while time.monotonic() < deadline:
+            if not self.keyboard.running():
+                self.restart()
+                continue
+            target = self.window_to_use()
+            draws = self.draws()
+            if target is None:
+                continue
+            window, recognised = target
+            self.actions.act(window, recognised, draws)
+            self.wait_until_answering()
+            self.keyboard.check_saved_profiles(self.saved)
+            if self.actions.step % 50 == 0:
+                self.keyboard.check_state_readable()
+            if draws[7] < 0.1:  # a user who pauses: timers and the travel view get to run
+                time.sleep(0.3)
+        self.actions.release_all_keys()
+
+    def restart(self):
+        """After the program ended well (or before its first start): a plugged-in keyboard, maybe
+        another variant, and the program again."""
+        if self.keyboard.program is not None:
+            self.actions.release_all_keys()
+            self.keyboard.check_ended_well()
+            self.keyboard.check_saved_profiles(self.saved)  # for the keyboard they were saved from
+            self.log('the program ended')
+        self.keyboard.reap_holders(wait=True)
+        self.keyboard.check_state_readable()
+        draws = self.draws()
+        if self.keyboard.program is None or draws[0] < 0.3:
+            variant = 1 + int(draws[1] * 4)
+            self.keyboard.create(variant)
+            self.keyboard.make_firmware(self.files)
+            self.log(f'a new keyboard of variant {variant}')
+        self.keyboard.vkbd_command('fail', '--clear')
+        self.keyboard.vkbd_command('plug')
+        self.keyboard.start()
+        self.log('the program starts')
+        deadline = time.monotonic() + FIRST_WINDOW_SECONDS
+        while self.keyboard.running() and not self.program_windows():
+            if time.monotonic() > deadline:
+                raise Failure(f'the program showed no window in {FIRST_WINDOW_SECONDS} s')
+            time.sleep(0.1)
+
+    def program_windows(self):
+        return [window for window in self.x.windows() if window.width > 1 and window.height > 1]
+
+    def window_to_use(self):
+        """The window on top and what it is; none while the program shows nothing (it may be
+        between two windows, or ending)."""
+        deadline = time.monotonic() + HANG_SECONDS
+        while self.keyboard.running():
+            windows = self.program_windows()
+            ordinary = [window for window in windows if not window.override_redirect]
+            if ordinary:
+                window = ordinary[-1]
+                return window, recognise(window, self.tables)
+            if time.monotonic() > deadline:
+                raise Failure(f'the program has shown no window for {HANG_SECONDS} s')
+            time.sleep(0.05)
+        return None
+
+    def wait_until_answering(self):
+        if not self.keyboard.running():
+            return
+        windows = [window for window in self.program_windows() if not window.override_redirect]
+        if windows and not self.x.answers(windows[-1], HANG_SECONDS):
+            if self.keyboard.running():
+                raise Failure(f'the program stopped answering for more than {HANG_SECONDS} s')
+
+    def write_log(self, out):
+        os.makedirs(out, exist_ok=True)
+        with open(os.path.join(out, 'actions.log'), 'w', encoding='utf-8') as log:
+            log.write('\n'.join(self.lines) + '\n')
+
+    def report(self, out, failure):
+        self.write_log(out)
+        subprocess.run(['import', '-window', 'root', os.path.join(out, 'failure.png')],
+                       env={'DISPLAY': self.x.display.get_display_name(), 'PATH': os.environ['PATH']},
+                       stderr=subprocess.DEVNULL)
+        if self.keyboard.program_log and os.path.exists(self.keyboard.program_log):
+            shutil.copy(self.keyboard.program_log, os.path.join(out, 'program.log'))
+            print(f'monkey: the program said:\n{self.keyboard.log_tail()}')
+        print('\n'.join(self.lines[-300:]))
+        print(f'monkey: FAILED after {self.actions.step} actions: {failure}')
+        print(f'monkey: seed {self.arguments.seed}; the whole action log is in {out}/actions.log; replay with'
+              f' scripts/monkey.sh --seed {self.arguments.seed} --seconds {self.arguments.seconds:g}')
+
+
+def main():
+    arguments = parse_arguments()
+    print(f'monkey: seed {arguments.seed}, {arguments.seconds:g} s, program from {arguments.build}', flush=True)
+    work = tempfile.mkdtemp(prefix='qelec-monkey-')
+    server = None
+    monkey = None
+    try:
+        build = os.path.abspath(arguments.build)
+        tables = read_control_tables(os.path.join(build, 'tools/res/qelec-res'))
+        server, display, x = start_x_server(work)
+        keyboard = Keyboard(build, work, environment_for(work, display))
+        files = os.path.join(work, 'files')
+        saved = os.path.join(work, 'saved')
+        os.makedirs(files)
+        os.makedirs(saved)
+        monkey = Monkey(arguments, x, tables, keyboard, files, saved)
+        keyboard.create(4)
+        stock_files(files, keyboard)
+        monkey.run()
+        monkey.write_log(os.path.abspath(arguments.out))
+        keyboard.stop()
+        keyboard.check_state_readable()
+        report = keyboard.sanitizer_report()
+        if report:
+            raise Failure(f'a sanitizer report in run {keyboard.runs}:\n{report}')
+        print(f'monkey: passed: seed {arguments.seed}, {monkey.actions.step} actions over {keyboard.runs} runs '
+              f'of the program, {len(keyboard.checked)} saved profiles checked', flush=True)
+        return 0
+    except Failure as failure:
+        if monkey is not None:
+            monkey.report(os.path.abspath(arguments.out), failure)
+        else:
+            print(f'monkey: FAILED: {failure}')
+        return 1
+    finally:
+        if monkey is not None:
+            monkey.keyboard.stop()
+        if server is not None:
+            server.kill()
+            server.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == '__main__':
+    sys.exit(main())
