@@ -7,7 +7,7 @@ packages=(
     g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
-    fonts-wqy-microhei xvfb xauth xdotool imagemagick x11-utils
+    fonts-wqy-microhei xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib
     desktop-file-utils appstream librsvg2-bin help2man man-db bash-completion dpkg-dev file lintian
 )
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: the full build with GCC, then the core again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run, and the formatting check.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the program used at random under them, a short
+# fuzzing run, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -60,6 +61,15 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_tests ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+echo "== the program used at random under AddressSanitizer + UndefinedBehaviorSanitizer (scripts/monkey.sh)"
+# Fixed seeds, so that a red run can be repeated; scripts/monkey.sh --seed random hunts further.
+cmake -S . -B build-monkey -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQELEC_SANITIZE=ON >/dev/null
+cmake --build build-monkey -j "$jobs" --target qelec qelec-ctl qelec-vkbd qelec-res
+for seed in 1 2; do
+    scripts/monkey.sh --build build-monkey --seconds 30 --seed "$seed" --out "out/monkey-$seed"
+    passed=$((passed + 1))
+done
+
 echo "== fuzzing the readers of outside input (clang, ASan + UBSan)"
 # Each fuzzer reads its seeds from fuzz/corpus/<first word of its name>.
 fuzzers=(xml_parse profile_load vkbd_state firmware_image assignment_codec command_line)
@@ -84,7 +94,7 @@ mapfile -t sources < <(git -C "$root" ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
 echo "formatting clean (${#sources[@]} files)"
 # Every source and script says its licence in its first lines.
-mapfile -t licensed < <(git -C "$root" ls-files '*.cpp' '*.h' '*.sh' '*.cmake' '*.sed' '*CMakeLists.txt' .ci/run \
+mapfile -t licensed < <(git -C "$root" ls-files '*.cpp' '*.h' '*.sh' '*.py' '*.cmake' '*.sed' '*CMakeLists.txt' .ci/run \
     'dist/bash-completion/*')
 unlicensed=$(for file in "${licensed[@]}"; do
     head -n 2 "$root/$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$file"

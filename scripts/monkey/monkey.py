@@ -21,6 +21,9 @@ HANG_SECONDS = 10
 # How long a started program may take to show its first window: under the sanitizers, and with the
 # keyboard unplugged it looks for it about 11 s before it says so.
 FIRST_WINDOW_SECONDS = 40
+SETTLE_SECONDS = 2
+SETTLE_POLLS = 2
+SETTLE_POLL_SECONDS = 0.02
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 
@@ -188,6 +191,19 @@ class Monkey:
         if windows and not self.x.answers(windows[-1], HANG_SECONDS):
             if self.keyboard.running():
                 raise Failure(f'the program stopped answering for more than {HANG_SECONDS} s')
+        self.wait_until_settled()
+
+    def wait_until_settled(self):
+        """Until the windows shown stay the same for a moment (a window an action opens may take
+        a little while to show), so that the next choice meets the same window when a seed is
+        replayed; at most SETTLE_SECONDS."""
+        deadline = time.monotonic() + SETTLE_SECONDS
+        last, unchanged = None, 0
+        while unchanged < SETTLE_POLLS and time.monotonic() < deadline and self.keyboard.running():
+            shown = [(window.handle.id, window.width, window.height) for window in self.program_windows()]
+            unchanged = unchanged + 1 if shown == last else 0
+            last = shown
+            time.sleep(SETTLE_POLL_SECONDS)
 
     def write_log(self, out):
         os.makedirs(out, exist_ok=True)
