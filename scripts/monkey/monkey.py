@@ -34,6 +34,8 @@ def parse_arguments():
     parser.add_argument('--seed', default='1', help="a whole number, or 'random'")
     parser.add_argument('--build', default='build-monkey')
     parser.add_argument('--out', default='out/monkey')
+    parser.add_argument('--shots', type=int, default=0, metavar='N',
+                        help='a screenshot into --out every N actions, to look at what it did')
     arguments = parser.parse_args()
     if arguments.seed == 'random':
         arguments.seed = random.SystemRandom().randrange(1, 2**31)
@@ -136,6 +138,8 @@ class Monkey:
             self.keyboard.check_saved_profiles(self.saved)
             if self.actions.step % 50 == 0:
                 self.keyboard.check_state_readable()
+            if self.arguments.shots and self.actions.step % self.arguments.shots == 0:
+                self.screenshot(f'step-{self.actions.step:05d}.png')
             if draws[7] < 0.1:  # a user who pauses: timers and the travel view get to run
                 time.sleep(0.3)
         self.actions.release_all_keys()
@@ -210,11 +214,16 @@ class Monkey:
         with open(os.path.join(out, 'actions.log'), 'w', encoding='utf-8') as log:
             log.write('\n'.join(self.lines) + '\n')
 
-    def report(self, out, failure):
-        self.write_log(out)
-        subprocess.run(['import', '-window', 'root', os.path.join(out, 'failure.png')],
+    def screenshot(self, name):
+        out = os.path.abspath(self.arguments.out)
+        os.makedirs(out, exist_ok=True)
+        subprocess.run(['import', '-window', 'root', os.path.join(out, name)],
                        env={'DISPLAY': self.x.display.get_display_name(), 'PATH': os.environ['PATH']},
                        stderr=subprocess.DEVNULL)
+
+    def report(self, out, failure):
+        self.write_log(out)
+        self.screenshot('failure.png')
         if self.keyboard.program_log and os.path.exists(self.keyboard.program_log):
             shutil.copy(self.keyboard.program_log, os.path.join(out, 'program.log'))
             print(f'monkey: the program said:\n{self.keyboard.log_tail()}')
