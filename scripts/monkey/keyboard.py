@@ -53,10 +53,15 @@ class Keyboard:
             self.vkbd_command('make-firmware', '--variant', str(variant), '--version', version,
                               '--payload-bytes', '2048', path, may_fail=False)
 
-    def hold_in_background(self, seconds):
-        self.holders.append(subprocess.Popen([self.vkbd, 'hold', '--seconds', str(seconds)],
-                                             env=self.environment, stdout=subprocess.DEVNULL,
-                                             stderr=subprocess.DEVNULL))
+    def hold_in_background(self, seconds, until_held=False):
+        """Another program holding the keyboard for a while; until_held waits until it does."""
+        holder = subprocess.Popen([self.vkbd, 'hold', '--seconds', str(seconds)], env=self.environment,
+                                  stdout=subprocess.PIPE if until_held else subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
+        self.holders.append(holder)
+        if until_held:
+            holder.stdout.readline()  # "holding the virtual keyboard ...", or nothing when it could not
+            holder.stdout.close()
 
     def reap_holders(self, wait=False):
         for holder in list(self.holders):

@@ -162,6 +162,9 @@ class Monkey:
             self.log(f'a new keyboard of variant {variant}')
         self.keyboard.vkbd_command('fail', '--clear')
         self.keyboard.vkbd_command('plug')
+        if draws[2] < 0.1:
+            self.keyboard.hold_in_background(2, until_held=True)
+            self.log('qelec-vkbd hold --seconds 2, before the program starts')
         self.keyboard.start()
         self.log('the program starts')
         deadline = time.monotonic() + FIRST_WINDOW_SECONDS
