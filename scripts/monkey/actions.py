@@ -11,6 +11,7 @@ KEYS = ['a', 'b', 'c', 'd', 'e', 'q', 'r', 's', 't', 'w', 'x', 'z', '1', '2', '5
         'Return', 'Escape', 'Tab', 'BackSpace', 'Delete', 'Left', 'Right', 'Up', 'Down', 'Home', 'End',
         'Prior', 'Next', 'Insert', 'F1', 'F2', 'F5', 'F12', 'Shift_L', 'Control_L', 'Alt_L', 'Super_L',
         'minus', 'equal', 'comma', 'period', 'slash', 'KP_Enter', 'KP_Add', 'Caps_Lock', 'Print']
+ROLE_WEIGHTS = {'close': 0.3, 'minimise': 0.3, 'help': 0.3}
 MODIFIERS = ['Control_L', 'Shift_L', 'Alt_L']
 FAIL_NAMES = ['write-keys', 'read-keys', 'write-lights', 'read-lights', 'write-triggers', 'read-triggers',
               'counters', 'track', 'firmware', 'version']
@@ -75,7 +76,14 @@ class Actions:
         cid, left, top, right, bottom, role = self.pick_control(controls, draws[1])
         x, y = inside(left, top, right, bottom, draws[2], draws[3])
         where = f'{role} {cid} at ({int(x)},{int(y)}) of {recognised.name}'
-        if choice < 0.45:
+        closers = [control for control in controls if control[5] == 'close']
+        if choice < 0.05 and closers and not recognised.name.startswith('main'):
+            # Users leave dialogs too: without this the monkey stays in the biggest one for long.
+            cid, left, top, right, bottom, role = pick(closers, draws[1])
+            self.at(window, *inside(left, top, right, bottom, draws[2], draws[3]))
+            self.x.click(1)
+            self.log(f'click close {cid} of {recognised.name}')
+        elif choice < 0.45:
             self.at(window, x, y)
             self.x.click(1)
             self.log(f'click {where}')
@@ -116,12 +124,18 @@ class Actions:
 
     @staticmethod
     def pick_control(controls, draw):
-        """A kind of control first (key, tab, close button, ...), then one of that kind: the 85 keys
-        of a keyboard view do not crowd out its few buttons."""
+        """A kind of control first (key, tab, button, ...), then one of that kind: the 85 keys of a
+        keyboard view do not crowd out its few buttons. The title-bar buttons are picked less often,
+        so that a run gets deep into the windows before it closes them."""
         roles = sorted({control[5] for control in controls})
-        role = pick(roles, draw)
-        scaled = draw * len(roles) - roles.index(role)  # what is left of the draw, in [0, 1)
-        return pick([control for control in controls if control[5] == role], scaled)
+        weights = [ROLE_WEIGHTS.get(role, 1.0) for role in roles]
+        point = draw * sum(weights)
+        for role, weight in zip(roles, weights):
+            if point < weight or role == roles[-1]:
+                of_role = [control for control in controls if control[5] == role]
+                return pick(of_role, min(max(point / weight, 0.0), 0.999999))
+            point -= weight
+        return controls[0]
 
     def drag(self, window, recognised, controls, x, y, draws, where):
         _, left, top, right, bottom, _ = pick(controls, draws[4])
