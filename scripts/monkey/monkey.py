@@ -161,15 +161,33 @@ class Monkey:
             self.keyboard.make_firmware(self.files)
             self.log(f'a new keyboard of variant {variant}')
         self.keyboard.vkbd_command('fail', '--clear')
+        self.keyboard.vkbd_command('mac', 'off')
         self.keyboard.vkbd_command('plug')
-        if draws[2] < 0.1:
+        plug_after = None
+        if draws[2] < 0.08:
             self.keyboard.hold_in_background(2, until_held=True)
             self.log('qelec-vkbd hold --seconds 2, before the program starts')
+        elif draws[2] < 0.12:
+            self.keyboard.vkbd_command('mac', 'on')
+            self.log('qelec-vkbd mac on, before the program starts')
+        elif draws[2] < 0.16:
+            self.keyboard.vkbd_command('unplug')
+            plug_after = 1 + draws[3] * 6
+            self.log(f'qelec-vkbd unplug, before the program starts; plugged in {plug_after:.1f} s after')
         self.keyboard.start()
         self.log('the program starts')
-        deadline = time.monotonic() + FIRST_WINDOW_SECONDS
+        self.wait_for_first_window(plug_after)
+
+    def wait_for_first_window(self, plug_after):
+        """The program looks for a missing keyboard a while before it shows anything; plug_after
+        seconds into that, the keyboard is plugged in, as a user would."""
+        started = time.monotonic()
         while self.keyboard.running() and not self.program_windows():
-            if time.monotonic() > deadline:
+            waited = time.monotonic() - started
+            if plug_after is not None and waited > plug_after:
+                self.keyboard.vkbd_command('plug')
+                plug_after = None
+            if waited > FIRST_WINDOW_SECONDS:
                 raise Failure(f'the program showed no window in {FIRST_WINDOW_SECONDS} s')
             time.sleep(0.1)
 
