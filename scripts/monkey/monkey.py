@@ -18,6 +18,8 @@ from windows import read_control_tables, recognise
 from xserver import XServer
 
 HANG_SECONDS = 10
+# How often a step goes to a window beneath the one on top.
+BENEATH_SHARE = 0.05
 # How long a started program may take to show its first window: under the sanitizers, and with the
 # keyboard unplugged it looks for it about 11 s before it says so.
 FIRST_WINDOW_SECONDS = 40
@@ -128,8 +130,8 @@ class Monkey:
             if not self.keyboard.running():
                 self.restart()
                 continue
-            target = self.window_to_use()
             draws = self.draws()
+            target = self.window_to_use(draws[6])
             if target is None:
                 continue
             window, recognised = target
@@ -194,15 +196,18 @@ class Monkey:
     def program_windows(self):
         return [window for window in self.x.windows() if window.width > 1 and window.height > 1]
 
-    def window_to_use(self):
-        """The window on top and what it is; none while the program shows nothing (it may be
-        between two windows, or ending)."""
+    def window_to_use(self, draw):
+        """The window on top and what it is, or now and then one beneath it (a modal dialog's owner
+        clicked or typed into by mistake); none while the program shows nothing (it may be between
+        two windows, or ending)."""
         deadline = time.monotonic() + HANG_SECONDS
         while self.keyboard.running():
             windows = self.program_windows()
             ordinary = [window for window in windows if not window.override_redirect]
             if ordinary:
-                window = ordinary[-1]
+                beneath = ordinary[:-1]
+                window = beneath[int(draw / BENEATH_SHARE * len(beneath))] if beneath and draw < BENEATH_SHARE \
+                    else ordinary[-1]
                 return window, recognise(window, self.tables)
             if time.monotonic() > deadline:
                 raise Failure(f'the program has shown no window for {HANG_SECONDS} s')
