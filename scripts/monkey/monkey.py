@@ -18,6 +18,9 @@ from windows import read_control_tables, recognise
 from xserver import XServer
 
 HANG_SECONDS = 10
+# A program with no window cannot be asked whether it answers; one that shows none for this long
+# (its leak check at the end included) and does not end is hanging.
+NO_WINDOW_SECONDS = 30
 # How often a step goes to a window beneath the one on top.
 BENEATH_SHARE = 0.05
 # How long a started program may take to show its first window: under the sanitizers, and with the
@@ -200,7 +203,7 @@ class Monkey:
         """The window on top and what it is, or now and then one beneath it (a modal dialog's owner
         clicked or typed into by mistake); none while the program shows nothing (it may be between
         two windows, or ending)."""
-        deadline = time.monotonic() + HANG_SECONDS
+        deadline = time.monotonic() + NO_WINDOW_SECONDS
         while self.keyboard.running():
             windows = self.program_windows()
             ordinary = [window for window in windows if not window.override_redirect]
@@ -210,7 +213,7 @@ class Monkey:
                     else ordinary[-1]
                 return window, recognise(window, self.tables)
             if time.monotonic() > deadline:
-                raise Failure(f'the program has shown no window for {HANG_SECONDS} s')
+                raise Failure(f'the program has shown no window for {NO_WINDOW_SECONDS} s and not ended')
             time.sleep(0.05)
         return None
 
