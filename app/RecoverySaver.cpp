@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RecoverySaver.h"
 
+#include "app/rules/HistoryTexts.h"
 #include "device/AtomicFileWrite.h"
 
 #include <QtGlobal>
@@ -13,13 +14,19 @@
 
 namespace {
 
+// A path or reason printed to the log, on one line.
+std::string logged(const std::string& text) {
+    return HistoryTexts::visible(text);
+}
+
 FileLock lockFor(const std::string& path) {
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     FileLock lock = FileLock::tryAcquire(path + ".lock");
     if (!lock.held())
-        qWarning("qelec: recovery file %s not used: %s", path.c_str(),
-                 lock.status() == FileLock::Status::Busy ? "another program holds it" : lock.error().c_str());
+        qWarning("qelec: recovery file %s not used: %s", logged(path).c_str(),
+                 lock.status() == FileLock::Status::Busy ? "another program holds it"
+                                                         : logged(lock.error()).c_str());
     return lock;
 }
 
@@ -53,7 +60,7 @@ void RecoverySaver::saveWhenFree() {
     writer_.start([path = path_, text = text_()] {
         std::string error;
         if (!writeFileAtomically(path, text, &error))
-            qWarning("qelec: the recovery file could not be written: %s", error.c_str());
+            qWarning("qelec: the recovery file could not be written: %s", logged(error).c_str());
     });
 }
 
@@ -69,13 +76,14 @@ void RecoverySaver::remove() {
     timer_.stop();
     writer_.waitForDone();
     if (usable() && std::remove(path_.c_str()) != 0 && errno != ENOENT)
-        qWarning("qelec: the recovery file %s could not be removed: %s", path_.c_str(), std::strerror(errno));
+        qWarning("qelec: the recovery file %s could not be removed: %s", logged(path_).c_str(),
+                 std::strerror(errno));
 }
 
 void RecoverySaver::setAside(const std::string& reason) {
     const std::string aside = path_ + ".unusable-" + std::to_string(std::time(nullptr));
-    qWarning("qelec: the recovery file %s was set aside as %s: %s", path_.c_str(), aside.c_str(),
-             reason.c_str());
+    qWarning("qelec: the recovery file %s was set aside as %s: %s", logged(path_).c_str(),
+             logged(aside).c_str(), logged(reason).c_str());
     if (std::rename(path_.c_str(), aside.c_str()) != 0)
         remove();
 }

@@ -2,7 +2,7 @@
 #include "model/history/ConfigurationDifference.h"
 
 #include <algorithm>
-#include <set>
+#include <utility>
 
 namespace {
 
@@ -22,14 +22,13 @@ void addTripleChanges(const PerKeyTriples& before, const PerKeyTriples& after,
     for (int slot = 0; slot < kKeySlots; ++slot) {
         const auto s = static_cast<std::size_t>(slot);
         if (before[s] != after[s])
-            changes.push_back({slot, before[s], after[s]});
+            changes.push_back({slot, before[s]});
     }
 }
 
-void restoreTriples(const std::vector<ConfigurationDifference::TripleChange>& changes, PerKeyTriples& rows,
-                    bool after) {
-    for (const auto& change : changes)
-        rows[static_cast<std::size_t>(change.slot)] = after ? change.after : change.before;
+void swapTriples(std::vector<ConfigurationDifference::TripleChange>& changes, PerKeyTriples& rows) {
+    for (auto& change : changes)
+        std::swap(rows[static_cast<std::size_t>(change.slot)], change.other);
 }
 
 ConfigurationDifference::KeyEntry keyEntryOf(const StoreConfiguration& configuration, std::size_t slot,
@@ -67,8 +66,8 @@ ConfigurationDifference ConfigurationDifference::between(const StoreConfiguratio
                 before.keyCode[slot][table] == after.keyCode[slot][table] &&
                 sameActionList(before.keyActions[slot][table], after.keyActions[slot][table]))
                 continue;
-            difference.keys_.push_back({static_cast<int>(slot), static_cast<int>(table),
-                                        keyEntryOf(before, slot, table), keyEntryOf(after, slot, table)});
+            difference.keys_.push_back(
+                {static_cast<int>(slot), static_cast<int>(table), keyEntryOf(before, slot, table)});
         }
     }
     for (std::size_t library = 0; library < kLibraries.size(); ++library) {
@@ -76,9 +75,8 @@ ConfigurationDifference ConfigurationDifference::between(const StoreConfiguratio
         const ActionList& now = after.*kLibraries[library];
         if (sameActionList(old, now))
             continue;
-        LibraryChange change{static_cast<int>(library), {}, {}};
-        change.before.assign(old);
-        change.after.assign(now);
+        LibraryChange change{static_cast<int>(library), {}};
+        change.other.assign(old);
         difference.libraries_.push_back(std::move(change));
     }
     addTripleChanges(before.lightArea, after.lightArea, difference.lights_);
@@ -90,35 +88,18 @@ bool ConfigurationDifference::empty() const {
     return keys_.empty() && libraries_.empty() && lights_.empty() && triggers_.empty();
 }
 
-void ConfigurationDifference::restoreBefore(StoreConfiguration& configuration) const {
-    restore(configuration, false);
-}
-
-void ConfigurationDifference::restoreAfter(StoreConfiguration& configuration) const {
-    restore(configuration, true);
-}
-
-void ConfigurationDifference::restore(StoreConfiguration& configuration, bool after) const {
-    for (const KeyChange& change : keys_) {
+void ConfigurationDifference::swapWith(StoreConfiguration& configuration) {
+    for (KeyChange& change : keys_) {
         const auto slot = static_cast<std::size_t>(change.slot);
         const auto table = static_cast<std::size_t>(change.table);
-        const KeyEntry& entry = after ? change.after : change.before;
-        configuration.keyKind[slot][table] = entry.kind;
-        configuration.keyCode[slot][table] = entry.code;
-        configuration.keyActions[slot][table].assign(entry.actions);
+        std::swap(configuration.keyKind[slot][table], change.other.kind);
+        std::swap(configuration.keyCode[slot][table], change.other.code);
+        std::swap(configuration.keyActions[slot][table], change.other.actions);
     }
-    for (const LibraryChange& change : libraries_)
-        (configuration.*kLibraries[static_cast<std::size_t>(change.library)])
-            .assign(after ? change.after : change.before);
-    restoreTriples(lights_, configuration.lightArea, after);
-    restoreTriples(triggers_, configuration.triggerValues, after);
-}
-
-int ConfigurationDifference::changedKeyCount() const {
-    std::set<int> slots;
-    for (const KeyChange& change : keys_)
-        slots.insert(change.slot);
-    return static_cast<int>(slots.size());
+    for (LibraryChange& change : libraries_)
+        std::swap(configuration.*kLibraries[static_cast<std::size_t>(change.library)], change.other);
+    swapTriples(lights_, configuration.lightArea);
+    swapTriples(triggers_, configuration.triggerValues);
 }
 
 std::size_t ConfigurationDifference::bytes() const {
@@ -126,8 +107,8 @@ std::size_t ConfigurationDifference::bytes() const {
                         libraries_.capacity() * sizeof(LibraryChange) +
                         (lights_.capacity() + triggers_.capacity()) * sizeof(TripleChange);
     for (const KeyChange& change : keys_)
-        bytes += actionListHeapBytes(change.before.actions) + actionListHeapBytes(change.after.actions);
+        bytes += actionListHeapBytes(change.other.actions);
     for (const LibraryChange& change : libraries_)
-        bytes += actionListHeapBytes(change.before) + actionListHeapBytes(change.after);
+        bytes += actionListHeapBytes(change.other);
     return bytes;
 }

@@ -9,8 +9,10 @@
 #include <vector>
 
 // What one command changed in the working configuration: only the key entries, libraries, lights and
-// trigger values that differ, each with its value before and after, so that a step of the history
-// costs what it changed rather than a whole copy of the configuration.
+// trigger values that differ, so that a step of the history costs what it changed rather than a whole
+// copy of the configuration. Each holds the one value of its part that the configuration does not:
+// the value before the change while the step is done, the value after it once undone. Undo and redo
+// are both a swap of those values with the configuration's.
 class ConfigurationDifference {
 public:
     struct KeyEntry {
@@ -21,18 +23,15 @@ public:
     struct KeyChange {
         int slot = 0;
         int table = 0;
-        KeyEntry before;
-        KeyEntry after;
+        KeyEntry other;
     };
     struct TripleChange {
         int slot = 0;
-        std::array<int, 3> before{};
-        std::array<int, 3> after{};
+        std::array<int, 3> other{};
     };
     struct LibraryChange {
         int library = 0; // index into kLibraries
-        ActionList before;
-        ActionList after;
+        ActionList other;
     };
 
     // The three libraries, in the order LibraryChange::library counts them.
@@ -40,28 +39,25 @@ public:
         &StoreConfiguration::predefinedMacros, &StoreConfiguration::predefinedCombos,
         &StoreConfiguration::predefinedEmulations};
 
-    // Everything in which after differs from before, down to a list's view fields and children.
+    // Everything in which after differs from before, down to a list's view fields and children, holding
+    // the values before.
     static ConfigurationDifference between(const StoreConfiguration& before, const StoreConfiguration& after);
 
     bool empty() const;
-    // Puts the values before (undo) or after (redo) the change back into configuration; the parts the
-    // change did not touch stay as they are.
-    void restoreBefore(StoreConfiguration& configuration) const;
-    void restoreAfter(StoreConfiguration& configuration) const;
+    // Exchanges the values held with those of configuration: on the configuration after the change it
+    // undoes it, on the configuration before it redoes it. The parts the change did not touch stay as
+    // they are.
+    void swapWith(StoreConfiguration& configuration);
 
     const std::vector<KeyChange>& keys() const { return keys_; }
     const std::vector<LibraryChange>& libraries() const { return libraries_; }
     const std::vector<TripleChange>& lights() const { return lights_; }
     const std::vector<TripleChange>& triggers() const { return triggers_; }
-    // The slots 1..85 of keys whose entry changed on at least one table.
-    int changedKeyCount() const;
 
     // The heap and object bytes the difference holds.
     std::size_t bytes() const;
 
 private:
-    void restore(StoreConfiguration& configuration, bool after) const;
-
     std::vector<KeyChange> keys_;
     std::vector<LibraryChange> libraries_;
     std::vector<TripleChange> lights_;

@@ -16,16 +16,16 @@ bool EditHistory::record(StepName name, const StoreConfiguration& before, const 
 const StepName* EditHistory::undo(StoreConfiguration& configuration) {
     if (!canUndo())
         return nullptr;
-    const Step& step = steps_[--done_];
-    step.change.restoreBefore(configuration);
+    Step& step = steps_[--done_];
+    step.change.swapWith(configuration);
     return &step.name;
 }
 
 const StepName* EditHistory::redo(StoreConfiguration& configuration) {
     if (!canRedo())
         return nullptr;
-    const Step& step = steps_[done_++];
-    step.change.restoreAfter(configuration);
+    Step& step = steps_[done_++];
+    step.change.swapWith(configuration);
     return &step.name;
 }
 

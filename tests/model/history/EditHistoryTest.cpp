@@ -165,7 +165,7 @@ TEST(EditHistory, ANewStepAfterAnUndoDropsTheUndoneOnes) {
     EXPECT_EQ(history.undo(*configuration)->en, "edit 1");
 }
 
-TEST(EditHistory, KeepsTheLastHundredStepsAndUndoesBackToTheOldestKept) {
+TEST(EditHistory, KeepsTheLastHundredStepsAndUndoesAndRedoesAllOfThem) {
     auto configuration = factoryConfiguration();
     EditHistory history;
     for (int step = 1; step <= 150; ++step) {
@@ -178,6 +178,9 @@ TEST(EditHistory, KeepsTheLastHundredStepsAndUndoesBackToTheOldestKept) {
     while (history.canUndo())
         history.undo(*configuration);
     EXPECT_EQ(configuration->triggerValues[1][0], 50);
+    while (history.canRedo())
+        history.redo(*configuration);
+    EXPECT_EQ(configuration->triggerValues[1][0], 150);
 }
 
 TEST(KeyTablesFingerprint, ChangesWithWhatAKeyWriteSendsAndComesBackWithIt) {
