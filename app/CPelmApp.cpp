@@ -29,6 +29,7 @@ int CPelmApp::run() {
     const QSize screen = platform_.primaryScreenSize();
     store_.scaleFactor = scaleFactorForScreenHeight(screen.height());
     CPelmDlg mainWindow(WindowContext{store_, resources, screen, platform_, opener_});
+    mainWindow.setRecoveryFolder(recoveryFolder_);
     if (mainWindowHook_)
         mainWindowHook_(mainWindow);
     return mainWindow.exec();

@@ -5,6 +5,7 @@
 #include "ui/WindowOpener.h"
 
 #include <functional>
+#include <string>
 
 class CConfigStore;
 class PlatformServices;
@@ -24,6 +25,9 @@ public:
     // Runs with the main window before its modal run starts; for tests and probes.
     void setMainWindowHook(std::function<void(CPelmDlg&)> hook) { mainWindowHook_ = std::move(hook); }
 
+    // Where the main window keeps its recovery file; none when empty (the default).
+    void setRecoveryFolder(std::string folder) { recoveryFolder_ = std::move(folder); }
+
     // The whole run; returns the main window's result once it has ended.
     int run();
 
@@ -35,4 +39,5 @@ private:
     std::function<void(int)> detectionWait_;
     WindowOpener opener_;
     std::function<void(CPelmDlg&)> mainWindowHook_;
+    std::string recoveryFolder_;
 };

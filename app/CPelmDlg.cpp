@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CPelmDlg.h"
 
+#include "app/ConfigurationHistory.h"
+#include "app/rules/HistoryTexts.h"
 #include "app/rules/MainWindowControls.h"
 #include "app/rules/MainWindowTexts.h"
 #include "controls/KeyboardKeys.h"
@@ -22,6 +24,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <array>
 
@@ -94,7 +97,7 @@ QString defaultHelpPath() {
 CPelmDlg::CPelmDlg(const WindowContext& context, QWidget* parent)
     : SkinnedWindow(context, mainWindowDescription(mainWindowLayoutFor(context.store.deviceVariant)),
                     mainWindowScheme(), parent),
-      helpPath_(defaultHelpPath()) {
+      helpPath_(defaultHelpPath()), history_(std::make_unique<ConfigurationHistory>(context.store)) {
     setWindowTitle(QStringLiteral("QelEC"));
     informationBox_ = new QPlainTextEdit(this);
     informationBox_->setReadOnly(true);
@@ -139,7 +142,24 @@ void CPelmDlg::onInit() {
     shared.configDirty = 0;
     shared.clickGuard = 0;
     shared.firmwareUpdating = 0;
+    history_->begin();
     startWatchingDevice();
+    if (!recoveryFolder_.empty()) {
+        history_->keepRecoveryIn(recoveryFolder_, [this] { return keyboardBusy(); });
+        // Asked once the window is shown, so that the question stands before it.
+        QTimer::singleShot(0, this, &CPelmDlg::offerRecovery);
+    }
+}
+
+void CPelmDlg::offerRecovery() {
+    const std::optional<RecoveryContent> recovered = history_->recoveryToOffer();
+    if (!recovered)
+        return;
+    if (askYesNo(HistoryTexts::restoreQuestion(store().language, recovered->steps)))
+        history_->restore(*recovered);
+    else
+        history_->discardRecovery();
+    update();
 }
 
 bool CPelmDlg::checkKeyboard() {
@@ -182,6 +202,7 @@ int CPelmDlg::runModalLoop() {
     loop.exec(QEventLoop::DialogExec);
     modalLoop_ = nullptr;
     waitForBackgroundDownload();
+    history_->finish();
     return result();
 }
 
@@ -192,8 +213,22 @@ void CPelmDlg::done(int result) {
 }
 
 void CPelmDlg::keyPressEvent(QKeyEvent* event) {
-    // The window has no keyboard commands; Escape does not close it.
+    // Escape does not close the window.
     if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool control = modifiers == Qt::ControlModifier;
+    if ((control && event->key() == Qt::Key_Z) || event->matches(QKeySequence::Undo)) {
+        undo();
+        event->accept();
+        return;
+    }
+    if ((control && event->key() == Qt::Key_Y) ||
+        (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && event->key() == Qt::Key_Z) ||
+        event->matches(QKeySequence::Redo)) {
+        redo();
         event->accept();
         return;
     }
@@ -254,7 +289,8 @@ int CPelmDlg::hoveredKey() const {
 
 // The box is given a new text only when its text changes, so moving within a key costs nothing.
 void CPelmDlg::updateInformation() {
-    std::string text = MainWindowTexts::information(store(), hoveredKey());
+    std::string text =
+        MainWindowTexts::information(store(), hoveredKey(), history_->notice(store().language));
     if (text == informationText_)
         return;
     informationText_ = std::move(text);
@@ -274,7 +310,7 @@ void CPelmDlg::onClick(int id) {
     const auto command = static_cast<MainWindowControlId>(id);
     switch (command) {
     case RapidTrigger:
-        openWindow(WindowId::RapidTrigger);
+        openWindowAsStep(WindowId::RapidTrigger, HistoryTexts::rapidTrigger);
         update();
         break;
     case Program:
@@ -302,14 +338,19 @@ void CPelmDlg::onClick(int id) {
         openProfile();
         break;
     case Defaults:
-        store().resetToDefaults();
+        history_->run(
+            [this] {
+                store().resetToDefaults();
+                return true;
+            },
+            [](const StoreConfiguration&) { return HistoryTexts::defaults(); });
         update();
         break;
     case WriteKeys:
         writeKeys();
         break;
     case Backlight:
-        openWindow(WindowId::Backlight);
+        openWindowAsStep(WindowId::Backlight, HistoryTexts::backlight);
         break;
     case ReadAll:
         readAll();
@@ -377,10 +418,42 @@ void CPelmDlg::switchLanguage() {
     update();
 }
 
+// A key edit is a step only when its window was accepted.
 void CPelmDlg::editKey(int keyIndex) {
     store().currentKey = keyIndex;
-    if (openWindow(WindowId::KeyAssignment) == kResultOk)
+    const int table = store().currentTable;
+    const StepName was = HistoryTexts::assignment(store(), keyIndex, table);
+    bool accepted = false;
+    history_->run(
+        [&] {
+            accepted = openWindow(WindowId::KeyAssignment) == kResultOk;
+            return accepted;
+        },
+        [&](const StoreConfiguration&) { return HistoryTexts::keyEdit(store(), keyIndex, table, was); });
+    if (accepted)
         store().configDirty = 1;
+    update();
+}
+
+// The backlight and rapid trigger windows keep what they set in the store however they close; whatever
+// changed is one step.
+void CPelmDlg::openWindowAsStep(WindowId window,
+                                StepName (*name)(const StoreConfiguration&, const StoreConfiguration&)) {
+    history_->run(
+        [&] {
+            openWindow(window);
+            return true;
+        },
+        [&](const StoreConfiguration& before) { return name(before, store().configuration()); });
+}
+
+void CPelmDlg::undo() {
+    history_->undo();
+    update();
+}
+
+void CPelmDlg::redo() {
+    history_->redo();
     update();
 }
 
@@ -392,12 +465,15 @@ void CPelmDlg::readCounters() {
 void CPelmDlg::writeKeys() {
     // A write that did not reach its end leaves the changes unwritten, so the exit question still
     // warns about them.
-    if (transferAndReport(Transfer::kWriteKeys, "Qel"))
+    if (transferAndReport(Transfer::kWriteKeys, "Qel")) {
         store().configDirty = 0;
+        history_->keysWritten();
+    }
 }
 
 void CPelmDlg::readAll() {
-    transferAndReport(Transfer::kReadAll, "Qel");
+    history_->run([this] { return transferAndReport(Transfer::kReadAll, "Qel"); },
+                  [](const StoreConfiguration&) { return HistoryTexts::readAll(); });
     update();
 }
 
@@ -431,6 +507,8 @@ CPelmDlg::SaveOutcome CPelmDlg::saveProfile() {
         showText(MainWindowTexts::profileNotSaved(store().language, path->toStdString(), error), {},
                  MessageButtons::Ok, MessageIcon::Warning);
     }
+    if (outcome == SaveOutcome::Saved)
+        history_->profileSaved();
     update();
     return outcome;
 }
@@ -439,9 +517,16 @@ void CPelmDlg::openProfile() {
     const std::optional<QString> path = platform().chooseOpenFile(this, QString::fromUtf8(kProfileFilter),
                                                                   QString::fromUtf8(kProfileExtension));
     if (path) {
-        const ProfileLoadReport report = loadProfile(store(), path->toStdString());
+        const std::string file = path->toStdString();
+        ProfileLoadReport report;
+        history_->run(
+            [&] {
+                report = loadProfile(store(), file);
+                return report.loaded();
+            },
+            [&](const StoreConfiguration&) { return HistoryTexts::openProfile(file); });
         if (!report.loaded())
-            showText(MainWindowTexts::profileNotOpened(store().language, path->toStdString(), report), {},
+            showText(MainWindowTexts::profileNotOpened(store().language, file, report), {},
                      MessageButtons::Ok, MessageIcon::Warning);
     }
     update();

@@ -2,11 +2,15 @@
 #pragma once
 
 #include "app/rules/MainWindowControls.h"
+#include "model/StoreConfiguration.h"
+#include "model/history/StepName.h"
 #include "platform/PlatformServices.h"
 #include "ui/SkinnedWindow.h"
 
 #include <memory>
+#include <string>
 
+class ConfigurationHistory;
 class DeviceWatcher;
 class QEventLoop;
 class QPlainTextEdit;
@@ -44,6 +48,14 @@ public:
     const QString& helpPath() const { return helpPath_; }
     // Whether the keyboard is watched for being unplugged (from a successful initialisation on).
     bool watchesDevice() const { return watcher_ != nullptr; }
+    // The working configuration is kept in a recovery file in folder from the initialisation on, and
+    // a file left by a run that did not end normally is offered for restoring. None when not set.
+    void setRecoveryFolder(const std::string& folder) { recoveryFolder_ = folder; }
+    // The edit history of the working configuration.
+    const ConfigurationHistory& history() const { return *history_; }
+    // Undo and redo, as Ctrl+Z and Ctrl+Shift+Z or Ctrl+Y run them.
+    void undo();
+    void redo();
 
     // Ends the main window's run with result.
     void done(int result) override;
@@ -97,6 +109,9 @@ private:
     bool keyboardHeldInBackground() const;
     bool waitsForKeyboard(int id) const;
     void waitForBackgroundDownload();
+    void offerRecovery();
+    void openWindowAsStep(WindowId window,
+                          StepName (*name)(const StoreConfiguration&, const StoreConfiguration&));
 
     QPlainTextEdit* informationBox_ = nullptr;
     std::unique_ptr<DeviceWatcher> watcher_;
@@ -106,4 +121,6 @@ private:
     bool transferRunning_ = false;
     bool deviceCheckPending_ = false;
     QEventLoop* modalLoop_ = nullptr;
+    std::unique_ptr<ConfigurationHistory> history_;
+    std::string recoveryFolder_;
 };

@@ -3,6 +3,7 @@
 #include "app/CPelmApp.h"
 #include "app/FirstPaintProbe.h"
 #include "model/ConfigStore.h"
+#include "model/history/RecoveryFile.h"
 #include "platform/KeyboardHookFilter.h"
 #include "platform/QtPlatformServices.h"
 
@@ -43,7 +44,9 @@ void printHelp() {
         "WINDOW: %s\n"
         "environment:\n"
         "  QELEC_VKBD_STATE              the virtual keyboard's state file (default:\n"
-        "                                $XDG_DATA_HOME/qelec/virtual-keyboard.txt)\n",
+        "                                $XDG_DATA_HOME/qelec/virtual-keyboard.txt)\n"
+        "  XDG_STATE_HOME                where unwritten and unsaved changes are kept for recovery\n"
+        "                                (default: ~/.local/state; the files are in qelec/)\n",
         probedWindowNames());
 }
 
@@ -58,6 +61,11 @@ std::optional<int> answerInformationRequest(int argc, char** argv) {
     else
         return std::nullopt;
     return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 2;
+}
+
+std::string environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
 }
 
 bool hasDisplay() {
@@ -128,6 +136,9 @@ int main(int argc, char** argv) {
     const KeyboardHookFilter keyboardHook(&application);
     CConfigStore store;
     CPelmApp program(store, platform);
+    if (!probe)
+        program.setRecoveryFolder(
+            recoveryFolder(environmentValue("XDG_STATE_HOME"), environmentValue("HOME")));
     if (probe)
         program.setMainWindowHook([&sinceStart, probedDialog](CPelmDlg& window) {
             probeFirstPaint(window, sinceStart, probedDialog);

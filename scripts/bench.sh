@@ -18,6 +18,18 @@ END {
         cpu["BM_SaveProfile"] / cpu["BM_PugixmlSave"]
 }'
 
+# The edit history at the same scale: the bytes one step of each kind keeps, and the time to record a
+# Read All that replaced every key's macro, to undo it, and to take the recovery file's text.
+cmake --build build-bench -j "$(nproc)" --target history_benchmark
+history_figures=$(build-bench/bench/history_benchmark --benchmark_repetitions=7 --benchmark_report_aggregates_only=true)
+echo "$history_figures"
+echo "$history_figures" | awk '
+/^BM_StepMemory\/[0-9]+\/iterations:1_median/ {
+    for (i = 1; i <= NF; i++) if ($i ~ /^step_bytes=/) { bytes = $i; sub(/step_bytes=/, "", bytes); label = ""; for (j = i + 1; j <= NF; j++) label = label " " $j }
+    printf "history step memory:%s: %s bytes\n", label, bytes
+}
+/^BM_(RecordReadAll|UndoReadAll|RecoveryText)_median/ { sub(/_median$/, "", $1); printf "%s: %.2f ms\n", $1, $4 }'
+
 # The program itself: start to first complete paint, peak memory, one full repaint at scale 1.5
 # (a 1920 x 1080 screen), on a virtual keyboard of its own.
 cmake -S . -B build-bench-app -G Ninja -DCMAKE_BUILD_TYPE=Release -DQELEC_BENCH=ON >/dev/null

@@ -72,7 +72,7 @@ done
 
 echo "== fuzzing the readers of outside input (clang, ASan + UBSan)"
 # Each fuzzer reads its seeds from fuzz/corpus/<first word of its name>.
-fuzzers=(xml_parse profile_load vkbd_state firmware_image assignment_codec command_line)
+fuzzers=(xml_parse profile_load vkbd_state firmware_image assignment_codec command_line recovery_file)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQELEC_CORE_ONLY=ON \
     -DQELEC_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j "$jobs" --target "${fuzzers[@]/%/_fuzzer}"

@@ -117,8 +117,14 @@ std::string keyInformation(const CConfigStore& store, int key) {
     return text;
 }
 
-std::string information(const CConfigStore& store, int key) {
-    return title(store) + keyInformation(store, key);
+std::string information(const CConfigStore& store, int key, const std::string& notice) {
+    std::string text = title(store);
+    if (!notice.empty()) {
+        const std::size_t blankLine = text.find("\r\n\r\n");
+        if (blankLine != std::string::npos)
+            text.insert(blankLine + 2, notice);
+    }
+    return text + keyInformation(store, key);
 }
 
 std::string unwrittenChangesQuestion(const std::string& language) {

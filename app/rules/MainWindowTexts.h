@@ -17,8 +17,9 @@ std::string title(const CConfigStore& store);
 // What the information box adds while the mouse is over key 1..85: its press count when read, the
 // current program's name and the key's kind and assignment on the program's three layers.
 std::string keyInformation(const CConfigStore& store, int key);
-// The whole text of the information box; key 0 when the mouse is over no key.
-std::string information(const CConfigStore& store, int key);
+// The whole text of the information box; key 0 when the mouse is over no key. A notice (what an undo
+// or redo did) takes the blank line under the program's title.
+std::string information(const CConfigStore& store, int key, const std::string& notice = {});
 
 // Messages of the commands.
 inline constexpr const char* kDone = "OK!!";

@@ -5,6 +5,7 @@
 work=$(mktemp -d)
 export QELEC_VKBD_STATE=$work/keyboard.txt
 export XDG_RUNTIME_DIR=$work/runtime
+export XDG_STATE_HOME=$work/state
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 vkbd=$build/tools/vkbd/qelec-vkbd
 ctl=$build/tools/ctl/qelec-ctl
@@ -53,7 +54,9 @@ origin_x=0
 origin_y=0
 scale=1.5
 
+# Starts the program; what an earlier run left for recovery goes first, unless keep_recovery=1.
 start_program() {
+    [ "${keep_recovery:-0}" = 1 ] || rm -rf "$XDG_STATE_HOME"
     "$qelec" >"$work/qelec.log" 2>&1 &
     program=$!
     main_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^QelEC$' | head -1) || fail "no main window"

@@ -3,13 +3,18 @@
 // platform, transfers through the progress dialog against a virtual keyboard.
 #include "app/CPelmDlg.h"
 
+#include "app/ConfigurationHistory.h"
 #include "app/ProgramWindows.h"
+#include "app/RecoverySaver.h"
 #include "app/rules/MainWindowControls.h"
 #include "controls/KeyboardKeys.h"
+#include "device/AtomicFileWrite.h"
 #include "device/VirtualKeyboardFile.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
 #include "keymap/rules/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
+#include "model/history/RecoveryFile.h"
+#include "model/profile/ProfileFile.h"
 #include "platform/ScriptedPlatformServices.h"
 #include "res/SharedResources.h"
 #include "support/TempDir.h"
@@ -26,6 +31,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -73,12 +79,13 @@ protected:
         store.scaleFactor = 1.5F;
     }
 
-    // The main window after its initialisation, shown.
-    CPelmDlg& open() {
+    // The main window after its initialisation, shown; with a recovery file in recoveryFolder when given.
+    CPelmDlg& open(const std::string& recoveryFolder = {}) {
         installProgramWindows(opener, [](std::chrono::milliseconds) {});
         window =
             std::make_unique<CPelmDlg>(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
         window->setHelpPath(QStringLiteral("/opt/qelec/QelEC.html"));
+        window->setRecoveryFolder(recoveryFolder);
         window->show();
         QApplication::processEvents();
         return *window;
@@ -631,6 +638,343 @@ TEST_F(MainWindowTest, UnpluggingTheKeyboardEndsTheProgram) {
     ASSERT_EQ(platform.messageBoxes().size(), 1U);
     EXPECT_EQ(lastMessage().text, "键盘已断开");
     EXPECT_EQ(window->result(), SkinnedWindow::kResultCancel);
+}
+
+} // namespace
+
+namespace {
+
+// ---- the edit history ----
+
+void pressKeys(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&target, key, modifiers);
+    QApplication::processEvents();
+}
+
+class MainWindowHistoryTest;
+// One command that changes the working configuration, as a test drives it.
+struct HistoryCommand {
+    const char* stepName;
+    std::function<void(CConfigStore&)> prepare;
+    std::function<void(MainWindowHistoryTest&)> run;
+};
+
+class MainWindowHistoryTest : public MainWindowTest, public testing::WithParamInterface<HistoryCommand> {
+public:
+    void prepareCommand() {
+        if (GetParam().prepare)
+            GetParam().prepare(store);
+    }
+    void runCommand() { GetParam().run(*this); }
+    using MainWindowTest::click;
+    using MainWindowTest::folder;
+    using MainWindowTest::opener;
+    using MainWindowTest::platform;
+    using MainWindowTest::store;
+    using MainWindowTest::window;
+
+    // The window opened by kind, answering with result after change.
+    void answerWindow(WindowId id, int result, std::function<void(CConfigStore&)> change) {
+        opener.install(id, [result, change](const WindowContext& context, QWidget*, int) {
+            change(context.store);
+            return result;
+        });
+    }
+    void undo() { pressKeys(*window, Qt::Key_Z, Qt::ControlModifier); }
+    void redoWithY() { pressKeys(*window, Qt::Key_Y, Qt::ControlModifier); }
+    void redoWithShiftZ() { pressKeys(*window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
+    std::string shownInformation() {
+        painted();
+        return window->informationText();
+    }
+};
+
+void writeProfileWithMacroOn9(MainWindowHistoryTest& test, const std::string& path) {
+    CConfigStore other{test.folder.file("keyboard.txt")};
+    other.deviceVariant = 4;
+    other.buildCatalogue();
+    other.resetToDefaults();
+    other.keyKind[9][3] = kKindMacro;
+    other.keyActions[9][3].setOrAppend(ActionList::kAppend, "A Down");
+    other.lightArea[9] = {4, 5, 6};
+    ASSERT_TRUE(saveProfile(other, path));
+}
+
+const HistoryCommand kHistoryCommands[] = {
+    {"key W, program 1, top layer: Single W → Multimedia Play/Pause",
+     {},
+     [](MainWindowHistoryTest& test) {
+         test.answerWindow(WindowId::KeyAssignment, SkinnedWindow::kResultOk, [](CConfigStore& store) {
+             store.keyKind[34][0] = kKindMultimedia;
+             store.keyCode[34][0] = 111;
+         });
+         test.click(keyboardKeyId(34));
+     }},
+    {"Default",
+     [](CConfigStore& store) {
+         store.keyKind[20][5] = kKindPower;
+         store.lightArea[20] = {1, 1, 1};
+     },
+     [](MainWindowHistoryTest& test) { test.click(MainWindowControlId::Defaults); }},
+    {"Open profile mine.pro",
+     {},
+     [](MainWindowHistoryTest& test) {
+         const std::string path = test.folder.file("mine.pro");
+         writeProfileWithMacroOn9(test, path);
+         test.platform.queueFileName(QString::fromStdString(path));
+         test.click(MainWindowControlId::OpenProfile);
+         test.window->timers().fire(CPelmDlg::kClickGuardTimer);
+     }},
+    {"Read All",
+     [](CConfigStore& store) {
+         store.keyKind[7][0] = kKindNotSet;
+         store.lightArea[7] = {9, 9, 9};
+     },
+     [](MainWindowHistoryTest& test) { test.click(MainWindowControlId::ReadAll); }},
+    {"Backlight: 4 keys",
+     {},
+     [](MainWindowHistoryTest& test) {
+         test.answerWindow(WindowId::Backlight, SkinnedWindow::kResultOk, [](CConfigStore& store) {
+             for (const int key : {1, 2, 3, 85})
+                 store.lightArea[key] = {255, 0, key};
+         });
+         test.click(MainWindowControlId::Backlight);
+     }},
+    {"Rapid trigger: 85 keys",
+     {},
+     [](MainWindowHistoryTest& test) {
+         test.answerWindow(WindowId::RapidTrigger, SkinnedWindow::kResultOk, [](CConfigStore& store) {
+             for (int key = kFirstKey; key <= kLastKey; ++key)
+                 store.triggerValues[key] = {30, 40, 3};
+         });
+         test.click(MainWindowControlId::RapidTrigger);
+     }},
+};
+
+void expectSameTables(const StoreConfiguration& a, const StoreConfiguration& b) {
+    EXPECT_EQ(a.keyKind, b.keyKind);
+    EXPECT_EQ(a.keyCode, b.keyCode);
+    EXPECT_EQ(a.lightArea, b.lightArea);
+    EXPECT_EQ(a.triggerValues, b.triggerValues);
+    for (std::size_t key = 0; key < kKeySlots; ++key) {
+        for (std::size_t table = 0; table < kTables; ++table)
+            ASSERT_EQ(a.keyActions[key][table].items(), b.keyActions[key][table].items())
+                << key << " " << table;
+    }
+}
+
+TEST_P(MainWindowHistoryTest, EachCommandIsOneNamedStepThatCtrlZUndoesAndCtrlYRedoes) {
+    open();
+    prepareCommand();
+    const auto before = std::make_unique<StoreConfiguration>(store.configuration());
+    runCommand();
+    const auto after = std::make_unique<StoreConfiguration>(store.configuration());
+    ASSERT_EQ(window->history().steps().size(), 1U);
+    EXPECT_EQ(window->history().steps().doneNames().back().en, GetParam().stepName);
+
+    undo();
+    expectSameTables(store.configuration(), *before);
+    EXPECT_NE(shownInformation().find("\r\n已撤销："), std::string::npos) << window->informationText();
+    redoWithY();
+    expectSameTables(store.configuration(), *after);
+    undo();
+    redoWithShiftZ();
+    expectSameTables(store.configuration(), *after);
+    click(MainWindowControlId::Language);
+    EXPECT_NE(shownInformation().find(std::string("Redone: ") + GetParam().stepName), std::string::npos)
+        << window->informationText();
+    EXPECT_TRUE(platform.messageBoxes().empty() || platform.messageBoxes().back().text == "OK!!");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKindOfStep, MainWindowHistoryTest, testing::ValuesIn(kHistoryCommands));
+
+TEST_F(MainWindowTest, CancelledWindowsAndFailedCommandsLeaveNoStep) {
+    open();
+    opener.install(WindowId::KeyAssignment, [](const WindowContext& context, QWidget*, int) {
+        context.store.keyKind[34][0] = kKindPower; // changed, then cancelled
+        return SkinnedWindow::kResultCancel;
+    });
+    click(keyboardKeyId(34));
+    opener.install(WindowId::Backlight,
+                   [](const WindowContext&, QWidget*, int) { return SkinnedWindow::kResultCancel; });
+    click(Id::Backlight);
+    platform.queueFileCancel();
+    click(Id::OpenProfile);
+    window->timers().fire(CPelmDlg::kClickGuardTimer);
+    const std::string broken = folder.file("broken.pro");
+    std::ofstream(broken) << "<QelEC(RGB)><KEY ID=\"1\"";
+    platform.queueFileName(QString::fromStdString(broken));
+    click(Id::OpenProfile);
+    window->timers().fire(CPelmDlg::kClickGuardTimer);
+    failOnKeyboard(Failure::ReadLights);
+    click(Id::ReadAll);
+    EXPECT_EQ(lastMessage().text, "Failed!");
+    EXPECT_EQ(window->history().steps().size(), 0U);
+    pressKeys(*window, Qt::Key_Z, Qt::ControlModifier);
+    painted();
+    EXPECT_NE(window->informationText().find("没有可撤销的操作"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, UndoMarksTheKeysUnwrittenUnlessTheyAreBackToWhatWasWritten) {
+    open();
+    opener.install(WindowId::KeyAssignment, [](const WindowContext& context, QWidget*, int) {
+        context.store.keyKind[34][0] = kKindPower;
+        return SkinnedWindow::kResultOk;
+    });
+    click(keyboardKeyId(34));
+    EXPECT_EQ(store.configDirty, 1);
+    click(Id::WriteKeys);
+    EXPECT_EQ(store.configDirty, 0);
+    pressKeys(*window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(store.configDirty, 1);
+    pressKeys(*window, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(store.configDirty, 0);
+    // A change of colours alone leaves the written keys as they were.
+    opener.install(WindowId::Backlight, [](const WindowContext& context, QWidget*, int) {
+        context.store.lightArea[3] = {7, 7, 7};
+        return SkinnedWindow::kResultOk;
+    });
+    click(Id::Backlight);
+    pressKeys(*window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(store.configDirty, 0);
+}
+
+// ---- the recovery file ----
+
+std::string recoveryFileOf(const std::string& folder, const CConfigStore& store) {
+    return recoveryFilePath(folder, store.device.statePath());
+}
+
+// The names of the steps the recovery file holds, or "missing" / "corrupt".
+std::vector<std::string> recoveredSteps(const std::string& path) {
+    const RecoveryReading reading = readRecoveryFile(path);
+    if (reading.status != RecoveryReading::Status::Read)
+        return {reading.status == RecoveryReading::Status::Missing ? "missing" : "corrupt"};
+    std::vector<std::string> names;
+    for (const StepName& step : reading.content.steps)
+        names.push_back(step.en);
+    return names;
+}
+
+bool waitForSteps(const std::string& path, const std::vector<std::string>& steps) {
+    return QTest::qWaitFor([&] { return recoveredSteps(path) == steps; }, 10000);
+}
+
+TEST_F(MainWindowTest, TheRecoveryFileFollowsTheStepsButIsNotWrittenWhileATransferRuns) {
+    const std::string state = folder.file("state");
+    open(state);
+    const std::string path = recoveryFileOf(state, store);
+    store.keyKind[20][0] = kKindPower;
+    click(Id::Defaults);
+    ASSERT_TRUE(waitForSteps(path, {"Default"}));
+
+    store.keyKind[7][0] = kKindNotSet;
+    click(Id::Defaults); // a second step, due while the next transfer runs
+    std::vector<std::string> seenDuringTransfer;
+    opener.install(WindowId::Transfer, [&](const WindowContext& context, QWidget* parent, int mode) {
+        QTest::qWait(3 * RecoverySaver::kCoalesceMs);
+        seenDuringTransfer = recoveredSteps(path);
+        return CPelmDialogProgress::runner([](std::chrono::milliseconds) {})(context, parent, mode);
+    });
+    click(Id::ReadAll);
+    EXPECT_EQ(seenDuringTransfer, (std::vector<std::string>{"Default"}));
+    EXPECT_TRUE(waitForSteps(path, {"Default", "Default", "Read All"}));
+}
+
+TEST_F(MainWindowTest, UnsecuredChangesLeftByARunThatDidNotEndAreOfferedAtTheNextStart) {
+    const std::string state = folder.file("state");
+    const std::string path = recoveryFileOf(state, store);
+    const std::string step = "key W, program 1, top layer: Single W → Power W";
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        open(state);
+        opener.install(WindowId::KeyAssignment, [](const WindowContext& context, QWidget*, int) {
+            context.store.keyKind[34][0] = kKindPower;
+            return SkinnedWindow::kResultOk;
+        });
+        click(keyboardKeyId(34));
+        ASSERT_TRUE(waitForSteps(path, {step})) << recoveredSteps(path).front();
+        window.reset(); // as a kill leaves it: no exit sequence
+
+        const std::size_t shown = platform.messageBoxes().size();
+        platform.queueMessageAnswer(answer);
+        open(state);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return platform.messageBoxes().size() > shown; }, 10000));
+        EXPECT_TRUE(lastMessage().text.startsWith("上次运行结束时")) << lastMessage().text.toStdString();
+        EXPECT_TRUE(lastMessage().text.contains("按键 W，编程键盘1，顶层：单键 W → 电源键 W"))
+            << lastMessage().text.toStdString();
+        EXPECT_EQ(lastMessage().buttons, MessageButtons::YesNo);
+        if (answer == Answer::No) {
+            EXPECT_EQ(store.keyKind[34][0], kKindSingle);
+            EXPECT_FALSE(std::filesystem::exists(path));
+            window.reset();
+            continue;
+        }
+        EXPECT_EQ(store.keyKind[34][0], kKindPower);
+        EXPECT_EQ(store.configDirty, 1);
+        ASSERT_EQ(window->history().steps().size(), 1U);
+        pressKeys(*window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(store.keyKind[34][0], kKindSingle);
+    }
+}
+
+TEST_F(MainWindowTest, ACutOrForeignRecoveryFileIsSetAsideWithoutAQuestion) {
+    const std::string state = folder.file("state");
+    std::filesystem::create_directories(state);
+    const std::string path = recoveryFileOf(state, store);
+    RecoveryContent foreign;
+    foreign.keyboard = "/elsewhere/keyboard.txt";
+    foreign.variant = 4;
+    foreign.unsecured = true;
+    const std::string whole = recoveryText(foreign);
+    for (const std::string& text : {whole.substr(0, whole.size() / 2), whole}) {
+        ASSERT_TRUE(writeFileAtomically(path, text, nullptr));
+        open(state);
+        QApplication::processEvents();
+        EXPECT_TRUE(platform.messageBoxes().empty());
+        EXPECT_FALSE(std::filesystem::exists(path));
+        std::filesystem::remove_all(state);
+        std::filesystem::create_directories(state);
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowTest, ANormalEndRemovesTheRecoveryFileOnlyWhenNothingIsUnwrittenAndUnsaved) {
+    const std::string state = folder.file("state");
+    open(state);
+    const std::string path = recoveryFileOf(state, store);
+    store.keyKind[20][0] = kKindPower;
+    click(Id::Defaults);
+    click(Id::WriteKeys);
+    ASSERT_TRUE(waitForSteps(path, {"Default"}));
+    platform.queueMessageAnswer(Answer::No); // no save
+    QTimer::singleShot(0, window.get(), [this] { click(Id::Exit); });
+    window->exec();
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    open(state);
+    store.keyKind[20][0] = kKindPower;
+    click(Id::Defaults);
+    click(Id::Minimise);
+    QTimer::singleShot(0, window.get(), [this] { platform.chooseTrayMenuEntry(CPelmDlg::kTrayExitEntry); });
+    window->exec();
+    EXPECT_EQ(recoveredSteps(path), (std::vector<std::string>{"Default"}));
+}
+
+TEST(RecoverySaver, TwoProgramsNeverShareOneFile) {
+    TempDir folder;
+    const std::string path = folder.file("recovery.txt");
+    RecoverySaver first(
+        path, [] { return std::string("one"); }, [] { return false; });
+    RecoverySaver second(
+        path, [] { return std::string("two"); }, [] { return false; });
+    EXPECT_TRUE(first.usable());
+    EXPECT_FALSE(second.usable());
+    second.stepTaken();
+    second.flush();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    first.stepTaken();
+    first.flush();
+    EXPECT_TRUE(std::filesystem::exists(path));
 }
 
 } // namespace
