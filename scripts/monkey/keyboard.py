@@ -5,7 +5,6 @@ disturbing the keyboard from outside with qelec-vkbd, and the checks on what bot
 import os
 import re
 import subprocess
-import time
 
 VARIANTS = {1: 'QelEC(RGB)Ble', 2: 'QelEC(S)Ble', 3: 'QelEC(S)', 4: 'QelEC(RGB)'}
 

@@ -42,13 +42,13 @@ def read_control_tables(qelec_res):
 
 @dataclass
 class Recognised:
-    kind: str  # 'skinned', 'message', 'open', 'save', 'colour' or 'popup'
+    kind: str  # 'skinned', 'message', 'open', 'save' or 'colour'
     name: str
     scale: float = 1.0
     controls: list = field(default_factory=list)  # (id, left, top, right, bottom, role) in window pixels
 
 
-_OPEN = re.compile(r'open|打开|選擇|选择文件|firmware|固件', re.IGNORECASE)
+_OPEN = re.compile(r'open|打开', re.IGNORECASE)
 _SAVE = re.compile(r'save|保存|另存', re.IGNORECASE)
 _COLOUR = re.compile(r'colou?r|颜色', re.IGNORECASE)
 
@@ -83,8 +83,6 @@ def _skinned(window, tables):
 
 
 def recognise(window, tables):
-    if window.override_redirect:
-        return Recognised('popup', 'popup')
     skinned = _skinned(window, tables)
     if skinned:
         return skinned
