@@ -7,7 +7,7 @@ import random
 
 DRAWS_PER_STEP = 8
 
-KEYS = ['a', 'b', 'c', 'd', 'e', 'q', 'r', 's', 't', 'w', 'x', 'z', '1', '2', '5', '9', '0', 'space',
+KEYS = ['a', 'b', 'c', 'd', 'e', 'q', 'r', 's', 't', 'w', 'x', 'y', 'z', '1', '2', '5', '9', '0', 'space',
         'Return', 'Escape', 'Tab', 'BackSpace', 'Delete', 'Left', 'Right', 'Up', 'Down', 'Home', 'End',
         'Prior', 'Next', 'Insert', 'F1', 'F2', 'F5', 'F12', 'Shift_L', 'Control_L', 'Alt_L', 'Super_L',
         'minus', 'equal', 'comma', 'period', 'slash', 'KP_Enter', 'KP_Add', 'Caps_Lock', 'Print']
