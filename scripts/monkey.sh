@@ -5,7 +5,7 @@
 # crash, a sanitizer report, a hang of more than 10 s, a keyboard state qelec-vkbd cannot read or a
 # saved profile that does not load back whole. The same seed makes the same choices again.
 #
-#   scripts/monkey.sh [--seconds N] [--seed S|random] [--build DIR] [--out DIR] [--shots N]
+#   scripts/monkey.sh [--seconds N] [--seed S|random] [--build DIR] [--out DIR] [--shots N] [--hurry]
 #
 # DIR is a build with the sanitizers (default build-monkey), made when it has no program yet:
 #   cmake -S . -B build-monkey -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQELEC_SANITIZE=ON

@@ -39,6 +39,9 @@ def parse_arguments():
     parser.add_argument('--seed', default='1', help="a whole number, or 'random'")
     parser.add_argument('--build', default='build-monkey')
     parser.add_argument('--out', default='out/monkey')
+    parser.add_argument('--hurry', action='store_true',
+                        help='act as soon as the program answers, without waiting for its windows to settle: '
+                             'more actions and races, but a replay may part from the run sooner')
     parser.add_argument('--shots', type=int, default=0, metavar='N',
                         help='a screenshot into --out every N actions, to look at what it did')
     arguments = parser.parse_args()
@@ -224,7 +227,8 @@ class Monkey:
         if windows and not self.x.answers(windows[-1], HANG_SECONDS):
             if self.keyboard.running():
                 raise Failure(f'the program stopped answering for more than {HANG_SECONDS} s')
-        self.wait_until_settled()
+        if not self.arguments.hurry:
+            self.wait_until_settled()
 
     def wait_until_settled(self):
         """Until the windows shown stay the same for a moment (a window an action opens may take
@@ -258,8 +262,9 @@ class Monkey:
             print(f'monkey: the program said:\n{self.keyboard.log_tail()}')
         print('\n'.join(self.lines[-300:]))
         print(f'monkey: FAILED after {self.actions.step} actions: {failure}')
+        hurry = ' --hurry' if self.arguments.hurry else ''
         print(f'monkey: seed {self.arguments.seed}; the whole action log is in {out}/actions.log; replay with'
-              f' scripts/monkey.sh --seed {self.arguments.seed} --seconds {self.arguments.seconds:g}')
+              f' scripts/monkey.sh --seed {self.arguments.seed} --seconds {self.arguments.seconds:g}{hurry}')
 
 
 def main():
