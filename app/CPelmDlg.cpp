@@ -218,6 +218,9 @@ std::string CPelmDlg::keyDescription(int keyIndex) const {
         text.replace(lineEnd, 2, "\n");
     while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
         text.pop_back();
+    // Without a press count read the first line is empty.
+    while (!text.empty() && text.front() == '\n')
+        text.erase(0, 1);
     return text;
 }
 

@@ -448,12 +448,13 @@ QString fromUtf8(const char* text) {
 
 } // namespace
 
-// A label lies over an entry when each holds the other's centre: the words on a button or a tab, not
-// a hint somewhere inside a large area.
+// A label lies over an entry when it is shown and each holds the other's centre: the words on a
+// button or a tab, not a hint somewhere inside a large area nor the words of another page.
 bool SkinnedWindow::liesOver(const SkinControl& label, const SkinControl& entry) const {
     const QRect words = windowRectOf(label);
     const QRect area = windowRectOf(entry);
-    return area.contains(words.center()) && words.contains(area.center());
+    return takesPart(label) && label.visible && area.contains(words.center()) &&
+           words.contains(area.center());
 }
 
 bool SkinnedWindow::isSpokenEntry(std::size_t index) const {

@@ -19,9 +19,9 @@ namespace {
 
 using namespace SkinTest;
 
-// Two captioned buttons, a picture-only close button, a label over a picture-only button, a label
-// alone, a key and an entry without id; the last two rows overlap the first button's neighbour.
-constexpr std::array<ControlSpec, 7> kRows{{
+// Two captioned buttons, a picture-only close button, a tab with a label over it, a key, an entry
+// without id, and a tab under a hidden label.
+constexpr std::array<ControlSpec, 9> kRows{{
     {.id = 85,
      .captionZh = "写入按键",
      .captionEn = "Write",
@@ -47,8 +47,27 @@ constexpr std::array<ControlSpec, 7> kRows{{
      .keyIndex = 21,
      .role = ControlRole::Key},
     {.id = 0, .captionZh = "x", .captionEn = "x", .rect = {500, 500, 540, 540}},
+    // A tab whose words belong to a page not shown.
+    {.id = 91, .rect = {600, 300, 700, 340}, .role = ControlRole::Tab},
+    {.id = 41,
+     .captionZh = "别页",
+     .captionEn = "Other page",
+     .rect = {610, 305, 690, 335},
+     .isLabel = true,
+     .visible = false,
+     .role = ControlRole::Label},
 }};
-constexpr std::size_t kSpokenRows = 6;
+constexpr std::size_t kSpokenRows = 8;
+
+// The ids of the rows a reader sees, in table order.
+std::vector<int> spokenIds() {
+    std::vector<int> ids;
+    for (const ControlSpec& row : kRows) {
+        if (row.id > 0)
+            ids.push_back(row.id);
+    }
+    return ids;
+}
 
 class ReadWindow : public SkinnedWindow {
 public:
@@ -139,7 +158,7 @@ TEST_F(SkinAccessibleTest, NamesFollowTheLanguage) {
     const std::vector<Case> cases{
         {85, "写入按键", "Write", QAccessible::PushButton}, {89, "关闭", "Close", QAccessible::PushButton},
         {90, "单键", "Single", QAccessible::PageTab},       {40, "单键", "Single", QAccessible::StaticText},
-        {120, "W", "W", QAccessible::PushButton},
+        {120, "W", "W", QAccessible::PushButton},           {91, "", "", QAccessible::PageTab},
     };
     for (const char* language : {"zh-CN", "en-US"}) {
         environment.store.language = language;
@@ -165,7 +184,7 @@ TEST_F(SkinAccessibleTest, PressActsLikeAClickOnTheSameEntry) {
         QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre);
         const std::vector<int> clicked = window->clicks;
         window->clicks.clear();
-        const int id = kRows[static_cast<std::size_t>(child)].id;
+        const int id = spokenIds()[static_cast<std::size_t>(child)];
         if (!actions->actionNames().contains(QAccessibleActionInterface::pressAction())) {
             EXPECT_TRUE(std::find(clicked.begin(), clicked.end(), id) == clicked.end()) << id;
             continue;
