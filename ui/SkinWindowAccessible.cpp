@@ -103,7 +103,7 @@ QAccessibleInterface* SkinWindowAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* SkinWindowAccessible::focusChild() const {
     const int focused = skin()->focusedEntry();
-    if (focused >= 0 && skin()->hasFocus())
+    if (focused >= 0 && skin()->holdsKeyboard())
         return entryInterface(static_cast<std::size_t>(focused));
     return QAccessibleWidget::focusChild();
 }

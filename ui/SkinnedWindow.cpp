@@ -82,8 +82,13 @@ SkinnedWindow::SkinnedWindow(const WindowContext& context, const WindowDescripti
 
 SkinnedWindow::~SkinnedWindow() = default;
 
+// A keyboard user finds the keys back where they were: the window that opened another takes the keys
+// again when it closes, its frame still on the control that opened it.
 int SkinnedWindow::openWindow(WindowId window, int argument) {
-    return context_.opener.run(window, context_, this, argument);
+    const int result = context_.opener.run(window, context_, this, argument);
+    if (keyboardInUse_ && isVisible())
+        activateWindow();
+    return result;
 }
 
 void SkinnedWindow::fillTable(std::span<const ControlSpec> rows, std::size_t tableSize) {
@@ -604,6 +609,11 @@ std::vector<std::size_t> SkinnedWindow::focusOrder() const {
     return order;
 }
 
+bool SkinnedWindow::holdsKeyboard() const {
+    const QWidget* focused = focusWidget();
+    return isActiveWindow() && (focused == nullptr || focused == this);
+}
+
 bool SkinnedWindow::showsFocusFrame() const {
     return keyboardInUse_ && focusEntry_ >= 0 && isPressableEntry(static_cast<std::size_t>(focusEntry_));
 }
@@ -621,7 +631,7 @@ void SkinnedWindow::setFocusEntry(int index) {
     focusEntry_ = index;
     if (focusEntry_ >= 0)
         update(focusFrameArea(focusEntry_));
-    if (announcer_ && focusEntry_ >= 0 && hasFocus())
+    if (announcer_ && focusEntry_ >= 0 && holdsKeyboard())
         AccessibleAnnouncer::announceFocus(*this, static_cast<std::size_t>(focusEntry_));
 }
 

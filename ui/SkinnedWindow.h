@@ -99,8 +99,11 @@ public:
     static bool keyboardInUse() { return keyboardInUse_; }
     static void setKeyboardInUse(bool inUse) { keyboardInUse_ = inUse; }
     bool isFocusedEntry(std::size_t index) const {
-        return hasFocus() && focusEntry_ == static_cast<int>(index);
+        return holdsKeyboard() && focusEntry_ == static_cast<int>(index);
     }
+    // Whether keys typed now come to the window itself: it is the active window and none of its child
+    // widgets (an edit box) has the focus.
+    bool holdsKeyboard() const;
     QRect entryArea(std::size_t index) const { return windowRectOf(controls_.at(index)); }
     // Does what a left click on the entry does, once the caller has returned (a screen reader's call
     // must not wait for a dialog the command opens).

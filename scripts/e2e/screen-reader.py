@@ -7,6 +7,7 @@
                                   accessible actions
   screen-reader.py focus NAME     waits until the entry with the keyboard focus is called NAME, as a
                                   reader following the focus hears it
+  screen-reader.py shown NAME     waits until an entry called NAME is shown (a page has changed)
 
 Run with Debian's /usr/bin/python3, which has pyatspi."""
 import sys
@@ -181,6 +182,9 @@ def wait_for_focus(name):
 if __name__ == "__main__":
     if len(sys.argv) == 3 and sys.argv[1] == "focus":
         wait_for_focus(sys.argv[2])
+    elif len(sys.argv) == 3 and sys.argv[1] == "shown":
+        wait_for(f"'{sys.argv[2]}' shown", lambda: pyatspi.findDescendant(
+            program(), lambda node: node is not None and node.name == sys.argv[2] and shown(node)))
     elif len(sys.argv) == 2 and sys.argv[1] == "task":
         main()
     else:
