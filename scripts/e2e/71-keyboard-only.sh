@@ -48,6 +48,31 @@ box=$(other_window Qel) || fail "no message after writing"
 shot 71-zh-written
 xdotool key Return
 gone "$box" || fail "Enter did not answer the message"
+# The virtual X server has no window manager to give the keys back to the main window after a
+# message box; focus it as one would.
+xdotool windowfocus --sync "$main_window" 2>/dev/null || true
+
+# In English: the language button, W and the macro page's tab and first list row.
+keys_to English $(printf 'Tab %.0s' $(seq 6))
+xdotool key Return
+/usr/bin/python3 -B scripts/e2e/screen-reader.py focus 简体中文 || fail "the language button's name did not follow the language"
+shot 71-en-focus-on-language-button
+keys_to W $(printf 'Tab %.0s' $(seq 36))
+shot 71-en-focus-on-key-w
+xdotool key space
+key_dialog=$(other_window 'Key Settings') || fail "Space on W opened no key assignment dialog"
+/usr/bin/python3 -B scripts/e2e/screen-reader.py focus Close || fail "the dialog did not open with the focus on Close"
+keys_to Macro Tab Right
+xdotool key Return
+shot 71-en-focus-on-tab-macro
+# Tabs 3 to 7, then the first row of the macro list.
+xdotool key Tab Tab Tab Tab Tab Tab
+/usr/bin/python3 -B scripts/e2e/screen-reader.py focus-role 'list item' || fail "Tab did not reach the macro list"
+xdotool key Down
+/usr/bin/python3 -B scripts/e2e/screen-reader.py focus-role 'list item' || fail "Down left the macro list"
+shot 71-en-focus-on-list-row
+xdotool key Escape
+gone "$key_dialog" || fail "Escape did not close the key assignment dialog"
 stop_program
 kill "$session_bus" 2>/dev/null || true
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON DBUS_SESSION_BUS_ADDRESS DBUS_SESSION_BUS_PID

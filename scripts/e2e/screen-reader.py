@@ -8,6 +8,7 @@
   screen-reader.py focus NAME     waits until the entry with the keyboard focus is called NAME, as a
                                   reader following the focus hears it
   screen-reader.py shown NAME     waits until an entry called NAME is shown (a page has changed)
+  screen-reader.py focus-role R   waits until the entry with the keyboard focus has role R
 
 Run with Debian's /usr/bin/python3, which has pyatspi."""
 import sys
@@ -182,6 +183,10 @@ def wait_for_focus(name):
 if __name__ == "__main__":
     if len(sys.argv) == 3 and sys.argv[1] == "focus":
         wait_for_focus(sys.argv[2])
+    elif len(sys.argv) == 3 and sys.argv[1] == "focus-role":
+        entry = wait_for(f"focus on a {sys.argv[2]}", lambda: (
+            lambda node: node if node is not None and node.getRoleName() == sys.argv[2] else None)(focused_entry()))
+        step(f"focus on '{entry.name}' ({entry.getRoleName()})")
     elif len(sys.argv) == 3 and sys.argv[1] == "shown":
         wait_for(f"'{sys.argv[2]}' shown", lambda: pyatspi.findDescendant(
             program(), lambda node: node is not None and node.name == sys.argv[2] and shown(node)))
