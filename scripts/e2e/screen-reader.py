@@ -112,6 +112,42 @@ def gone(title):
     return True if window(title) is None else None
 
 
+def shown_windows():
+    return {top.name for top in children(program()) if top is not None and shown(top)}
+
+
+def open_window(owner, button_name):
+    """Presses the button called button_name in owner and lists the tree of the window it opens."""
+    before = shown_windows()
+    button = find(owner, pyatspi.ROLE_PUSH_BUTTON, button_name)
+    if button is None:
+        fail(f"no push button '{button_name}' in '{owner.name}'")
+    press(button)
+    title = wait_for(f"a window opened by '{button_name}'", lambda: next(iter(shown_windows() - before), None))
+    opened = window(title)
+    dump(opened, title)
+    return opened
+
+
+def close_window(opened):
+    title = opened.name
+    press(find(opened, pyatspi.ROLE_PUSH_BUTTON, "关闭"))
+    wait_for(f"'{title}' to close", lambda: gone(title))
+
+
+def visit_windows(main_window):
+    """Opens every window a reader reaches from the main window, lists its tree and closes it again."""
+    backlight = open_window(main_window, "设置背光")
+    close_window(open_window(backlight, "多键设置"))
+    close_window(backlight)
+    rapid = open_window(main_window, "动态点设置")
+    press(find(rapid, pyatspi.ROLE_PUSH_BUTTON, "W"))
+    close_window(open_window(rapid, "设置"))
+    close_window(open_window(rapid, "跟踪键程"))
+    close_window(rapid)
+    close_window(open_window(main_window, "固件升级"))
+
+
 def message_button():
     """The OK button of a message box the program shows over its windows."""
     application = program()
@@ -132,6 +168,7 @@ def main():
     write_keys = find(main_window, pyatspi.ROLE_PUSH_BUTTON, "写入按键")
     if write_keys is None:
         fail("no push button '写入按键' in the main window")
+    visit_windows(main_window)
     key_w = find(main_window, pyatspi.ROLE_PUSH_BUTTON, "W")
     if key_w is None:
         fail("no key 'W' in the main window")
@@ -140,6 +177,7 @@ def main():
     press(key_w)
     dialog = wait_for("key assignment dialog", lambda: window("按键设置面板"))
     dump(dialog, "按键设置面板")
+    close_window(open_window(dialog, "虚拟键盘输入"))
     press(wait_for("tab '多媒体'", lambda: find(dialog, pyatspi.ROLE_PAGE_TAB, "多媒体")))
     play_pause = wait_for("icon '播放/暂停'", lambda: find(dialog, pyatspi.ROLE_PUSH_BUTTON, "播放/暂停"))
     press(play_pause)
