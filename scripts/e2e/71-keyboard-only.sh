@@ -29,7 +29,15 @@ xdotool key Return
 key_dialog=$(other_window 按键设置面板) || fail "Enter on W opened no key assignment dialog"
 /usr/bin/python3 -B scripts/e2e/screen-reader.py focus 关闭 || fail "the dialog did not open with the focus on its first control"
 keys_to 单/组合键 Tab
-keys_to 多媒体 Right Right Right
+# The macro page first, for its list: its rows come right after the tab strip.
+keys_to 宏定义 Right
+xdotool key Return
+/usr/bin/python3 -B scripts/e2e/screen-reader.py shown 宏列表 || fail "Enter on the tab did not show the macro page"
+xdotool key Tab Tab Tab Tab Tab Tab
+/usr/bin/python3 -B scripts/e2e/screen-reader.py focus-role 'list item' || fail "Tab did not reach the macro list"
+shot 71-zh-focus-on-list-row
+keys_to 宏定义 $(printf 'shift+Tab %.0s' $(seq 6))
+keys_to 多媒体 Right Right
 shot 71-zh-focus-on-tab-multimedia
 xdotool key Return
 /usr/bin/python3 -B scripts/e2e/screen-reader.py shown 播放/暂停 || fail "Enter on the tab did not show its page"
