@@ -240,6 +240,30 @@ void CPelmDlg::onCancelRequest() {
     exitSequence();
 }
 
+// ---- what a screen reader is told ----
+
+std::span<const SpokenName> CPelmDlg::pictureNames() const {
+    return mainWindowPictureNames();
+}
+
+// What the information box shows for the key, on one line per layer.
+std::string CPelmDlg::keyDescription(int keyIndex) const {
+    std::string text = MainWindowTexts::keyInformation(store(), keyIndex);
+    for (std::size_t lineEnd = text.find("\r\n"); lineEnd != std::string::npos; lineEnd = text.find("\r\n"))
+        text.replace(lineEnd, 2, "\n");
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    // Without a press count read the first line is empty.
+    while (!text.empty() && text.front() == '\n')
+        text.erase(0, 1);
+    return text;
+}
+
+// A key drawn pressed has nothing assigned; its description says so, it is not a selection.
+bool CPelmDlg::isMarkedControl(const SkinControl& control) const {
+    return control.id < kFirstKeyboardKeyId && control.selected;
+}
+
 // ---- drawing ----
 
 void CPelmDlg::prepareLooks() {

@@ -75,6 +75,9 @@ protected:
     void paintInWindowPixels(QPainter& painter) override;
     int runModalLoop() override;
     void keyPressEvent(QKeyEvent* event) override;
+    std::span<const SpokenName> pictureNames() const override;
+    std::string keyDescription(int keyIndex) const override;
+    bool isMarkedControl(const SkinControl& control) const override;
 
 private:
     bool checkKeyboard();

@@ -3,6 +3,7 @@
 
 #include "app/CPelmDlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -137,6 +138,31 @@ const char* probedWindowNames() {
            "firmware";
 }
 
+// Everything a screen reader reads of a node and the nodes below it: names, descriptions, roles,
+// states and rectangles. Answers how many nodes there are; the characters read go into characters.
+int readTree(QAccessibleInterface* node, qint64& characters) {
+    if (node == nullptr)
+        return 0;
+    characters += node->text(QAccessible::Name).size() + node->text(QAccessible::Description).size();
+    characters +=
+        static_cast<qint64>(node->role()) + (node->state().invisible ? 1 : 0) + node->rect().width();
+    int nodes = 1;
+    for (int child = 0; child < node->childCount(); ++child)
+        nodes += readTree(node->child(child), characters);
+    return nodes;
+}
+
+// How long a screen reader attaching now waits for the main window's whole tree, built on demand.
+void probeReaderTree(CPelmDlg& window) {
+    QElapsedTimer reading;
+    reading.start();
+    qint64 characters = 0;
+    const int nodes = readTree(QAccessible::queryAccessibleInterface(&window), characters);
+    std::fprintf(stderr, "reader-tree-ms: %.2f (%d nodes, %lld characters)\n",
+                 static_cast<double>(reading.nsecsElapsed()) / 1e6, nodes,
+                 static_cast<long long>(characters));
+}
+
 void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart, std::optional<WindowId> dialog) {
     QObject::connect(
         &window, &CPelmDlg::painted, &window,
@@ -153,6 +179,7 @@ void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart, std::opt
                 const QString help = window.helpPath();
                 std::fprintf(stderr, "help-document: %s (%s)\n", qPrintable(help),
                              QFileInfo::exists(help) ? "found" : "missing");
+                probeReaderTree(window);
                 if (dialog)
                     probeDialog(window, *dialog);
                 window.done(0);

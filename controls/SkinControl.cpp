@@ -32,5 +32,6 @@ SkinControl makeControl(const ControlSpec& tableRow) {
     control.visible = tableRow.visible;
     control.textFormat = tableRow.textFormat;
     control.fontIndex = tableRow.fontIndex;
+    control.role = tableRow.role;
     return control;
 }

@@ -48,29 +48,6 @@ constexpr int idOf(ControlIdName auto id) {
     return static_cast<int>(id);
 }
 
-// One entry of a skinned window's control table: a button, key, label or icon drawn from the window's
-// pictures. Only entries with id > 0 take part in drawing, hit-testing and clicks.
-struct SkinControl {
-    int id = -1;
-    std::map<std::string, std::string> captions{{"en", "Unused"}};
-    std::map<std::string, std::string> tooltips{{"en", "Unused"}};
-    SkinRect rect;
-    Rgb textColour = kDefaultTextColour;
-    Rgb selectedTextColour = kDefaultTextColour;
-    int keyIndex = -1;
-    int controlCode = -1;
-    bool selected = false;
-    bool isLabel = false;
-    bool showsText = false;
-    bool visible = true;
-    bool hovered = false;
-    int textFormat = 1; // 1 centred horizontally, 0 left-aligned; both from the top
-    int fontIndex = 13;
-
-    // The caption for language, empty when the map has none.
-    const std::string& caption(const std::string& language) const;
-};
-
 // What an entry is, as its window's pictures draw it. The windows themselves go by id; the role tells
 // the picture library what to draw inside the entry's rectangle.
 enum class ControlRole : std::uint8_t {
@@ -89,6 +66,31 @@ enum class ControlRole : std::uint8_t {
     Decrease,
     Swatch, // a colour field or colour choice
     Area,   // a framed area: list, text box, gauge or bar strip
+};
+
+// One entry of a skinned window's control table: a button, key, label or icon drawn from the window's
+// pictures. Only entries with id > 0 take part in drawing, hit-testing and clicks.
+struct SkinControl {
+    int id = -1;
+    std::map<std::string, std::string> captions{{"en", "Unused"}};
+    std::map<std::string, std::string> tooltips{{"en", "Unused"}};
+    SkinRect rect;
+    Rgb textColour = kDefaultTextColour;
+    Rgb selectedTextColour = kDefaultTextColour;
+    int keyIndex = -1;
+    int controlCode = -1;
+    bool selected = false;
+    bool isLabel = false;
+    bool showsText = false;
+    bool visible = true;
+    bool hovered = false;
+    int textFormat = 1; // 1 centred horizontally, 0 left-aligned; both from the top
+    int fontIndex = 13;
+    // What the entry is, as its table row says.
+    ControlRole role = ControlRole::None;
+
+    // The caption for language, empty when the map has none.
+    const std::string& caption(const std::string& language) const;
 };
 
 // One row of a window's control table as the window's data file writes it. Texts are UTF-8; a null

@@ -65,6 +65,8 @@ protected:
     void customEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // While a capture or a recording listens, Tab, Space and Enter are keys like any other.
+    bool keysBelongToWindow() const override { return listening_; }
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -48,6 +48,12 @@ void CPelmDialogBkLightMultiSelect::chooseColourForMarkedKeys() {
     endDialog(kResultOk);
 }
 
+std::string CPelmDialogBkLightMultiSelect::keyDescription(int keyIndex) const {
+    const std::string colour =
+        LightColour::hexOf(LightColour::colourOf(shown_[static_cast<std::size_t>(keyIndex)]));
+    return colour + ", " + spokenMark(isKeySelected(keyIndex), store().language);
+}
+
 void CPelmDialogBkLightMultiSelect::paintKey(QPainter& painter, int keyIndex, const QRect& rect) {
     drawColourFrame(painter, rect, LightColour::colourOf(shown_[static_cast<std::size_t>(keyIndex)]));
 }

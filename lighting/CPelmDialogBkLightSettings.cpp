@@ -128,6 +128,10 @@ void CPelmDialogBkLightSettings::say(const char* text) {
                            MessageIcon::None);
 }
 
+std::string CPelmDialogBkLightSettings::keyDescription(int keyIndex) const {
+    return LightColour::hexOf(LightColour::colourOf(working_[static_cast<std::size_t>(keyIndex)]));
+}
+
 void CPelmDialogBkLightSettings::paintKey(QPainter& painter, int keyIndex, const QRect& rect) {
     drawColourFrame(painter, rect, LightColour::colourOf(working_[static_cast<std::size_t>(keyIndex)]));
 }

@@ -29,6 +29,7 @@ protected:
     void onKeyClick(int keyIndex) override;
     void onCommand(int id) override;
     void paintKey(QPainter& painter, int keyIndex, const QRect& rect) override;
+    std::string keyDescription(int keyIndex) const override;
 
 private:
     void pickKeyColour(int keyIndex);

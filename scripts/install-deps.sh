@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
     fonts-wqy-microhei xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib
+    at-spi2-core python3-pyatspi dbus-x11
     desktop-file-utils appstream librsvg2-bin help2man man-db bash-completion dpkg-dev file lintian
 )
 

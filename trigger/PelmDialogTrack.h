@@ -42,6 +42,8 @@ protected:
     void onCancelRequest() override;
     void paintInDesignUnits(QPainter& painter) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The travel view takes every key, Tab among them.
+    bool keysBelongToWindow() const override { return true; }
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:

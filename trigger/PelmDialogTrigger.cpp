@@ -206,6 +206,15 @@ void PelmDialogTrigger::reportTransfer(int result) {
 
 // ---- drawing ----
 
+// The information box's three lines on one line, and whether the key is marked.
+std::string PelmDialogTrigger::keyDescription(int keyIndex) const {
+    std::string text =
+        TriggerTexts::information(store().language, working_[static_cast<std::size_t>(keyIndex)]);
+    for (std::size_t lineEnd = text.find("\r\n"); lineEnd != std::string::npos; lineEnd = text.find("\r\n"))
+        text.replace(lineEnd, 2, "; ");
+    return text + spokenMark(isKeySelected(keyIndex), store().language);
+}
+
 void PelmDialogTrigger::paintKey(QPainter& painter, int keyIndex, const QRect& rect) {
     const TriggerTriple& values = working_[static_cast<std::size_t>(keyIndex)];
     const float s = scale();

@@ -4,13 +4,17 @@
 #include "controls/KeyboardKeys.h"
 #include "model/ConfigStore.h"
 #include "res/SharedResources.h"
+#include "ui/AccessibleAnnouncer.h"
 #include "ui/ColourKeyMask.h"
 #include "ui/SkinGeometry.h"
+#include "ui/SkinWindowAccessible.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -51,6 +55,7 @@ SkinnedWindow::SkinnedWindow(const WindowContext& context, const SkinScheme& sch
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(context), scheme_(scheme),
       scale_(SkinGeometry::effectiveScale(context.store.scaleFactor)), drag_(*this),
       timers_([this](int id) { handleTimer(id); }) {
+    SkinWindowAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
@@ -77,8 +82,13 @@ SkinnedWindow::SkinnedWindow(const WindowContext& context, const WindowDescripti
 
 SkinnedWindow::~SkinnedWindow() = default;
 
+// A keyboard user finds the keys back where they were: the window that opened another takes the keys
+// again when it closes, its frame still on the control that opened it.
 int SkinnedWindow::openWindow(WindowId window, int argument) {
-    return context_.opener.run(window, context_, this, argument);
+    const int result = context_.opener.run(window, context_, this, argument);
+    if (keyboardInUse_ && isVisible())
+        activateWindow();
+    return result;
 }
 
 void SkinnedWindow::fillTable(std::span<const ControlSpec> rows, std::size_t tableSize) {
@@ -142,6 +152,8 @@ int SkinnedWindow::runModalLoop() {
 
 void SkinnedWindow::showEvent(QShowEvent* event) {
     initialiseOnce();
+    if (focusEntry_ < 0 && keyboardInUse_)
+        moveFocusBy(1);
     QDialog::showEvent(event);
     if (endedDuringInit_)
         QMetaObject::invokeMethod(
@@ -344,8 +356,10 @@ void SkinnedWindow::paintEvent(QPaintEvent* event) {
     paintInWindowPixels(window);
     if (scheme_.captionPass == CaptionPass::AfterStretch)
         paintCaptions(window, CaptionPass::AfterStretch, event->rect());
+    paintFocusFrame(window);
     window.end();
     emit painted();
+    announceChanges();
 }
 
 void SkinnedWindow::paintLooks(QPainter& design, const QRect& area) const {
@@ -368,7 +382,8 @@ void SkinnedWindow::paintLooks(QPainter& design, const QRect& area) const {
 
 // The slot of the look an entry shows now, or -1 when it shows the background.
 int SkinnedWindow::lookSlotFor(const SkinControl& control) const {
-    const bool hovered = takesHoverLook(control) && windowRectOf(control).contains(lastMouse_);
+    const bool hovered =
+        (takesHoverLook(control) && windowRectOf(control).contains(lastMouse_)) || isFramed(control);
     if (scheme_.precedence == LookPrecedence::HoverOverSelected) {
         if (hovered)
             return scheme_.pictures.hover;
@@ -417,5 +432,291 @@ bool SkinnedWindow::drawsCaption(const SkinControl& control) const {
         return true;
     if (scheme_.buttonCaptions == ButtonCaptions::WhenShowsText)
         return control.showsText;
-    return control.id < kFirstKeyboardKeyId && windowRectOf(control).contains(lastMouse_);
+    return control.id < kFirstKeyboardKeyId &&
+           (windowRectOf(control).contains(lastMouse_) || isFramed(control));
+}
+
+// ---- what a screen reader is told ----
+
+namespace {
+
+const std::string& tooltipIn(const SkinControl& control, const std::string& language) {
+    static const std::string none;
+    const auto found = control.tooltips.find(language);
+    // Most entries hold the placeholder "tip", which names nothing.
+    return found == control.tooltips.end() || found->second == "tip" ? none : found->second;
+}
+
+QString fromUtf8(const char* text) {
+    return text == nullptr ? QString() : QString::fromUtf8(text);
+}
+
+} // namespace
+
+// A label lies over an entry when it is shown and each holds the other's centre: the words on a
+// button or a tab, not a hint somewhere inside a large area nor the words of another page.
+bool SkinnedWindow::liesOver(const SkinControl& label, const SkinControl& entry) const {
+    const QRect words = windowRectOf(label);
+    const QRect area = windowRectOf(entry);
+    return takesPart(label) && label.visible && area.contains(words.center()) &&
+           words.contains(area.center());
+}
+
+bool SkinnedWindow::isSpokenEntry(std::size_t index) const {
+    return index < controls_.size() && controls_[index].id > 0;
+}
+
+// An entry is called by its own words, else by the words of a label drawn over it, else by its
+// tooltip, else by its role; a window's names for its picture entries come before all of these.
+QString SkinnedWindow::spokenName(std::size_t index) const {
+    const SkinControl& control = controls_.at(index);
+    const std::string& language = context_.store.language;
+    if (const char* name = spokenNameOf(pictureNames(), control.id, language))
+        return QString::fromUtf8(name);
+    if (!control.caption(language).empty())
+        return QString::fromStdString(control.caption(language));
+    for (const SkinControl& label : controls_) {
+        if (label.isLabel && label.id > 0 && liesOver(label, control) && !label.caption(language).empty())
+            return QString::fromStdString(label.caption(language));
+    }
+    if (!tooltipIn(control, language).empty())
+        return QString::fromStdString(tooltipIn(control, language));
+    return fromUtf8(spokenRoleName(control.role, language));
+}
+
+QString SkinnedWindow::spokenDescription(std::size_t index) const {
+    const SkinControl& control = controls_.at(index);
+    const int keyIndex = keyIndexOfId(control.id);
+    if (keyIndex == 0 || control.keyIndex != keyIndex || control.isLabel)
+        return {};
+    return QString::fromStdString(keyDescription(keyIndex));
+}
+
+QAccessible::Role SkinnedWindow::spokenRole(std::size_t index) const {
+    return spokenRoleOf(controls_.at(index));
+}
+
+bool SkinnedWindow::isShownEntry(std::size_t index) const {
+    const SkinControl& control = controls_.at(index);
+    return takesPart(control) && control.visible;
+}
+
+bool SkinnedWindow::isEnabledEntry(std::size_t index) const {
+    return isEnabledControl(controls_.at(index));
+}
+
+bool SkinnedWindow::isPressableEntry(std::size_t index) const {
+    const SkinControl& control = controls_.at(index);
+    return isShownEntry(index) && isClickable(control) && isEnabledControl(control);
+}
+
+void SkinnedWindow::pressEntry(std::size_t index) {
+    if (!isPressableEntry(index))
+        return;
+    focusEntry(index);
+    const int id = controls_[index].id;
+    QMetaObject::invokeMethod(
+        this, [this, id] { dispatchClick(id); }, Qt::QueuedConnection);
+}
+
+void SkinnedWindow::listenForReader() {
+    if (!announcer_)
+        announcer_ = std::make_unique<AccessibleAnnouncer>();
+}
+
+void SkinnedWindow::announceChanges() {
+    if (announcer_)
+        announcer_->announce(*this);
+}
+
+std::string SkinnedWindow::keyDescription(int /*keyIndex*/) const {
+    return {};
+}
+
+bool SkinnedWindow::isEnabledControl(const SkinControl& /*control*/) const {
+    return true;
+}
+
+QAccessible::Role SkinnedWindow::spokenRoleOf(const SkinControl& control) const {
+    switch (control.role) {
+    case ControlRole::Label:
+        return QAccessible::StaticText;
+    case ControlRole::Tab:
+        return QAccessible::PageTab;
+    case ControlRole::Radio:
+        return QAccessible::RadioButton;
+    case ControlRole::Check:
+        return QAccessible::CheckBox;
+    case ControlRole::Area:
+        return QAccessible::ListItem;
+    case ControlRole::None:
+        return control.isLabel ? QAccessible::StaticText : QAccessible::PushButton;
+    default:
+        break;
+    }
+    return QAccessible::PushButton;
+}
+
+// ---- keyboard focus ----
+
+namespace {
+
+// The focus frame: two pixels wide, in the colour the windows mark selected words with.
+constexpr int kFrameWidth = 2;
+const QColor kFrameColour{0, 255, 0};
+
+// How far a candidate lies from a focused entry towards key: along the arrow, with any sideways
+// offset counted double; negative when it lies the other way.
+int distanceTowards(int key, const QRect& from, const QRect& to) {
+    const QPoint delta = to.center() - from.center();
+    switch (key) {
+    case Qt::Key_Left:
+        return delta.x() < 0 ? -delta.x() + 2 * std::abs(delta.y()) : -1;
+    case Qt::Key_Right:
+        return delta.x() > 0 ? delta.x() + 2 * std::abs(delta.y()) : -1;
+    case Qt::Key_Up:
+        return delta.y() < 0 ? -delta.y() + 2 * std::abs(delta.x()) : -1;
+    case Qt::Key_Down:
+        return delta.y() > 0 ? delta.y() + 2 * std::abs(delta.x()) : -1;
+    default:
+        break;
+    }
+    return -1;
+}
+
+bool isPressKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Space || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool isArrowKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Left || event.key() == Qt::Key_Right || event.key() == Qt::Key_Up ||
+           event.key() == Qt::Key_Down;
+}
+
+} // namespace
+
+std::vector<std::size_t> SkinnedWindow::focusOrder() const {
+    std::vector<std::size_t> order;
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        if (isPressableEntry(index))
+            order.push_back(index);
+    }
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        const QRect first = windowRectOf(controls_[a]);
+        const QRect second = windowRectOf(controls_[b]);
+        return first.top() != second.top() ? first.top() < second.top() : first.left() < second.left();
+    });
+    return order;
+}
+
+bool SkinnedWindow::holdsKeyboard() const {
+    const QWidget* focused = focusWidget();
+    return isActiveWindow() && (focused == nullptr || focused == this);
+}
+
+bool SkinnedWindow::showsFocusFrame() const {
+    return keyboardInUse_ && focusEntry_ >= 0 && isPressableEntry(static_cast<std::size_t>(focusEntry_));
+}
+
+void SkinnedWindow::focusEntry(std::size_t index) {
+    if (isPressableEntry(index))
+        setFocusEntry(static_cast<int>(index));
+}
+
+void SkinnedWindow::setFocusEntry(int index) {
+    if (index == focusEntry_)
+        return;
+    if (focusEntry_ >= 0)
+        update(focusFrameArea(focusEntry_));
+    focusEntry_ = index;
+    if (focusEntry_ >= 0)
+        update(focusFrameArea(focusEntry_));
+    if (announcer_ && focusEntry_ >= 0 && holdsKeyboard())
+        AccessibleAnnouncer::announceFocus(*this, static_cast<std::size_t>(focusEntry_));
+}
+
+QRect SkinnedWindow::focusFrameArea(int index) const {
+    return windowRectOf(controls_.at(static_cast<std::size_t>(index)))
+        .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
+}
+
+bool SkinnedWindow::isFramed(const SkinControl& control) const {
+    return showsFocusFrame() && &control == &controls_[static_cast<std::size_t>(focusEntry_)];
+}
+
+void SkinnedWindow::paintFocusFrame(QPainter& painter) const {
+    if (!showsFocusFrame())
+        return;
+    const QRect area = windowRectOf(controls_[static_cast<std::size_t>(focusEntry_)]);
+    painter.setPen(QPen(kFrameColour, kFrameWidth, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(1, 1, -1, -1));
+}
+
+// Tab and Shift+Tab walk the window's entries in reading order and wrap around; while every key
+// belongs to the window they are left to its key handling.
+bool SkinnedWindow::focusNextPrevChild(bool next) {
+    if (keysBelongToWindow())
+        return false;
+    moveFocusBy(next ? 1 : -1);
+    if (!hasFocus())
+        setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+void SkinnedWindow::moveFocusBy(int step) {
+    const std::vector<std::size_t> order = focusOrder();
+    if (order.empty())
+        return;
+    keyboardInUse_ = true;
+    const auto current =
+        std::find(order.begin(), order.end(), static_cast<std::size_t>(std::max(focusEntry_, 0)));
+    const auto count = static_cast<int>(order.size());
+    int position = 0;
+    if (focusEntry_ >= 0 && current != order.end())
+        position = (static_cast<int>(current - order.begin()) + step + count) % count;
+    else if (step < 0)
+        position = count - 1;
+    setFocusEntry(static_cast<int>(order[static_cast<std::size_t>(position)]));
+}
+
+// An arrow moves to the nearest entry of the same kind that way: the next key of a keyboard, row of a
+// list, tab of the tab strip.
+bool SkinnedWindow::moveFocusTowards(int key) {
+    if (focusEntry_ < 0)
+        return false;
+    const SkinControl& from = controls_[static_cast<std::size_t>(focusEntry_)];
+    int best = -1;
+    int bestDistance = 0;
+    for (const std::size_t index : focusOrder()) {
+        const SkinControl& to = controls_[index];
+        if (to.role != from.role || static_cast<int>(index) == focusEntry_)
+            continue;
+        const int distance = distanceTowards(key, windowRectOf(from), windowRectOf(to));
+        if (distance >= 0 && (best < 0 || distance < bestDistance)) {
+            best = static_cast<int>(index);
+            bestDistance = distance;
+        }
+    }
+    if (best >= 0)
+        setFocusEntry(best);
+    return true;
+}
+
+// Space and Enter press the entry with the focus frame, exactly as a click on it; without a frame,
+// and while every key belongs to the window, keys do what they always did.
+void SkinnedWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!keysBelongToWindow() && plain && showsFocusFrame()) {
+        if (isPressKey(*event)) {
+            dispatchClick(controls_[static_cast<std::size_t>(focusEntry_)].id);
+            event->accept();
+            return;
+        }
+        if (isArrowKey(*event) && moveFocusTowards(event->key())) {
+            event->accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }

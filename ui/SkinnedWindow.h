@@ -2,20 +2,24 @@
 #pragma once
 
 #include "controls/SkinControl.h"
+#include "controls/SpokenNames.h"
 #include "ui/SkinScheme.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowDrag.h"
 #include "ui/WindowOpener.h"
 #include "ui/WindowTimers.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QImage>
 
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
+class AccessibleAnnouncer;
 class QPainter;
 struct KeyFunctionCatalogue;
 struct StoreSession;
@@ -73,6 +77,43 @@ public:
     // or WindowOpener::kNotOffered when the program has no such window.
     int openWindow(WindowId window, int argument = 0);
 
+    // What a screen reader is told about the entry at index of the table: its name in the store's
+    // language, what the window shows for it, what it is, and whether it is shown, usable and
+    // pressable. Only entries with an id take part.
+    bool isSpokenEntry(std::size_t index) const;
+    QString spokenName(std::size_t index) const;
+    QString spokenDescription(std::size_t index) const;
+    QAccessible::Role spokenRole(std::size_t index) const;
+    bool isShownEntry(std::size_t index) const;
+    bool isEnabledEntry(std::size_t index) const;
+    bool isPressableEntry(std::size_t index) const;
+    bool isMarkedEntry(std::size_t index) const { return isMarkedControl(controls_.at(index)); }
+    // The entry the keyboard focus frame is on, -1 for none; focused only while the window has focus.
+    int focusedEntry() const { return focusEntry_; }
+    // Puts the focus frame on the entry at index, as Tab would.
+    void focusEntry(std::size_t index);
+    // Whether the focus frame is drawn: once the keyboard has moved a focus in the program, never
+    // before, so a window used with the mouse only looks as it always did.
+    bool showsFocusFrame() const;
+    // Whether the keyboard has moved a focus in this program; tests start over with false.
+    static bool keyboardInUse() { return keyboardInUse_; }
+    static void setKeyboardInUse(bool inUse) { keyboardInUse_ = inUse; }
+    bool isFocusedEntry(std::size_t index) const {
+        return holdsKeyboard() && focusEntry_ == static_cast<int>(index);
+    }
+    // Whether keys typed now come to the window itself: it is the active window and none of its child
+    // widgets (an edit box) has the focus.
+    bool holdsKeyboard() const;
+    QRect entryArea(std::size_t index) const { return windowRectOf(controls_.at(index)); }
+    // Does what a left click on the entry does, once the caller has returned (a screen reader's call
+    // must not wait for a dialog the command opens).
+    void pressEntry(std::size_t index);
+    // Tells a listening screen reader which names, descriptions and states changed since it was
+    // last told; costs nothing until a reader first asked for the window's tree (listenForReader).
+    // Every paint calls it.
+    void announceChanges();
+    void listenForReader();
+
 signals:
     // A paint of the window has been completed.
     void painted();
@@ -97,6 +138,21 @@ protected:
     virtual bool takesPart(const SkinControl& control) const;
     // Entries a release runs a command for, and a press on which does not drag the window.
     virtual bool isClickable(const SkinControl& control) const;
+
+    // Names for entries whose pictures carry no words, by id; the title-bar buttons and the steppers
+    // are named by their role.
+    virtual std::span<const SpokenName> pictureNames() const { return {}; }
+    // What the window shows for key keyIndex (1 to 85), in the store's language; empty for nothing.
+    virtual std::string keyDescription(int keyIndex) const;
+    // What an entry is for a screen reader; by default what its table row says.
+    virtual QAccessible::Role spokenRoleOf(const SkinControl& control) const;
+    // Entries the window shows but does not take clicks on now.
+    virtual bool isEnabledControl(const SkinControl& control) const;
+    // Whether every key belongs to the window now (a capture, a recording, the travel view), so that
+    // Tab, the arrows, Space and Enter move and press nothing.
+    virtual bool keysBelongToWindow() const { return false; }
+    // Entries a screen reader calls selected or checked; by default those drawn selected.
+    virtual bool isMarkedControl(const SkinControl& control) const { return control.selected; }
 
     // The modal loop after a successful initialisation; QDialog's own unless a window needs one that
     // survives being hidden.
@@ -131,6 +187,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void reject() override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fillTable(std::span<const ControlSpec> rows, std::size_t tableSize);
@@ -141,6 +199,15 @@ private:
     void handleTimer(int id);
     void dispatchClick(int id);
     void runPendingClick();
+    // The entries the focus moves through, in reading order: top to bottom, left to right.
+    std::vector<std::size_t> focusOrder() const;
+    void moveFocusBy(int step);
+    bool moveFocusTowards(int key);
+    void setFocusEntry(int index);
+    QRect focusFrameArea(int index) const;
+    bool isFramed(const SkinControl& control) const;
+    void paintFocusFrame(QPainter& painter) const;
+    bool liesOver(const SkinControl& label, const SkinControl& entry) const;
 
     QRect designAreaOf(const QRect& update) const;
     void paintLooks(QPainter& design, const QRect& area) const;
@@ -160,6 +227,9 @@ private:
     WindowDrag drag_;
     WindowTimers timers_;
     int pendingClick_ = 0;
+    int focusEntry_ = -1;
+    inline static bool keyboardInUse_ = false;
+    std::unique_ptr<AccessibleAnnouncer> announcer_;
     bool initialised_ = false;
     bool initialising_ = false;
     bool endedDuringInit_ = false;

@@ -446,3 +446,18 @@ std::span<const ControlSpec> mainWindowRgbControls() {
 std::span<const ControlSpec> mainWindowSControls() {
     return mainWindowControls(MainWindowLayout::SLayout);
 }
+
+namespace {
+
+constexpr std::array<SpokenName, 4> kPictureNames{{
+    {.id = idOf(TopLayer), .zh = "顶层", .en = "TopLayer"},
+    {.id = idOf(FnLayer), .zh = "Fn组合层", .en = "FnLayer"},
+    {.id = idOf(Fn2Layer), .zh = "Fn2组合层", .en = "Fn2Layer"},
+    {.id = idOf(Program), .zh = "切换编程键盘", .en = "Next program"},
+}};
+
+} // namespace
+
+std::span<const SpokenName> mainWindowPictureNames() {
+    return kPictureNames;
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/SpokenNames.h"
 #include "controls/WindowDescription.h"
 
 #include <cstddef>
@@ -90,6 +91,10 @@ constexpr WindowDescription mainWindowDescription(MainWindowLayout layout) {
         .tableSize = kMainWindowControlCount,
     };
 }
+
+// What a screen reader calls the layer and program buttons, which show pictures only: the words
+// over them.
+std::span<const SpokenName> mainWindowPictureNames();
 
 // The marker colour of each function kind 0 to 8 (not set, single key, combination, macro,
 // emulation, multimedia, mouse, function, power). Kinds 0 and 1 never get a marker bar.

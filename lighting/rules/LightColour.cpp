@@ -2,8 +2,15 @@
 #include "lighting/rules/LightColour.h"
 
 #include <cstddef>
+#include <cstdio>
 
 namespace LightColour {
+
+std::string hexOf(Rgb colour) {
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", redOf(colour), greenOf(colour), blueOf(colour));
+    return text.data();
+}
 
 void fill(PerKeyTriples& rows, Rgb colour) {
     rows.fill(rowOf(colour));

@@ -5,6 +5,7 @@
 #include "model/ConfigStore.h"
 
 #include <array>
+#include <string>
 
 // A key's light as the store keeps it (a row of lightArea): red, green, blue, each 0 to 255.
 using LightRow = std::array<int, 3>;
@@ -24,6 +25,9 @@ constexpr Rgb colourOf(const LightRow& row) {
 constexpr LightRow rowOf(Rgb colour) {
     return {redOf(colour), greenOf(colour), blueOf(colour)};
 }
+
+// The colour as "#rrggbb", as a screen reader reads a key's light.
+std::string hexOf(Rgb colour);
 
 // Every slot (0 to 85) of rows set to colour.
 void fill(PerKeyTriples& rows, Rgb colour);

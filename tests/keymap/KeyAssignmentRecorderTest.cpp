@@ -389,6 +389,30 @@ TEST_F(KeyAssignmentRecorderTest, KeysTypedWhileRecordingGoOnlyToTheRecording) {
     }
 }
 
+// Tab and Space typed while recording are keys of the macro, not a move or a press of the focus
+// frame that a keyboard user has put on the dialog.
+TEST_F(KeyAssignmentRecorderTest, TabAndSpaceWhileRecordingAreRecordedNotMovesOfTheFocus) {
+    const KeyboardHookFilter hook(qApp);
+    SkinnedWindow::setKeyboardInUse(true);
+    open();
+    mouse->click(kMacro.tab);
+    newEntry(kMacro);
+    dialog->setFocus();
+    typeAtTheWindow({{Qt::Key_Tab, "\t"}});
+    const int framed = dialog->focusedEntry();
+    ASSERT_GE(framed, 0) << "Tab moves the frame while nothing records";
+    mouse->click(kMacro.record);
+    typeAtTheWindow({{Qt::Key_Tab, "\t"}, {Qt::Key_Space, " "}, {Qt::Key_Return, "\r"}});
+    QApplication::processEvents();
+    EXPECT_EQ(dialog->focusedEntry(), framed);
+    EXPECT_TRUE(dialog->isVisible());
+    mouse->click(kMacro.record);
+    const ActionList& recorded = libraryOf(kMacro).children()[0];
+    EXPECT_TRUE(holds(recorded.items(), down(0x09)));
+    EXPECT_TRUE(holds(recorded.items(), down(0x20)));
+    SkinnedWindow::setKeyboardInUse(false);
+}
+
 TEST_F(KeyAssignmentRecorderTest, TheVirtualKeyboardPicksTheCombinationInPickOrder) {
     environment.opener.install(WindowId::VirtualKeys, [](const WindowContext& context, QWidget*, int mode) {
         EXPECT_EQ(mode, 2);

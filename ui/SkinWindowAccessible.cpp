@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/SkinWindowAccessible.h"
+
+#include "ui/SkinEntryAccessible.h"
+#include "ui/SkinnedWindow.h"
+
+#include <algorithm>
+
+namespace {
+
+QAccessibleInterface* skinFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("SkinnedWindow"))
+        return nullptr;
+    auto* window = qobject_cast<SkinnedWindow*>(object);
+    return window == nullptr ? nullptr : new SkinWindowAccessible(window);
+}
+
+} // namespace
+
+SkinWindowAccessible::SkinWindowAccessible(SkinnedWindow* window)
+    : QAccessibleWidget(window, QAccessible::Dialog) {
+    for (std::size_t index = 0; index < window->controls().size(); ++index) {
+        if (window->isSpokenEntry(index))
+            entries_.push_back(index);
+    }
+    window->listenForReader();
+}
+
+SkinWindowAccessible::~SkinWindowAccessible() {
+    for (const auto& [index, id] : made_)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+void SkinWindowAccessible::install() {
+    static const bool installed = [] {
+        QAccessible::installFactory(skinFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+SkinnedWindow* SkinWindowAccessible::skin() const {
+    return static_cast<SkinnedWindow*>(widget());
+}
+
+QAccessibleInterface* SkinWindowAccessible::entryInterface(std::size_t index) const {
+    if (std::find(entries_.begin(), entries_.end(), index) == entries_.end())
+        return nullptr;
+    const auto found = made_.find(index);
+    if (found != made_.end())
+        return QAccessible::accessibleInterface(found->second);
+    auto* entry = new SkinEntryAccessible(skin(), index);
+    made_[index] = QAccessible::registerAccessibleInterface(entry);
+    return entry;
+}
+
+int SkinWindowAccessible::childOfEntry(std::size_t index) const {
+    const auto found = std::find(entries_.begin(), entries_.end(), index);
+    return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+}
+
+QString SkinWindowAccessible::text(QAccessible::Text kind) const {
+    const QString own = QAccessibleWidget::text(kind);
+    if (kind != QAccessible::Name || !own.isEmpty())
+        return own;
+    for (const std::size_t index : entries_) {
+        if (skin()->spokenRole(index) == QAccessible::StaticText && !skin()->spokenName(index).isEmpty())
+            return skin()->spokenName(index);
+    }
+    return own;
+}
+
+int SkinWindowAccessible::childCount() const {
+    return static_cast<int>(entries_.size()) + QAccessibleWidget::childCount();
+}
+
+QAccessibleInterface* SkinWindowAccessible::child(int index) const {
+    if (index < 0)
+        return nullptr;
+    const auto entryCount = static_cast<int>(entries_.size());
+    if (index < entryCount)
+        return entryInterface(entries_[static_cast<std::size_t>(index)]);
+    return QAccessibleWidget::child(index - entryCount);
+}
+
+int SkinWindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    if (const auto* entry = dynamic_cast<const SkinEntryAccessible*>(child))
+        return entry->skinWindow() == skin() ? childOfEntry(entry->entryIndex()) : -1;
+    const int widgetChild = QAccessibleWidget::indexOfChild(child);
+    return widgetChild < 0 ? -1 : widgetChild + static_cast<int>(entries_.size());
+}
+
+QAccessibleInterface* SkinWindowAccessible::childAt(int x, int y) const {
+    if (QAccessibleInterface* widgetChild = QAccessibleWidget::childAt(x, y))
+        return widgetChild;
+    const QPoint point = skin()->mapFromGlobal(QPoint(x, y));
+    for (const std::size_t index : entries_) {
+        if (skin()->isShownEntry(index) && skin()->entryArea(index).contains(point))
+            return entryInterface(index);
+    }
+    return nullptr;
+}
+
+QAccessibleInterface* SkinWindowAccessible::focusChild() const {
+    const int focused = skin()->focusedEntry();
+    if (focused >= 0 && skin()->holdsKeyboard())
+        return entryInterface(static_cast<std::size_t>(focused));
+    return QAccessibleWidget::focusChild();
+}
