@@ -45,19 +45,19 @@ start_program
 play_pause_for 365 300 按键设置面板 # W
 click 280 110                      # Default: W back to its factory function
 point 700 40
-shot 70-zh-default-took-w
+shot 80-zh-default-took-w
 press_in_main_window ctrl+z
-shot 71-zh-undone-default
+shot 81-zh-undone-default
 click 964 110 # language
 point 700 40
-shot 72-en-undone-default
+shot 82-en-undone-default
 press_in_main_window ctrl+y
-shot 73-en-redone-default
+shot 83-en-redone-default
 press_in_main_window ctrl+shift+z
 press_in_main_window ctrl+z
 click 964 110 # language
 click 378 110 # write key settings
-answer Qel 74-zh-w-written
+answer Qel 84-zh-w-written
 wait_for_recovery 0
 alive
 stop_program
@@ -70,11 +70,11 @@ kill -9 "$program"
 wait "$program" 2>/dev/null || true
 program=
 keep_recovery=1 start_program
-answer QelEC 75-zh-restore-question
+answer QelEC 85-zh-restore-question
 point 451 300
-shot 76-zh-r-restored
+shot 86-zh-r-restored
 click 378 110 # write key settings
-answer Qel 77-zh-r-written
+answer Qel 87-zh-r-written
 alive
 stop_program
 expect_play_pause_on_keyboard 36
