@@ -152,6 +152,7 @@ int SkinnedWindow::runModalLoop() {
 
 void SkinnedWindow::showEvent(QShowEvent* event) {
     initialiseOnce();
+    nameChildWidgets();
     if (focusEntry_ < 0 && keyboardInUse_)
         moveFocusBy(1);
     QDialog::showEvent(event);
@@ -358,6 +359,8 @@ void SkinnedWindow::paintEvent(QPaintEvent* event) {
         paintCaptions(window, CaptionPass::AfterStretch, event->rect());
     paintFocusFrame(window);
     window.end();
+    if (namedIn_ != context_.store.language)
+        nameChildWidgets();
     emit painted();
     announceChanges();
 }
@@ -517,6 +520,27 @@ void SkinnedWindow::pressEntry(std::size_t index) {
     const int id = controls_[index].id;
     QMetaObject::invokeMethod(
         this, [this, id] { dispatchClick(id); }, Qt::QueuedConnection);
+}
+
+QString SkinnedWindow::spokenGaugeName(std::size_t index) const {
+    return QString::fromUtf8(spokenGauges().at(index).name.in(context_.store.language));
+}
+
+QRect SkinnedWindow::gaugeArea(std::size_t index) const {
+    return SkinGeometry::toQRect(SkinGeometry::scaledRect(spokenGauges().at(index).area, scale_));
+}
+
+// On show, and on the first paint after a language switch.
+void SkinnedWindow::nameChildWidgets() {
+    const std::string& language = context_.store.language;
+    namedIn_ = language;
+    for (const SpokenWidgetName& spoken : widgetNames()) {
+        const QString name = QString::fromUtf8(spoken.name.in(language));
+        for (QWidget* child : findChildren<QWidget*>(QString::fromUtf8(spoken.objectName))) {
+            if (child->accessibleName() != name)
+                child->setAccessibleName(name);
+        }
+    }
 }
 
 void SkinnedWindow::listenForReader() {

@@ -3,6 +3,7 @@
 
 #include "controls/SkinControl.h"
 #include "controls/SpokenNames.h"
+#include "ui/SkinGauge.h"
 #include "ui/SkinScheme.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowDrag.h"
@@ -108,6 +109,10 @@ public:
     // Does what a left click on the entry does, once the caller has returned (a screen reader's call
     // must not wait for a dialog the command opens).
     void pressEntry(std::size_t index);
+    // The bars the window draws itself, as a screen reader hears them; their number never changes.
+    std::vector<SkinGauge> spokenGauges() const { return gauges(); }
+    QString spokenGaugeName(std::size_t index) const;
+    QRect gaugeArea(std::size_t index) const;
     // Tells a listening screen reader which names, descriptions and states changed since it was
     // last told; costs nothing until a reader first asked for the window's tree (listenForReader).
     // Every paint calls it.
@@ -142,6 +147,10 @@ protected:
     // Names for entries whose pictures carry no words, by id; the title-bar buttons and the steppers
     // are named by their role.
     virtual std::span<const SpokenName> pictureNames() const { return {}; }
+    // The bars the window draws itself (progress, travel) with what they show now; none by default.
+    virtual std::vector<SkinGauge> gauges() const { return {}; }
+    // Names for the window's child widgets, by object name; they follow the store's language.
+    virtual std::span<const SpokenWidgetName> widgetNames() const { return {}; }
     // What the window shows for key keyIndex (1 to 85), in the store's language; empty for nothing.
     virtual std::string keyDescription(int keyIndex) const;
     // What an entry is for a screen reader; by default what its table row says.
@@ -191,6 +200,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void nameChildWidgets();
     void fillTable(std::span<const ControlSpec> rows, std::size_t tableSize);
     void scaleTable();
     void setUpFrame();
@@ -228,6 +238,8 @@ private:
     WindowTimers timers_;
     int pendingClick_ = 0;
     int focusEntry_ = -1;
+    // The language the child widgets were last named in.
+    std::string namedIn_;
     inline static bool keyboardInUse_ = false;
     std::unique_ptr<AccessibleAnnouncer> announcer_;
     bool initialised_ = false;
