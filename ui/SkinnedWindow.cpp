@@ -633,6 +633,56 @@ std::vector<std::size_t> SkinnedWindow::focusOrder() const {
     return order;
 }
 
+namespace {
+
+bool takesTab(const QWidget& child) {
+    return child.isVisible() && child.isEnabled() && (child.focusPolicy() & Qt::TabFocus) != 0;
+}
+
+} // namespace
+
+std::vector<SkinnedWindow::FocusStop> SkinnedWindow::focusStops() const {
+    std::vector<FocusStop> stops;
+    for (const std::size_t index : focusOrder())
+        stops.push_back({.entry = static_cast<int>(index), .area = entryArea(index)});
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (takesTab(*child))
+            stops.push_back({.widget = child, .area = child->geometry()});
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const FocusStop& a, const FocusStop& b) {
+        return a.area.top() != b.area.top() ? a.area.top() < b.area.top() : a.area.left() < b.area.left();
+    });
+    return stops;
+}
+
+// The stop of the child widget with the focus, else the stop of the framed entry; -1 for none.
+int SkinnedWindow::currentStop(const std::vector<FocusStop>& stops) const {
+    const QWidget* focused = focusWidget();
+    const bool inWidget = focused != nullptr && focused != this;
+    for (std::size_t position = 0; position < stops.size(); ++position) {
+        const FocusStop& stop = stops[position];
+        const bool current = inWidget ? stop.widget != nullptr &&
+                                            (stop.widget == focused || stop.widget->isAncestorOf(focused))
+                                      : stop.widget == nullptr && stop.entry == focusEntry_;
+        if (current)
+            return static_cast<int>(position);
+    }
+    return -1;
+}
+
+// Into an edit box the focus goes itself, and the frame leaves the table; back on an entry the window
+// takes the keys again.
+void SkinnedWindow::moveToStop(const FocusStop& stop) {
+    if (stop.widget != nullptr) {
+        setFocusEntry(-1);
+        stop.widget->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (!hasFocus())
+        setFocus(Qt::TabFocusReason);
+    setFocusEntry(stop.entry);
+}
+
 bool SkinnedWindow::holdsKeyboard() const {
     const QWidget* focused = focusWidget();
     return isActiveWindow() && (focused == nullptr || focused == this);
@@ -677,14 +727,25 @@ void SkinnedWindow::paintFocusFrame(QPainter& painter) const {
     painter.drawRect(area.adjusted(1, 1, -1, -1));
 }
 
-// Tab and Shift+Tab walk the window's entries in reading order and wrap around; while every key
-// belongs to the window they are left to its key handling.
+// Tab and Shift+Tab walk the window's entries and the edit boxes that take Tab in reading order and
+// wrap around; while every key belongs to the window they are left to its key handling, even from an
+// edit box.
 bool SkinnedWindow::focusNextPrevChild(bool next) {
     if (keysBelongToWindow())
         return false;
-    moveFocusBy(next ? 1 : -1);
-    if (!hasFocus())
-        setFocus(Qt::TabFocusReason);
+    const std::vector<FocusStop> stops = focusStops();
+    if (stops.empty()) {
+        if (!hasFocus())
+            setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    keyboardInUse_ = true;
+    const auto count = static_cast<int>(stops.size());
+    const int current = currentStop(stops);
+    int position = next ? 0 : count - 1;
+    if (current >= 0)
+        position = (current + (next ? 1 : -1) + count) % count;
+    moveToStop(stops[static_cast<std::size_t>(position)]);
     return true;
 }
 

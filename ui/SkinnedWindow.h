@@ -211,6 +211,16 @@ private:
     void runPendingClick();
     // The entries the focus moves through, in reading order: top to bottom, left to right.
     std::vector<std::size_t> focusOrder() const;
+    // Where Tab stops: an entry of the table, or a child widget (an edit box) that takes Tab.
+    struct FocusStop {
+        int entry = -1;
+        QWidget* widget = nullptr;
+        QRect area;
+    };
+    // The entries and the child widgets in one reading order.
+    std::vector<FocusStop> focusStops() const;
+    int currentStop(const std::vector<FocusStop>& stops) const;
+    void moveToStop(const FocusStop& stop);
     void moveFocusBy(int step);
     bool moveFocusTowards(int key);
     void setFocusEntry(int index);
