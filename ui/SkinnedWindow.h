@@ -4,6 +4,7 @@
 #include "controls/SkinControl.h"
 #include "controls/SpokenNames.h"
 #include "ui/SkinGauge.h"
+#include "ui/SkinKeyboardFocus.h"
 #include "ui/SkinScheme.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowDrag.h"
@@ -33,6 +34,8 @@ struct StoreSession;
 // window. Windows differ only in their scheme, their table and their commands.
 class SkinnedWindow : public QDialog {
     Q_OBJECT
+    // The keyboard focus asks whether keys belong to the window, presses entries and tells a reader.
+    friend class SkinKeyboardFocus;
 
 public:
     // Modal results.
@@ -90,17 +93,17 @@ public:
     bool isPressableEntry(std::size_t index) const;
     bool isMarkedEntry(std::size_t index) const { return isMarkedControl(controls_.at(index)); }
     // The entry the keyboard focus frame is on, -1 for none; focused only while the window has focus.
-    int focusedEntry() const { return focusEntry_; }
+    int focusedEntry() const;
     // Puts the focus frame on the entry at index, as Tab would.
     void focusEntry(std::size_t index);
     // Whether the focus frame is drawn: once the keyboard has moved a focus in the program, never
     // before, so a window used with the mouse only looks as it always did.
     bool showsFocusFrame() const;
     // Whether the keyboard has moved a focus in this program; tests start over with false.
-    static bool keyboardInUse() { return keyboardInUse_; }
-    static void setKeyboardInUse(bool inUse) { keyboardInUse_ = inUse; }
+    static bool keyboardInUse() { return SkinKeyboardFocus::keyboardInUse(); }
+    static void setKeyboardInUse(bool inUse) { SkinKeyboardFocus::setKeyboardInUse(inUse); }
     bool isFocusedEntry(std::size_t index) const {
-        return holdsKeyboard() && focusEntry_ == static_cast<int>(index);
+        return holdsKeyboard() && focusedEntry() == static_cast<int>(index);
     }
     // Whether keys typed now come to the window itself: it is the active window and none of its child
     // widgets (an edit box) has the focus.
@@ -209,24 +212,6 @@ private:
     void handleTimer(int id);
     void dispatchClick(int id);
     void runPendingClick();
-    // The entries the focus moves through, in reading order: top to bottom, left to right.
-    std::vector<std::size_t> focusOrder() const;
-    // Where Tab stops: an entry of the table, or a child widget (an edit box) that takes Tab.
-    struct FocusStop {
-        int entry = -1;
-        QWidget* widget = nullptr;
-        QRect area;
-    };
-    // The entries and the child widgets in one reading order.
-    std::vector<FocusStop> focusStops() const;
-    int currentStop(const std::vector<FocusStop>& stops) const;
-    void moveToStop(const FocusStop& stop);
-    void moveFocusBy(int step);
-    bool moveFocusTowards(int key);
-    void setFocusEntry(int index);
-    QRect focusFrameArea(int index) const;
-    bool isFramed(const SkinControl& control) const;
-    void paintFocusFrame(QPainter& painter) const;
     bool liesOver(const SkinControl& label, const SkinControl& entry) const;
 
     QRect designAreaOf(const QRect& update) const;
@@ -247,10 +232,9 @@ private:
     WindowDrag drag_;
     WindowTimers timers_;
     int pendingClick_ = 0;
-    int focusEntry_ = -1;
+    std::unique_ptr<SkinKeyboardFocus> focus_ = std::make_unique<SkinKeyboardFocus>(*this);
     // The language the child widgets were last named in.
     std::string namedIn_;
-    inline static bool keyboardInUse_ = false;
     std::unique_ptr<AccessibleAnnouncer> announcer_;
     bool initialised_ = false;
     bool initialising_ = false;
