@@ -144,6 +144,13 @@ void CPelmDialogProgress::showProgress(std::uintptr_t count) {
     update();
 }
 
+// The bar in percent of its full width.
+std::vector<SkinGauge> CPelmDialogProgress::gauges() const {
+    return {{.name = kProgressBarName,
+             .area = kProgressBarStrip,
+             .value = static_cast<double>(barWidth_ * 100 / kProgressBarFullWidth)}};
+}
+
 void CPelmDialogProgress::finish(std::uintptr_t code) {
     busy_ = false;
     lease_.release();

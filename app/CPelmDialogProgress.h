@@ -59,6 +59,7 @@ protected:
     void onClick(int id) override;
     void onCancelRequest() override;
     void paintInDesignUnits(QPainter& painter) override;
+    std::vector<SkinGauge> gauges() const override;
     void customEvent(QEvent* event) override;
 
 private:

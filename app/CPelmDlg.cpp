@@ -100,6 +100,7 @@ CPelmDlg::CPelmDlg(const WindowContext& context, QWidget* parent)
       helpPath_(defaultHelpPath()), history_(std::make_unique<ConfigurationHistory>(context.store)) {
     setWindowTitle(QStringLiteral("QelEC"));
     informationBox_ = new QPlainTextEdit(this);
+    informationBox_->setObjectName(QStringLiteral("informationBox"));
     informationBox_->setReadOnly(true);
     informationBox_->setFrameShape(QFrame::NoFrame);
     informationBox_->setFocusPolicy(Qt::NoFocus);
@@ -661,4 +662,8 @@ bool CPelmDlg::waitsForKeyboard(int id) const {
 void CPelmDlg::waitForBackgroundDownload() {
     while (keyboardHeldInBackground())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+std::span<const SpokenWidgetName> CPelmDlg::widgetNames() const {
+    return kMainWindowWidgetNames;
 }

@@ -67,6 +67,7 @@ public:
 
 protected:
     void onInit() override;
+    std::span<const SpokenWidgetName> widgetNames() const override;
     void onClick(int id) override;
     void onTimer(int id) override;
     void onCancelRequest() override;

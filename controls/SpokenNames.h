@@ -16,6 +16,13 @@ struct SpokenName {
     const char* in(const std::string& language) const { return language == "en-US" ? en : zh; }
 };
 
+// What a screen reader calls a child widget of a window (an edit box, a scroll bar), which the window
+// finds by its object name.
+struct SpokenWidgetName {
+    const char* objectName = "";
+    SpokenName name;
+};
+
 // The name of the title-bar buttons and of the steppers, which every window draws alike, and of an
 // empty list row; null for any other role.
 const char* spokenRoleName(ControlRole role, const std::string& language);

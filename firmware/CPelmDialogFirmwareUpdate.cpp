@@ -253,6 +253,11 @@ QRect CPelmDialogFirmwareUpdate::barArea() const {
             QPoint(scaled(kFirmwareBarStrip.right) - 1, scaled(kFirmwareBarStrip.bottom))};
 }
 
+std::vector<SkinGauge> CPelmDialogFirmwareUpdate::gauges() const {
+    return {
+        {.name = kFirmwareBarName, .area = kFirmwareBarStrip, .value = static_cast<double>(barPercentage_)}};
+}
+
 void CPelmDialogFirmwareUpdate::paintInDesignUnits(QPainter& painter) {
     const int width = barPercentage_ * kFirmwareBarFullWidth / 100;
     if (width <= 0)
@@ -260,4 +265,8 @@ void CPelmDialogFirmwareUpdate::paintInDesignUnits(QPainter& painter) {
     const QRect strip(kFirmwareBarStrip.left, kFirmwareBarStrip.top, width, kFirmwareBarStrip.height());
     // The selected picture holds the bar strip full.
     painter.drawImage(strip.topLeft(), pictureInSlot(PictureSlot::kFirmwareSelected), strip);
+}
+
+std::span<const SpokenWidgetName> CPelmDialogFirmwareUpdate::widgetNames() const {
+    return kFirmwareWidgetNames;
 }

@@ -49,9 +49,11 @@ public:
 
 protected:
     void onInit() override;
+    std::span<const SpokenWidgetName> widgetNames() const override;
     void onClick(int id) override;
     void onCancelRequest() override;
     void paintInDesignUnits(QPainter& painter) override;
+    std::vector<SkinGauge> gauges() const override;
 
 private:
     QLineEdit* makeEditBox(const char* name);

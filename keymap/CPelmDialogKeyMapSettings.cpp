@@ -3,6 +3,7 @@
 
 #include "device/CPelmHWI.h"
 #include "device/DeviceMessages.h"
+#include "keymap/rules/KeyAssignmentChildren.h"
 #include "keymap/rules/KeyAssignmentControls.h"
 #include "model/ConfigStore.h"
 #include "model/KeyboardVariant.h"
@@ -381,4 +382,8 @@ void CPelmDialogKeyMapSettings::onHookMessage(std::uintptr_t wParam, std::intptr
     else
         libraries_.onHookKey(event, at);
     hook_.remember(event, at);
+}
+
+std::span<const SpokenWidgetName> CPelmDialogKeyMapSettings::widgetNames() const {
+    return kKeyAssignmentWidgetNames;
 }

@@ -59,6 +59,7 @@ public:
 
 protected:
     void onInit() override;
+    std::span<const SpokenWidgetName> widgetNames() const override;
     void onClick(int id) override;
     void prepareLooks() override;
     bool takesPart(const SkinControl& control) const override;

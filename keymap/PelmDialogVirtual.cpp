@@ -143,3 +143,7 @@ void PelmDialogVirtual::refreshDisplayLine() {
     if (displayLine_->text() != line)
         displayLine_->setText(line);
 }
+
+std::span<const SpokenWidgetName> PelmDialogVirtual::widgetNames() const {
+    return kVirtualKeyWidgetNames;
+}

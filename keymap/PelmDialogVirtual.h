@@ -28,6 +28,7 @@ public:
 
 protected:
     void onInit() override;
+    std::span<const SpokenWidgetName> widgetNames() const override;
     void onClick(int id) override;
     void onDoubleClick(int id) override;
     void prepareLooks() override;

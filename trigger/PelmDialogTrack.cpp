@@ -32,6 +32,7 @@ WindowOpener::Runner PelmDialogTrack::runner() {
 void PelmDialogTrack::onInit() {
     setKeySelected(session().trackKey, true);
     barHeight_ = 0;
+    shownTravel_ = 0;
     timers().start(kPollTimer, kPollMs);
     poll();
 }
@@ -55,6 +56,7 @@ void PelmDialogTrack::poll() {
     if (!TravelGauge::movesBar(barHeight_, height))
         return;
     barHeight_ = height;
+    shownTravel_ = TravelGauge::trackedTravel(sample_[1]);
     update();
 }
 
@@ -88,6 +90,17 @@ void PelmDialogTrack::paintInDesignUnits(QPainter& painter) {
     const QRect gauge = SkinGeometry::toQRect(kTrackTravelGauge);
     const QRect bar(gauge.left(), gauge.top(), gauge.width(), std::min(barHeight_, gauge.height()));
     painter.drawImage(bar.topLeft(), barPicture_, bar);
+}
+
+// The travel the bar shows, in millimetres, so that a reader says what the help document says.
+std::vector<SkinGauge> PelmDialogTrack::gauges() const {
+    constexpr double kTenths = 10.0;
+    return {{.name = kTrackGaugeName,
+             .area = kTrackTravelGauge,
+             .role = QAccessible::Slider,
+             .value = shownTravel_ / kTenths,
+             .maximum = TravelGauge::kFullTravel / kTenths,
+             .step = 1 / kTenths}};
 }
 
 // Keys typed on the keyboard, the tracked key, Enter and Escape among them, do nothing here.

@@ -31,6 +31,8 @@ public:
     void setTravelReader(TravelReader reader) { reader_ = std::move(reader); }
     // The bar's height in design units, 0..60.
     int barHeight() const { return barHeight_; }
+    // The travel the bar shows, in 0.1 mm, 0..28.
+    int shownTravel() const { return shownTravel_; }
     // One poll, as the timer runs it.
     void poll();
 
@@ -41,6 +43,7 @@ protected:
     void onTimer(int id) override;
     void onCancelRequest() override;
     void paintInDesignUnits(QPainter& painter) override;
+    std::vector<SkinGauge> gauges() const override;
     void keyPressEvent(QKeyEvent* event) override;
     // The travel view takes every key, Tab among them.
     bool keysBelongToWindow() const override { return true; }
@@ -52,5 +55,6 @@ private:
     TravelReader reader_;
     std::array<std::uint16_t, CPelmHWI::kTrackUnits> sample_{};
     int barHeight_ = 0;
+    int shownTravel_ = 0;
     QImage barPicture_;
 };

@@ -243,3 +243,7 @@ void PelmDialogTrigger::showInformation(std::string text) {
     informationBox_->setPlainText(withNativeLineEnds(informationText_));
     ++informationWrites_;
 }
+
+std::span<const SpokenWidgetName> PelmDialogTrigger::widgetNames() const {
+    return kRapidTriggerWidgetNames;
+}

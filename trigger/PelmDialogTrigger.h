@@ -34,6 +34,7 @@ public:
 
 protected:
     void onInit() override;
+    std::span<const SpokenWidgetName> widgetNames() const override;
     void onKeyClick(int keyIndex) override;
     void onCommand(int id) override;
     void paintKey(QPainter& painter, int keyIndex, const QRect& rect) override;

@@ -132,3 +132,7 @@ void PelmDialogTriggerSet::paintInDesignUnits(QPainter& painter) {
         QRect(gauge.left(), gauge.top() + span.top, gauge.width(), span.height).intersected(gauge);
     painter.drawImage(strip.topLeft(), barPicture_, strip);
 }
+
+std::span<const SpokenWidgetName> PelmDialogTriggerSet::widgetNames() const {
+    return kFineAdjustWidgetNames;
+}

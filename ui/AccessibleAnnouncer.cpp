@@ -49,14 +49,25 @@ void AccessibleAnnouncer::announceFocus(SkinnedWindow& window, std::size_t index
     }
 }
 
+void AccessibleAnnouncer::announceValue(QObject* widget, const QVariant& value) {
+    QAccessibleValueChangeEvent event(widget, value);
+    sink(&event);
+}
+
 void AccessibleAnnouncer::announce(SkinnedWindow& window) {
-    SkinWindowAccessible* windowInterface = treeOf(window);
-    if (windowInterface == nullptr)
+    SkinWindowAccessible* tree = treeOf(window);
+    if (tree == nullptr)
         return;
-    const bool first = told_.empty();
-    told_.resize(window.controls().size());
+    const bool first = !toldOnce_;
+    toldOnce_ = true;
+    announceEntries(*tree, window.controls().size(), first);
+    announceGauges(*tree, window.spokenGauges().size(), first);
+}
+
+void AccessibleAnnouncer::announceEntries(SkinWindowAccessible& tree, std::size_t entryCount, bool first) {
+    told_.resize(entryCount);
     for (std::size_t index = 0; index < told_.size(); ++index) {
-        QAccessibleInterface* entry = windowInterface->entryInterface(index);
+        QAccessibleInterface* entry = tree.entryInterface(index);
         if (entry == nullptr)
             continue;
         Told now{entry->text(QAccessible::Name), entry->text(QAccessible::Description),
@@ -73,6 +84,26 @@ void AccessibleAnnouncer::announce(SkinnedWindow& window) {
                 if (changed.invisible)
                     send(entry, (now.states & 1U) != 0 ? QAccessible::ObjectHide : QAccessible::ObjectShow);
                 QAccessibleStateChangeEvent event(entry, changed);
+                sink(&event);
+            }
+        }
+        before = std::move(now);
+    }
+}
+
+void AccessibleAnnouncer::announceGauges(SkinWindowAccessible& tree, std::size_t gaugeCount, bool first) {
+    toldGauges_.resize(gaugeCount);
+    for (std::size_t index = 0; index < toldGauges_.size(); ++index) {
+        QAccessibleInterface* gauge = tree.gaugeInterface(index);
+        if (gauge == nullptr)
+            continue;
+        ToldGauge now{gauge->text(QAccessible::Name), gauge->valueInterface()->currentValue()};
+        ToldGauge& before = toldGauges_[index];
+        if (!first) {
+            if (now.name != before.name)
+                send(gauge, QAccessible::NameChanged);
+            if (now.value != before.value) {
+                QAccessibleValueChangeEvent event(gauge, now.value);
                 sink(&event);
             }
         }

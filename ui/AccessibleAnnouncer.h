@@ -2,17 +2,20 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <cstddef>
 
 #include <vector>
 
 class QAccessibleEvent;
+class QObject;
+class SkinWindowAccessible;
 class SkinnedWindow;
 
 // Remembers what a screen reader was last told about each entry of a window's table and tells it,
 // through the toolkit's accessibility events, which names, descriptions and states have changed
-// since: a language switch, a new assignment, a colour or a mark.
+// since: a language switch, a new assignment, a colour or a mark; and which gauges show a new value.
 class AccessibleAnnouncer {
 public:
     // Compares every entry with what was last told and sends an event for each difference; the first
@@ -20,6 +23,8 @@ public:
     void announce(SkinnedWindow& window);
     // Tells that the focus frame moved onto the entry at index.
     static void announceFocus(SkinnedWindow& window, std::size_t index);
+    // Tells that a widget (a scroll bar) shows a new value.
+    static void announceValue(QObject* widget, const QVariant& value);
 
     // Where the events go: the toolkit's accessibility, unless a test listens in its place (the
     // toolkit drops every event on a platform without accessibility, such as the offscreen one).
@@ -32,5 +37,14 @@ private:
         QString description;
         unsigned states = 0;
     };
+    struct ToldGauge {
+        QString name;
+        QVariant value;
+    };
+    void announceEntries(SkinWindowAccessible& tree, std::size_t entryCount, bool first);
+    void announceGauges(SkinWindowAccessible& tree, std::size_t gaugeCount, bool first);
+
+    bool toldOnce_ = false;
     std::vector<Told> told_;
+    std::vector<ToldGauge> toldGauges_;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CSkinScrollBar.h"
 
+#include "ui/AccessibleAnnouncer.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,8 +47,10 @@ void CSkinScrollBar::setPicture(const QImage& skin) {
 int CSkinScrollBar::setScrollInfo(unsigned mask, const ScrollInfo& info, bool redraw) {
     if ((mask & ScrollInfo::kPage) != 0)
         page_ = info.page;
-    if ((mask & ScrollInfo::kPosition) != 0)
+    if ((mask & ScrollInfo::kPosition) != 0 && position_ != info.position) {
         position_ = info.position;
+        AccessibleAnnouncer::announceValue(this, position_);
+    }
     if ((mask & ScrollInfo::kRange) != 0) {
         minimum_ = info.minimum;
         maximum_ = info.maximum;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SkinWindowAccessible.h"
 
+#include "ui/CSkinScrollBar.h"
 #include "ui/SkinEntryAccessible.h"
+#include "ui/SkinGaugeAccessible.h"
+#include "ui/SkinScrollBarAccessible.h"
 #include "ui/SkinnedWindow.h"
 
 #include <algorithm>
@@ -9,6 +12,10 @@
 namespace {
 
 QAccessibleInterface* skinFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("CSkinScrollBar")) {
+        auto* bar = qobject_cast<CSkinScrollBar*>(object);
+        return bar == nullptr ? nullptr : new SkinScrollBarAccessible(bar);
+    }
     if (className != QLatin1String("SkinnedWindow"))
         return nullptr;
     auto* window = qobject_cast<SkinnedWindow*>(object);
@@ -23,11 +30,14 @@ SkinWindowAccessible::SkinWindowAccessible(SkinnedWindow* window)
         if (window->isSpokenEntry(index))
             entries_.push_back(index);
     }
+    gaugeCount_ = window->spokenGauges().size();
     window->listenForReader();
 }
 
 SkinWindowAccessible::~SkinWindowAccessible() {
     for (const auto& [index, id] : made_)
+        QAccessible::deleteAccessibleInterface(id);
+    for (const auto& [index, id] : madeGauges_)
         QAccessible::deleteAccessibleInterface(id);
 }
 
@@ -54,6 +64,17 @@ QAccessibleInterface* SkinWindowAccessible::entryInterface(std::size_t index) co
     return entry;
 }
 
+QAccessibleInterface* SkinWindowAccessible::gaugeInterface(std::size_t index) const {
+    if (index >= gaugeCount_)
+        return nullptr;
+    const auto found = madeGauges_.find(index);
+    if (found != madeGauges_.end())
+        return QAccessible::accessibleInterface(found->second);
+    auto* gauge = new SkinGaugeAccessible(skin(), index);
+    madeGauges_[index] = QAccessible::registerAccessibleInterface(gauge);
+    return gauge;
+}
+
 int SkinWindowAccessible::childOfEntry(std::size_t index) const {
     const auto found = std::find(entries_.begin(), entries_.end(), index);
     return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
@@ -71,7 +92,7 @@ QString SkinWindowAccessible::text(QAccessible::Text kind) const {
 }
 
 int SkinWindowAccessible::childCount() const {
-    return static_cast<int>(entries_.size()) + QAccessibleWidget::childCount();
+    return ownChildCount() + QAccessibleWidget::childCount();
 }
 
 QAccessibleInterface* SkinWindowAccessible::child(int index) const {
@@ -80,14 +101,21 @@ QAccessibleInterface* SkinWindowAccessible::child(int index) const {
     const auto entryCount = static_cast<int>(entries_.size());
     if (index < entryCount)
         return entryInterface(entries_[static_cast<std::size_t>(index)]);
-    return QAccessibleWidget::child(index - entryCount);
+    if (index < ownChildCount())
+        return gaugeInterface(static_cast<std::size_t>(index - entryCount));
+    return QAccessibleWidget::child(index - ownChildCount());
 }
 
 int SkinWindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (const auto* entry = dynamic_cast<const SkinEntryAccessible*>(child))
         return entry->skinWindow() == skin() ? childOfEntry(entry->entryIndex()) : -1;
+    if (const auto* gauge = dynamic_cast<const SkinGaugeAccessible*>(child)) {
+        return gauge->skinWindow() == skin() && gauge->gaugeIndex() < gaugeCount_
+                   ? static_cast<int>(entries_.size() + gauge->gaugeIndex())
+                   : -1;
+    }
     const int widgetChild = QAccessibleWidget::indexOfChild(child);
-    return widgetChild < 0 ? -1 : widgetChild + static_cast<int>(entries_.size());
+    return widgetChild < 0 ? -1 : widgetChild + ownChildCount();
 }
 
 QAccessibleInterface* SkinWindowAccessible::childAt(int x, int y) const {
@@ -98,7 +126,15 @@ QAccessibleInterface* SkinWindowAccessible::childAt(int x, int y) const {
         if (skin()->isShownEntry(index) && skin()->entryArea(index).contains(point))
             return entryInterface(index);
     }
+    for (std::size_t index = 0; index < gaugeCount_; ++index) {
+        if (skin()->gaugeArea(index).contains(point))
+            return gaugeInterface(index);
+    }
     return nullptr;
+}
+
+int SkinWindowAccessible::ownChildCount() const {
+    return static_cast<int>(entries_.size() + gaugeCount_);
 }
 
 QAccessibleInterface* SkinWindowAccessible::focusChild() const {

@@ -7,6 +7,7 @@
 #include "ui/AccessibleAnnouncer.h"
 #include "ui/ColourKeyMask.h"
 #include "ui/SkinGeometry.h"
+#include "ui/SkinKeyboardFocus.h"
 #include "ui/SkinWindowAccessible.h"
 
 #include <QKeyEvent>
@@ -86,7 +87,7 @@ SkinnedWindow::~SkinnedWindow() = default;
 // again when it closes, its frame still on the control that opened it.
 int SkinnedWindow::openWindow(WindowId window, int argument) {
     const int result = context_.opener.run(window, context_, this, argument);
-    if (keyboardInUse_ && isVisible())
+    if (SkinKeyboardFocus::keyboardInUse() && isVisible())
         activateWindow();
     return result;
 }
@@ -152,8 +153,8 @@ int SkinnedWindow::runModalLoop() {
 
 void SkinnedWindow::showEvent(QShowEvent* event) {
     initialiseOnce();
-    if (focusEntry_ < 0 && keyboardInUse_)
-        moveFocusBy(1);
+    nameChildWidgets();
+    focus_->enterFirst();
     QDialog::showEvent(event);
     if (endedDuringInit_)
         QMetaObject::invokeMethod(
@@ -356,8 +357,10 @@ void SkinnedWindow::paintEvent(QPaintEvent* event) {
     paintInWindowPixels(window);
     if (scheme_.captionPass == CaptionPass::AfterStretch)
         paintCaptions(window, CaptionPass::AfterStretch, event->rect());
-    paintFocusFrame(window);
+    focus_->paintFrame(window);
     window.end();
+    if (namedIn_ != context_.store.language)
+        nameChildWidgets();
     emit painted();
     announceChanges();
 }
@@ -383,7 +386,7 @@ void SkinnedWindow::paintLooks(QPainter& design, const QRect& area) const {
 // The slot of the look an entry shows now, or -1 when it shows the background.
 int SkinnedWindow::lookSlotFor(const SkinControl& control) const {
     const bool hovered =
-        (takesHoverLook(control) && windowRectOf(control).contains(lastMouse_)) || isFramed(control);
+        (takesHoverLook(control) && windowRectOf(control).contains(lastMouse_)) || focus_->isFramed(control);
     if (scheme_.precedence == LookPrecedence::HoverOverSelected) {
         if (hovered)
             return scheme_.pictures.hover;
@@ -433,7 +436,7 @@ bool SkinnedWindow::drawsCaption(const SkinControl& control) const {
     if (scheme_.buttonCaptions == ButtonCaptions::WhenShowsText)
         return control.showsText;
     return control.id < kFirstKeyboardKeyId &&
-           (windowRectOf(control).contains(lastMouse_) || isFramed(control));
+           (windowRectOf(control).contains(lastMouse_) || focus_->isFramed(control));
 }
 
 // ---- what a screen reader is told ----
@@ -519,6 +522,27 @@ void SkinnedWindow::pressEntry(std::size_t index) {
         this, [this, id] { dispatchClick(id); }, Qt::QueuedConnection);
 }
 
+QString SkinnedWindow::spokenGaugeName(std::size_t index) const {
+    return QString::fromUtf8(spokenGauges().at(index).name.in(context_.store.language));
+}
+
+QRect SkinnedWindow::gaugeArea(std::size_t index) const {
+    return SkinGeometry::toQRect(SkinGeometry::scaledRect(spokenGauges().at(index).area, scale_));
+}
+
+// On show, and on the first paint after a language switch.
+void SkinnedWindow::nameChildWidgets() {
+    const std::string& language = context_.store.language;
+    namedIn_ = language;
+    for (const SpokenWidgetName& spoken : widgetNames()) {
+        const QString name = QString::fromUtf8(spoken.name.in(language));
+        for (QWidget* child : findChildren<QWidget*>(QString::fromUtf8(spoken.objectName))) {
+            if (child->accessibleName() != name)
+                child->setAccessibleName(name);
+        }
+    }
+}
+
 void SkinnedWindow::listenForReader() {
     if (!announcer_)
         announcer_ = std::make_unique<AccessibleAnnouncer>();
@@ -559,164 +583,31 @@ QAccessible::Role SkinnedWindow::spokenRoleOf(const SkinControl& control) const 
 
 // ---- keyboard focus ----
 
-namespace {
-
-// The focus frame: two pixels wide, in the colour the windows mark selected words with.
-constexpr int kFrameWidth = 2;
-const QColor kFrameColour{0, 255, 0};
-
-// How far a candidate lies from a focused entry towards key: along the arrow, with any sideways
-// offset counted double; negative when it lies the other way.
-int distanceTowards(int key, const QRect& from, const QRect& to) {
-    const QPoint delta = to.center() - from.center();
-    switch (key) {
-    case Qt::Key_Left:
-        return delta.x() < 0 ? -delta.x() + 2 * std::abs(delta.y()) : -1;
-    case Qt::Key_Right:
-        return delta.x() > 0 ? delta.x() + 2 * std::abs(delta.y()) : -1;
-    case Qt::Key_Up:
-        return delta.y() < 0 ? -delta.y() + 2 * std::abs(delta.x()) : -1;
-    case Qt::Key_Down:
-        return delta.y() > 0 ? delta.y() + 2 * std::abs(delta.x()) : -1;
-    default:
-        break;
-    }
-    return -1;
-}
-
-bool isPressKey(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Space || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-}
-
-bool isArrowKey(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Left || event.key() == Qt::Key_Right || event.key() == Qt::Key_Up ||
-           event.key() == Qt::Key_Down;
-}
-
-} // namespace
-
-std::vector<std::size_t> SkinnedWindow::focusOrder() const {
-    std::vector<std::size_t> order;
-    for (std::size_t index = 0; index < controls_.size(); ++index) {
-        if (isPressableEntry(index))
-            order.push_back(index);
-    }
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        const QRect first = windowRectOf(controls_[a]);
-        const QRect second = windowRectOf(controls_[b]);
-        return first.top() != second.top() ? first.top() < second.top() : first.left() < second.left();
-    });
-    return order;
-}
-
 bool SkinnedWindow::holdsKeyboard() const {
     const QWidget* focused = focusWidget();
     return isActiveWindow() && (focused == nullptr || focused == this);
 }
 
-bool SkinnedWindow::showsFocusFrame() const {
-    return keyboardInUse_ && focusEntry_ >= 0 && isPressableEntry(static_cast<std::size_t>(focusEntry_));
-}
-
 void SkinnedWindow::focusEntry(std::size_t index) {
-    if (isPressableEntry(index))
-        setFocusEntry(static_cast<int>(index));
+    focus_->focusEntry(index);
 }
 
-void SkinnedWindow::setFocusEntry(int index) {
-    if (index == focusEntry_)
-        return;
-    if (focusEntry_ >= 0)
-        update(focusFrameArea(focusEntry_));
-    focusEntry_ = index;
-    if (focusEntry_ >= 0)
-        update(focusFrameArea(focusEntry_));
-    if (announcer_ && focusEntry_ >= 0 && holdsKeyboard())
-        AccessibleAnnouncer::announceFocus(*this, static_cast<std::size_t>(focusEntry_));
+int SkinnedWindow::focusedEntry() const {
+    return focus_->entry();
 }
 
-QRect SkinnedWindow::focusFrameArea(int index) const {
-    return windowRectOf(controls_.at(static_cast<std::size_t>(index)))
-        .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
+bool SkinnedWindow::showsFocusFrame() const {
+    return focus_->showsFrame();
 }
 
-bool SkinnedWindow::isFramed(const SkinControl& control) const {
-    return showsFocusFrame() && &control == &controls_[static_cast<std::size_t>(focusEntry_)];
-}
-
-void SkinnedWindow::paintFocusFrame(QPainter& painter) const {
-    if (!showsFocusFrame())
-        return;
-    const QRect area = windowRectOf(controls_[static_cast<std::size_t>(focusEntry_)]);
-    painter.setPen(QPen(kFrameColour, kFrameWidth, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(area.adjusted(1, 1, -1, -1));
-}
-
-// Tab and Shift+Tab walk the window's entries in reading order and wrap around; while every key
-// belongs to the window they are left to its key handling.
 bool SkinnedWindow::focusNextPrevChild(bool next) {
-    if (keysBelongToWindow())
-        return false;
-    moveFocusBy(next ? 1 : -1);
-    if (!hasFocus())
-        setFocus(Qt::TabFocusReason);
-    return true;
+    return focus_->moveByTab(next);
 }
 
-void SkinnedWindow::moveFocusBy(int step) {
-    const std::vector<std::size_t> order = focusOrder();
-    if (order.empty())
-        return;
-    keyboardInUse_ = true;
-    const auto current =
-        std::find(order.begin(), order.end(), static_cast<std::size_t>(std::max(focusEntry_, 0)));
-    const auto count = static_cast<int>(order.size());
-    int position = 0;
-    if (focusEntry_ >= 0 && current != order.end())
-        position = (static_cast<int>(current - order.begin()) + step + count) % count;
-    else if (step < 0)
-        position = count - 1;
-    setFocusEntry(static_cast<int>(order[static_cast<std::size_t>(position)]));
-}
-
-// An arrow moves to the nearest entry of the same kind that way: the next key of a keyboard, row of a
-// list, tab of the tab strip.
-bool SkinnedWindow::moveFocusTowards(int key) {
-    if (focusEntry_ < 0)
-        return false;
-    const SkinControl& from = controls_[static_cast<std::size_t>(focusEntry_)];
-    int best = -1;
-    int bestDistance = 0;
-    for (const std::size_t index : focusOrder()) {
-        const SkinControl& to = controls_[index];
-        if (to.role != from.role || static_cast<int>(index) == focusEntry_)
-            continue;
-        const int distance = distanceTowards(key, windowRectOf(from), windowRectOf(to));
-        if (distance >= 0 && (best < 0 || distance < bestDistance)) {
-            best = static_cast<int>(index);
-            bestDistance = distance;
-        }
-    }
-    if (best >= 0)
-        setFocusEntry(best);
-    return true;
-}
-
-// Space and Enter press the entry with the focus frame, exactly as a click on it; without a frame,
-// and while every key belongs to the window, keys do what they always did.
 void SkinnedWindow::keyPressEvent(QKeyEvent* event) {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!keysBelongToWindow() && plain && showsFocusFrame()) {
-        if (isPressKey(*event)) {
-            dispatchClick(controls_[static_cast<std::size_t>(focusEntry_)].id);
-            event->accept();
-            return;
-        }
-        if (isArrowKey(*event) && moveFocusTowards(event->key())) {
-            event->accept();
-            return;
-        }
+    if (focus_->handleKey(*event)) {
+        event->accept();
+        return;
     }
     QDialog::keyPressEvent(event);
 }

@@ -3,6 +3,8 @@
 
 #include "controls/SkinControl.h"
 #include "controls/SpokenNames.h"
+#include "ui/SkinGauge.h"
+#include "ui/SkinKeyboardFocus.h"
 #include "ui/SkinScheme.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowDrag.h"
@@ -32,6 +34,8 @@ struct StoreSession;
 // window. Windows differ only in their scheme, their table and their commands.
 class SkinnedWindow : public QDialog {
     Q_OBJECT
+    // The keyboard focus asks whether keys belong to the window, presses entries and tells a reader.
+    friend class SkinKeyboardFocus;
 
 public:
     // Modal results.
@@ -89,17 +93,17 @@ public:
     bool isPressableEntry(std::size_t index) const;
     bool isMarkedEntry(std::size_t index) const { return isMarkedControl(controls_.at(index)); }
     // The entry the keyboard focus frame is on, -1 for none; focused only while the window has focus.
-    int focusedEntry() const { return focusEntry_; }
+    int focusedEntry() const;
     // Puts the focus frame on the entry at index, as Tab would.
     void focusEntry(std::size_t index);
     // Whether the focus frame is drawn: once the keyboard has moved a focus in the program, never
     // before, so a window used with the mouse only looks as it always did.
     bool showsFocusFrame() const;
     // Whether the keyboard has moved a focus in this program; tests start over with false.
-    static bool keyboardInUse() { return keyboardInUse_; }
-    static void setKeyboardInUse(bool inUse) { keyboardInUse_ = inUse; }
+    static bool keyboardInUse() { return SkinKeyboardFocus::keyboardInUse(); }
+    static void setKeyboardInUse(bool inUse) { SkinKeyboardFocus::setKeyboardInUse(inUse); }
     bool isFocusedEntry(std::size_t index) const {
-        return holdsKeyboard() && focusEntry_ == static_cast<int>(index);
+        return holdsKeyboard() && focusedEntry() == static_cast<int>(index);
     }
     // Whether keys typed now come to the window itself: it is the active window and none of its child
     // widgets (an edit box) has the focus.
@@ -108,6 +112,10 @@ public:
     // Does what a left click on the entry does, once the caller has returned (a screen reader's call
     // must not wait for a dialog the command opens).
     void pressEntry(std::size_t index);
+    // The bars the window draws itself, as a screen reader hears them; their number never changes.
+    std::vector<SkinGauge> spokenGauges() const { return gauges(); }
+    QString spokenGaugeName(std::size_t index) const;
+    QRect gaugeArea(std::size_t index) const;
     // Tells a listening screen reader which names, descriptions and states changed since it was
     // last told; costs nothing until a reader first asked for the window's tree (listenForReader).
     // Every paint calls it.
@@ -142,6 +150,10 @@ protected:
     // Names for entries whose pictures carry no words, by id; the title-bar buttons and the steppers
     // are named by their role.
     virtual std::span<const SpokenName> pictureNames() const { return {}; }
+    // The bars the window draws itself (progress, travel) with what they show now; none by default.
+    virtual std::vector<SkinGauge> gauges() const { return {}; }
+    // Names for the window's child widgets, by object name; they follow the store's language.
+    virtual std::span<const SpokenWidgetName> widgetNames() const { return {}; }
     // What the window shows for key keyIndex (1 to 85), in the store's language; empty for nothing.
     virtual std::string keyDescription(int keyIndex) const;
     // What an entry is for a screen reader; by default what its table row says.
@@ -191,6 +203,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void nameChildWidgets();
     void fillTable(std::span<const ControlSpec> rows, std::size_t tableSize);
     void scaleTable();
     void setUpFrame();
@@ -199,14 +212,6 @@ private:
     void handleTimer(int id);
     void dispatchClick(int id);
     void runPendingClick();
-    // The entries the focus moves through, in reading order: top to bottom, left to right.
-    std::vector<std::size_t> focusOrder() const;
-    void moveFocusBy(int step);
-    bool moveFocusTowards(int key);
-    void setFocusEntry(int index);
-    QRect focusFrameArea(int index) const;
-    bool isFramed(const SkinControl& control) const;
-    void paintFocusFrame(QPainter& painter) const;
     bool liesOver(const SkinControl& label, const SkinControl& entry) const;
 
     QRect designAreaOf(const QRect& update) const;
@@ -227,8 +232,9 @@ private:
     WindowDrag drag_;
     WindowTimers timers_;
     int pendingClick_ = 0;
-    int focusEntry_ = -1;
-    inline static bool keyboardInUse_ = false;
+    std::unique_ptr<SkinKeyboardFocus> focus_ = std::make_unique<SkinKeyboardFocus>(*this);
+    // The language the child widgets were last named in.
+    std::string namedIn_;
     std::unique_ptr<AccessibleAnnouncer> announcer_;
     bool initialised_ = false;
     bool initialising_ = false;

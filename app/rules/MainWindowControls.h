@@ -100,3 +100,8 @@ std::span<const SpokenName> mainWindowPictureNames();
 // emulation, multimedia, mouse, function, power). Kinds 0 and 1 never get a marker bar.
 inline constexpr std::size_t kMainWindowKindPaletteSize = 9;
 std::span<const Rgb> mainWindowKindPalette();
+
+// What a screen reader calls the window's child widgets.
+inline constexpr SpokenWidgetName kMainWindowWidgetNames[] = {
+    {"informationBox", {.zh = "信息", .en = "Information"}},
+};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/SpokenNames.h"
 #include "controls/WindowDescription.h"
 
 #include <cstddef>
@@ -23,6 +24,8 @@ inline constexpr std::size_t kProgressControlCount = 7;
 // left edge, kProgressBarFullWidth wide when full.
 inline constexpr SkinRect kProgressBarStrip{40, 150, 340, 177};
 inline constexpr int kProgressBarFullWidth = 300;
+// What a screen reader calls the bar.
+inline constexpr SpokenName kProgressBarName{.zh = "进度", .en = "Progress"};
 
 // The whole table in table order.
 std::span<const ControlSpec> progressControls();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/SpokenNames.h"
 #include "controls/WindowDescription.h"
 
 #include <cstddef>
@@ -30,6 +31,8 @@ inline constexpr std::size_t kFirmwareControlsInUse = 11;
 // left edge and is kFirmwareBarFullWidth wide at 100 %.
 inline constexpr SkinRect kFirmwareBarStrip{40, 150, 330, 172};
 inline constexpr int kFirmwareBarFullWidth = 290;
+// What a screen reader calls the bar.
+inline constexpr SpokenName kFirmwareBarName{.zh = "下载进度", .en = "Download progress"};
 
 // The whole table in slot order.
 std::span<const ControlSpec> firmwareControls();
@@ -43,4 +46,10 @@ inline constexpr WindowDescription kFirmwareWindow{
     .controls = firmwareControls,
     .tableSize = kFirmwareControlCount,
     .strips = kFirmwareStrips,
+};
+
+// What a screen reader calls the window's child widgets.
+inline constexpr SpokenWidgetName kFirmwareWidgetNames[] = {
+    {"versionBox", {.zh = "固件版本", .en = "Firmware version"}},
+    {"fileBox", {.zh = "固件文件", .en = "Firmware file"}},
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/SpokenNames.h"
 #include "keymap/rules/KeyAssignmentControls.h"
 
 #include <span>
@@ -40,3 +41,13 @@ struct KeyAssignmentScrollBarPlace {
     bool shown = true;
 };
 std::span<const KeyAssignmentScrollBarPlace> keyAssignmentScrollBarPlaces();
+
+// What a screen reader calls the window's child widgets.
+inline constexpr SpokenWidgetName kKeyAssignmentWidgetNames[] = {
+    {"countEdit", {.zh = "播放次数", .en = "Times to play"}},
+    {"delayEdit", {.zh = "延时", .en = "Delay"}},
+    {"nameEdit", {.zh = "名称", .en = "Name"}},
+    {"comboEdit", {.zh = "组合键", .en = "Key combination"}},
+    {"listScrollBar", {.zh = "列表滚动条", .en = "List scroll bar"}},
+    {"actionScrollBar", {.zh = "动作滚动条", .en = "Action scroll bar"}},
+};

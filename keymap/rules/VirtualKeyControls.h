@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/SpokenNames.h"
 #include "controls/WindowDescription.h"
 
 #include <cstddef>
@@ -46,3 +47,8 @@ inline constexpr WindowDescription kVirtualKeysWindow{
 
 // The key buttons alone (entries 6..119), in table order.
 std::span<const ControlSpec> virtualKeyButtons();
+
+// What a screen reader calls the window's child widgets.
+inline constexpr SpokenWidgetName kVirtualKeyWidgetNames[] = {
+    {"displayLine", {.zh = "已输入的键", .en = "Keys entered"}},
+};

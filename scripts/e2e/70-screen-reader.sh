@@ -3,7 +3,9 @@
 # bus, Debian's pyatspi finds the main window's Write Keys button by its Chinese name, opens the key
 # assignment dialog for W through W's press action, chooses Play/Pause by its name, presses OK and
 # Write Keys, and answers the message, all through accessible actions; the tree of each window met is
-# listed. qelec-ctl then reads W (key 34) back as a multimedia function (kind 5).
+# listed, values of bars and scroll bars with it, and the named information and edit boxes, the travel
+# gauge and the firmware progress bar are looked for by name. qelec-ctl then reads W (key 34) back as a
+# multimedia function (kind 5).
 step "screen reader"
 prepare_keyboard 4 'QelEC(RGB);V2.10'
 eval "$(dbus-launch --sh-syntax)" || fail "no session bus"

@@ -33,10 +33,14 @@ keys_to 单/组合键 Tab
 keys_to 宏定义 Right
 xdotool key Return
 /usr/bin/python3 -B scripts/e2e/screen-reader.py shown 宏列表 || fail "Enter on the tab did not show the macro page"
-xdotool key Tab Tab Tab Tab Tab Tab
+# The play count box stands above the list, so Tab stops in it first, and the next Tab goes on.
+keys_to 播放次数 Tab Tab Tab Tab Tab Tab
+shot 71-zh-focus-in-count-box
+xdotool key Tab
 /usr/bin/python3 -B scripts/e2e/screen-reader.py focus-role 'list item' || fail "Tab did not reach the macro list"
 shot 71-zh-focus-on-list-row
-keys_to 宏定义 $(printf 'shift+Tab %.0s' $(seq 6))
+# Back over the list row, the play count box and Tabs 7 to 3.
+keys_to 宏定义 $(printf 'shift+Tab %.0s' $(seq 7))
 keys_to 多媒体 Right Right
 shot 71-zh-focus-on-tab-multimedia
 xdotool key Return
@@ -73,8 +77,9 @@ key_dialog=$(other_window 'Key Settings') || fail "Space on W opened no key assi
 keys_to Macro Tab Right
 xdotool key Return
 shot 71-en-focus-on-tab-macro
-# Tabs 3 to 7, then the first row of the macro list.
-xdotool key Tab Tab Tab Tab Tab Tab
+# Tabs 3 to 7, the play count box, then the first row of the macro list.
+keys_to 'Times to play' Tab Tab Tab Tab Tab Tab
+xdotool key Tab
 /usr/bin/python3 -B scripts/e2e/screen-reader.py focus-role 'list item' || fail "Tab did not reach the macro list"
 xdotool key Down
 /usr/bin/python3 -B scripts/e2e/screen-reader.py focus-role 'list item' || fail "Down left the macro list"

@@ -85,6 +85,26 @@ def press(node):
     actions.doAction(names.index("press"))
 
 
+def value_of(node):
+    """' = value (least..greatest)' for a node that holds a value (a gauge, a scroll bar), else ''."""
+    try:
+        value = node.queryValue()
+    except NotImplementedError:
+        return ""
+    return f" = {value.currentValue:g} ({value.minimumValue:g}..{value.maximumValue:g})"
+
+
+def expect(root, role, name):
+    """The shown node below root with name and role (any role for None); fails when there is none."""
+    node = pyatspi.findDescendant(
+        root, lambda node: node is not None and node.name == name and shown(node)
+        and (role is None or node.getRole() == role))
+    if node is None:
+        fail(f"no node '{name}' of role {role} in '{root.name}'")
+    step(f"'{root.name}' has {node.getRoleName()} '{name}'{value_of(node)}")
+    return node
+
+
 def dump(root, title):
     """Writes the whole tree of a window, one node a line; answers how many nodes it has."""
     lines = []
@@ -96,7 +116,7 @@ def dump(root, title):
                   if s in (pyatspi.STATE_CHECKED, pyatspi.STATE_SELECTED, pyatspi.STATE_FOCUSED)]
         hidden = "" if shown(node) else " hidden"
         description = f" — {node.description!r}" if node.description else ""
-        lines.append(f"{'  ' * depth}{node.getRoleName()} {node.name!r}{description}{hidden}"
+        lines.append(f"{'  ' * depth}{node.getRoleName()} {node.name!r}{value_of(node)}{description}{hidden}"
                      f"{' [' + ','.join(states) + ']' if states else ''}")
         for child in children(node):
             walk(child, depth + 1)
@@ -142,10 +162,18 @@ def visit_windows(main_window):
     close_window(backlight)
     rapid = open_window(main_window, "动态点设置")
     press(find(rapid, pyatspi.ROLE_PUSH_BUTTON, "W"))
-    close_window(open_window(rapid, "设置"))
-    close_window(open_window(rapid, "跟踪键程"))
+    expect(rapid, None, "信息")
+    fine_adjust = open_window(rapid, "设置")
+    expect(fine_adjust, None, "阈值")
+    close_window(fine_adjust)
+    track = open_window(rapid, "跟踪键程")
+    expect(track, pyatspi.ROLE_SLIDER, "键程")
+    close_window(track)
     close_window(rapid)
-    close_window(open_window(main_window, "固件升级"))
+    firmware = open_window(main_window, "固件升级")
+    expect(firmware, pyatspi.ROLE_PROGRESS_BAR, "下载进度")
+    expect(firmware, None, "固件文件")
+    close_window(firmware)
 
 
 def message_button():
@@ -165,6 +193,7 @@ def message_button():
 def main():
     main_window = wait_for("main window 'QelEC' on the accessibility bus", lambda: window("QelEC"))
     dump(main_window, "QelEC")
+    expect(main_window, None, "信息")
     write_keys = find(main_window, pyatspi.ROLE_PUSH_BUTTON, "写入按键")
     if write_keys is None:
         fail("no push button '写入按键' in the main window")

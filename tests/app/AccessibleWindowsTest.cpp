@@ -20,15 +20,20 @@
 #include "trigger/PelmDialogTrack.h"
 #include "trigger/PelmDialogTrigger.h"
 #include "trigger/PelmDialogTriggerSet.h"
+#include "ui/CSkinScrollBar.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -106,8 +111,10 @@ TEST_P(AccessibleWindowsTest, EveryEntryOfTheTableIsInTheTreeOnce) {
     }
     EXPECT_EQ(seen.size(), static_cast<std::size_t>(root->childCount()));
     EXPECT_GE(static_cast<std::size_t>(root->childCount()), entriesWithId());
+    const std::size_t gauges = window->spokenGauges().size();
     std::cout << "[ tree     ] " << GetParam().name << ": " << root->childCount() << " children ("
-              << entriesWithId() << " table entries, " << widgets << " widgets)\n";
+              << entriesWithId() << " table entries, " << gauges << " gauges, " << widgets - gauges
+              << " widgets)\n";
 }
 
 // Whatever a reader can press has a name in each language, and an entry with words in each language
@@ -134,6 +141,72 @@ TEST_P(AccessibleWindowsTest, PressableEntriesAreNamedInBothLanguages) {
         EXPECT_EQ(unnamed, 0);
         EXPECT_FALSE(root->text(QAccessible::Name).isEmpty());
     }
+}
+
+// The windows that draw a bar themselves, with what the bar is to a reader.
+struct GaugeOf {
+    const char* window;
+    QAccessible::Role role;
+};
+constexpr std::array<GaugeOf, 3> kGauges{{
+    {"progress", QAccessible::ProgressBar},
+    {"firmware", QAccessible::ProgressBar},
+    {"track", QAccessible::Slider},
+}};
+
+// A bar a window draws is in the tree after the entries, says what it is in both languages, and
+// holds a value between its least and greatest.
+TEST_P(AccessibleWindowsTest, DrawnBarsAreGaugesWithAValueAndANameInBothLanguages) {
+    const auto expected = std::find_if(kGauges.begin(), kGauges.end(), [](const GaugeOf& gauge) {
+        return std::string(gauge.window) == GetParam().name;
+    });
+    QAccessibleInterface* root = tree();
+    const auto first = static_cast<int>(entriesWithId());
+    ASSERT_EQ(window->spokenGauges().size(), expected == kGauges.end() ? 0U : 1U);
+    if (expected == kGauges.end())
+        return;
+    QAccessibleInterface* gauge = root->child(first);
+    ASSERT_NE(gauge, nullptr);
+    EXPECT_EQ(gauge->role(), expected->role);
+    ASSERT_NE(gauge->valueInterface(), nullptr);
+    const double value = gauge->valueInterface()->currentValue().toDouble();
+    EXPECT_LE(gauge->valueInterface()->minimumValue().toDouble(), value);
+    EXPECT_GE(gauge->valueInterface()->maximumValue().toDouble(), value);
+    std::set<QString> names;
+    for (const char* language : {"zh-CN", "en-US"}) {
+        store.language = language;
+        names.insert(gauge->text(QAccessible::Name));
+        EXPECT_FALSE(gauge->text(QAccessible::Name).isEmpty()) << language;
+    }
+    EXPECT_EQ(names.size(), 2U) << "each language has its own name";
+}
+
+// Every edit box and scroll bar of a window has a name in each language, its own in each, and a
+// scroll bar says it is one.
+TEST_P(AccessibleWindowsTest, ChildWidgetsAreNamedInBothLanguages) {
+    std::vector<QWidget*> widgets;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(child) || qobject_cast<QPlainTextEdit*>(child) ||
+            qobject_cast<CSkinScrollBar*>(child))
+            widgets.push_back(child);
+    }
+    std::map<QWidget*, std::set<QString>> names;
+    for (const char* language : {"zh-CN", "en-US"}) {
+        store.language = language;
+        window->grab();
+        for (QWidget* widget : widgets) {
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+            EXPECT_FALSE(spoken->text(QAccessible::Name).isEmpty())
+                << GetParam().name << " " << widget->objectName().toStdString() << " " << language;
+            names[widget].insert(spoken->text(QAccessible::Name));
+            if (qobject_cast<CSkinScrollBar*>(widget)) {
+                EXPECT_EQ(spoken->role(), QAccessible::ScrollBar);
+                EXPECT_NE(spoken->valueInterface(), nullptr);
+            }
+        }
+    }
+    for (const auto& [widget, both] : names)
+        EXPECT_EQ(both.size(), 2U) << widget->objectName().toStdString() << " follows the language";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllWindows, AccessibleWindowsTest,
@@ -186,6 +259,37 @@ TEST(KeyDescription, BacklightKeySaysItsColour) {
     window.show();
     const std::size_t w = window.findById(keyboardKeyId(kKeyW));
     EXPECT_EQ(window.spokenDescription(w), "#12ab00");
+}
+
+// The travel gauge says the travel the bar shows, in millimetres, whenever the bar moves.
+TEST(TravelGaugeValue, FollowsTheTrackedKeysTravel) {
+    TempDir folder;
+    CConfigStore store{folder.file("absent.txt")};
+    store.language = "en-US";
+    SharedResources resources{programPictureLibrary(), 4};
+    ScriptedPlatformServices platform;
+    WindowOpener opener;
+    PelmDialogTrack window(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+    std::uint16_t travel = 0;
+    window.setTravelReader([&store, &travel](std::uint16_t* sample, int /*key*/) {
+        sample[0] = static_cast<std::uint16_t>(store.trackKey);
+        sample[1] = travel;
+        return true;
+    });
+    QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(&window)->child(
+        static_cast<int>(std::count_if(window.controls().begin(), window.controls().end(),
+                                       [](const SkinControl& control) { return control.id > 0; })));
+    ASSERT_NE(gauge, nullptr);
+    ASSERT_NE(gauge->valueInterface(), nullptr);
+    EXPECT_EQ(gauge->text(QAccessible::Name), "Key travel");
+    // Tenths read from the keyboard, and the millimetres the gauge then says.
+    const std::vector<std::pair<std::uint16_t, double>> samples{{16, 1.6}, {8, 0.0}, {30, 2.8}, {20, 2.0}};
+    for (const auto& [tenths, millimetres] : samples) {
+        travel = tenths;
+        window.poll();
+        EXPECT_DOUBLE_EQ(gauge->valueInterface()->currentValue().toDouble(), millimetres) << tenths;
+    }
+    EXPECT_DOUBLE_EQ(gauge->valueInterface()->maximumValue().toDouble(), 2.8);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "SkinTestSupport.h"
 
 #include "ui/AccessibleAnnouncer.h"
+#include "ui/CSkinScrollBar.h"
 #include "ui/SkinnedWindow.h"
 
 #include <QAccessible>
@@ -90,6 +91,18 @@ protected:
     }
 };
 
+// The read window with a progress bar it draws itself.
+class GaugeWindow : public ReadWindow {
+public:
+    using ReadWindow::ReadWindow;
+    double percent = 40;
+
+protected:
+    std::vector<SkinGauge> gauges() const override {
+        return {{.name = {.zh = "进度", .en = "Progress"}, .area = {40, 150, 340, 177}, .value = percent}};
+    }
+};
+
 std::vector<QAccessible::Event> heard;
 void hear(QAccessibleEvent* event) {
     heard.push_back(event->type());
@@ -99,11 +112,14 @@ class SkinAccessibleTest : public ::testing::Test {
 protected:
     void SetUp() override {
         AccessibleAnnouncer::setSink(hear);
-        window = std::make_unique<ReadWindow>(environment.context());
+        window = makeWindow();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         QCoreApplication::processEvents();
         heard.clear();
+    }
+    virtual std::unique_ptr<ReadWindow> makeWindow() {
+        return std::make_unique<ReadWindow>(environment.context());
     }
     void TearDown() override {
         window.reset();
@@ -228,6 +244,82 @@ TEST_F(SkinAccessibleTest, ChangesAreAnnouncedWithTheirPaint) {
     heard.clear();
     repaint();
     EXPECT_TRUE(heard.empty()) << "nothing changed, nothing said";
+}
+
+class SkinGaugeAccessibleTest : public SkinAccessibleTest {
+protected:
+    std::unique_ptr<ReadWindow> makeWindow() override {
+        return std::make_unique<GaugeWindow>(environment.context());
+    }
+    GaugeWindow& gaugeWindow() const { return static_cast<GaugeWindow&>(*window); }
+    // The gauges come after the table's entries.
+    QAccessibleInterface* gauge() const { return tree()->child(static_cast<int>(kSpokenRows)); }
+};
+
+TEST_F(SkinGaugeAccessibleTest, GaugeIsAChildAfterTheEntriesWithItsValue) {
+    QAccessibleInterface* root = tree();
+    ASSERT_EQ(root->childCount(), static_cast<int>(kSpokenRows) + 1);
+    QAccessibleInterface* bar = gauge();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(bar->parent(), root);
+    EXPECT_EQ(root->indexOfChild(bar), static_cast<int>(kSpokenRows));
+    EXPECT_EQ(gauge(), bar) << "the same gauge is one interface";
+    EXPECT_EQ(root->childAt(bar->rect().center().x(), bar->rect().center().y()), bar);
+    ASSERT_NE(bar->valueInterface(), nullptr);
+    EXPECT_EQ(bar->valueInterface()->currentValue().toDouble(), 40);
+    EXPECT_EQ(bar->valueInterface()->minimumValue().toDouble(), 0);
+    EXPECT_EQ(bar->valueInterface()->maximumValue().toDouble(), 100);
+    bar->valueInterface()->setCurrentValue(90);
+    EXPECT_EQ(bar->valueInterface()->currentValue().toDouble(), 40) << "a reader cannot move a gauge";
+}
+
+TEST_F(SkinGaugeAccessibleTest, GaugeValueAndNameFollowTheWindowAndAreAnnounced) {
+    QAccessibleInterface* bar = gauge();
+    ASSERT_NE(bar, nullptr);
+    struct Step {
+        double percent;
+        const char* language;
+        const char* name;
+        QAccessible::Event heard;
+    };
+    const std::vector<Step> steps{
+        {75, "zh-CN", "进度", QAccessible::ValueChanged},
+        {75, "en-US", "Progress", QAccessible::NameChanged},
+        {100, "en-US", "Progress", QAccessible::ValueChanged},
+    };
+    for (const Step& step : steps) {
+        heard.clear();
+        gaugeWindow().percent = step.percent;
+        environment.store.language = step.language;
+        EXPECT_EQ(bar->valueInterface()->currentValue().toDouble(), step.percent);
+        EXPECT_EQ(bar->text(QAccessible::Name), QString::fromUtf8(step.name));
+        repaint();
+        EXPECT_TRUE(heardOf(step.heard)) << step.percent << " " << step.language;
+    }
+    heard.clear();
+    repaint();
+    EXPECT_TRUE(heard.empty()) << "a gauge that did not move is not announced";
+}
+
+// A skinned scroll bar is a scroll bar whose value is its position, up to the last whole page.
+TEST_F(SkinAccessibleTest, ScrollBarSaysItsPositionAndAnnouncesAMove) {
+    CSkinScrollBar bar(Qt::Vertical, window.get());
+    bar.setScrollInfo(ScrollInfo::kAll, {.minimum = 0, .maximum = 19, .page = 5, .position = 3}, false);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_NE(spoken, nullptr);
+    EXPECT_EQ(spoken->role(), QAccessible::ScrollBar);
+    ASSERT_NE(spoken->valueInterface(), nullptr);
+    EXPECT_EQ(spoken->valueInterface()->currentValue().toInt(), 3);
+    EXPECT_EQ(spoken->valueInterface()->minimumValue().toInt(), 0);
+    EXPECT_EQ(spoken->valueInterface()->maximumValue().toInt(), 15);
+    heard.clear();
+    bar.setScrollInfo(ScrollInfo::kPosition, {.position = 7}, true);
+    EXPECT_EQ(spoken->valueInterface()->currentValue().toInt(), 7);
+    EXPECT_TRUE(heardOf(QAccessible::ValueChanged));
+    heard.clear();
+    bar.setScrollInfo(ScrollInfo::kPosition, {.position = 7}, true);
+    EXPECT_TRUE(heard.empty()) << "a bar that did not move is not announced";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "ui/SkinnedWindow.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -176,6 +177,40 @@ TEST_F(SkinKeyboardFocusTest, TheFrameIsDrawnOnlyForAKeyboardUserAndOnlyAroundTh
         }
     }
     EXPECT_TRUE(changedInside);
+}
+
+// An edit box between the buttons and the keys: Tab goes into it at its place in reading order and out
+// of it back to the table, both ways; while the keys belong to the window, Tab leaves it where it is.
+TEST_F(SkinKeyboardFocusTest, TabStopsAtAnEditBoxInReadingOrderButNotWhileKeysBelongToTheWindow) {
+    auto* box = new QLineEdit(window.get());
+    box->setGeometry(100, 150, 100, 24);
+    box->show();
+    constexpr int kBox = -1;
+    struct Step {
+        Qt::Key key;
+        int focus;
+    };
+    const std::vector<Step> steps{{Qt::Key_Tab, 89},     {Qt::Key_Tab, 85},  {Qt::Key_Tab, 86},
+                                  {Qt::Key_Tab, kBox},   {Qt::Key_Tab, 100}, {Qt::Key_Backtab, kBox},
+                                  {Qt::Key_Backtab, 86}, {Qt::Key_Tab, kBox}};
+    for (const Step& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key,
+                        step.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QCoreApplication::processEvents();
+        if (step.focus == kBox) {
+            EXPECT_EQ(QApplication::focusWidget(), box);
+            EXPECT_EQ(window->focusedEntry(), -1) << "no frame on the table meanwhile";
+        } else {
+            EXPECT_EQ(QApplication::focusWidget(), window.get());
+            EXPECT_EQ(focusedId(), step.focus);
+        }
+    }
+    window->recording = true;
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTest::keyClick(box, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), box) << "Tab escaped from the box into a recording";
+    EXPECT_EQ(window->focusedEntry(), -1);
 }
 
 } // namespace

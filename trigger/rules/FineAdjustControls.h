@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/SpokenNames.h"
 #include "controls/WindowDescription.h"
 
 #include <cstddef>
@@ -48,4 +49,11 @@ inline constexpr WindowDescription kFineAdjustWindow{
     .controls = fineAdjustControls,
     .tableSize = kFineAdjustControlCount,
     .strips = kFineAdjustStrips,
+};
+
+// What a screen reader calls the window's child widgets.
+inline constexpr SpokenWidgetName kFineAdjustWidgetNames[] = {
+    {"upperLimitBox", {.zh = "上限", .en = "Upper Limit"}},
+    {"lowerLimitBox", {.zh = "下限", .en = "Lower Limit"}},
+    {"thresholdBox", {.zh = "阈值", .en = "Threshold"}},
 };

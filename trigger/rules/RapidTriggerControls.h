@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/KeyboardKeys.h"
+#include "controls/SpokenNames.h"
 #include "controls/WindowDescription.h"
 
 #include <cstddef>
@@ -49,3 +50,8 @@ inline constexpr WindowDescription kRapidTriggerWindow{
 // The rectangle of key index 1 to 85 in this dialog's keyboard, in design units; the default
 // rectangle (all -1) for any other index.
 SkinRect rapidTriggerKeyRect(int keyIndex);
+
+// What a screen reader calls the window's child widgets.
+inline constexpr SpokenWidgetName kRapidTriggerWidgetNames[] = {
+    {"triggerInformationBox", {.zh = "信息", .en = "Information"}},
+};

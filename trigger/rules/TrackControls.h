@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/SpokenNames.h"
 #include "controls/WindowDescription.h"
 
 #include <cstddef>
@@ -23,6 +24,8 @@ inline constexpr int kTrackKeyEntryOffset = 2;
 inline constexpr int kTrackKeyDrop = 50;
 // The travel gauge: a bar up to 60 design units high copied from the selected picture.
 inline constexpr SkinRect kTrackTravelGauge{177, 68, 189, 128};
+// What a screen reader calls the gauge.
+inline constexpr SpokenName kTrackGaugeName{.zh = "键程", .en = "Key travel"};
 
 // The whole table in table order.
 std::span<const ControlSpec> trackControls();
