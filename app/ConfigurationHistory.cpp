@@ -35,19 +35,17 @@ bool ConfigurationHistory::run(const std::function<bool()>& command, const Namer
 }
 
 bool ConfigurationHistory::undo() {
-    const StepName* step = history_.undo(store_.configuration());
-    notice_ = step != nullptr ? Notice::Undone : Notice::NothingToUndo;
-    if (step == nullptr)
-        return false;
-    noticeStep_ = *step;
-    updateDirtyFlag();
-    stepTaken();
-    return true;
+    return moved(history_.undo(store_.configuration()), Notice::Undone, Notice::NothingToUndo);
 }
 
 bool ConfigurationHistory::redo() {
-    const StepName* step = history_.redo(store_.configuration());
-    notice_ = step != nullptr ? Notice::Redone : Notice::NothingToRedo;
+    return moved(history_.redo(store_.configuration()), Notice::Redone, Notice::NothingToRedo);
+}
+
+// What follows an undo or redo: the notice, the dirty flag and the recovery file; step is the step
+// moved over, null when there was none.
+bool ConfigurationHistory::moved(const StepName* step, Notice done, Notice nothing) {
+    notice_ = step != nullptr ? done : nothing;
     if (step == nullptr)
         return false;
     noticeStep_ = *step;

@@ -64,6 +64,7 @@ public:
 
 private:
     enum class Notice { None, Undone, Redone, NothingToUndo, NothingToRedo };
+    bool moved(const StepName* step, Notice done, Notice nothing);
     void stepTaken();
     void updateDirtyFlag();
     std::string recoveryText() const;
