@@ -141,6 +141,12 @@ bool CPelmDialogKeyMapSettings::takesPart(const SkinControl& control) const {
            KeyboardVariant::hasFunction(store().deviceVariant, control.controlCode);
 }
 
+// Each page's pictures draw its own tab chosen, so the tab of the page shown is the one marked.
+bool CPelmDialogKeyMapSettings::isMarkedControl(const SkinControl& control) const {
+    const int page = keyAssignmentPageOfTab(control.id);
+    return page > 0 ? page == choice_.currentPage : control.selected;
+}
+
 // ---- clicks ----
 
 void CPelmDialogKeyMapSettings::onClick(int id) {

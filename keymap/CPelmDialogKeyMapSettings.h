@@ -63,6 +63,7 @@ protected:
     void onClick(int id) override;
     void prepareLooks() override;
     bool takesPart(const SkinControl& control) const override;
+    bool isMarkedControl(const SkinControl& control) const override;
     void customEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

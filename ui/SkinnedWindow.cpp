@@ -465,11 +465,33 @@ bool SkinnedWindow::liesOver(const SkinControl& label, const SkinControl& entry)
            words.contains(area.center());
 }
 
+// A radio or check button is a small picture with its words just to its right, on its row.
+bool SkinnedWindow::liesBeside(const SkinControl& label, const SkinControl& entry) const {
+    if (entry.role != ControlRole::Radio && entry.role != ControlRole::Check)
+        return false;
+    const QRect words = windowRectOf(label);
+    const QRect area = windowRectOf(entry);
+    const QPoint justRight(area.right() + area.width() / 2, area.center().y());
+    return takesPart(label) && label.visible && words.left() > area.center().x() && words.contains(justRight);
+}
+
+QString SkinnedWindow::wordsOfLabel(const SkinControl& entry, const std::string& language) const {
+    for (const auto lies : {&SkinnedWindow::liesOver, &SkinnedWindow::liesBeside}) {
+        for (const SkinControl& label : controls_) {
+            if (label.isLabel && label.id > 0 && (this->*lies)(label, entry) &&
+                !label.caption(language).empty())
+                return QString::fromStdString(label.caption(language));
+        }
+    }
+    return {};
+}
+
 bool SkinnedWindow::isSpokenEntry(std::size_t index) const {
     return index < controls_.size() && controls_[index].id > 0;
 }
 
-// An entry is called by its own words, else by the words of a label drawn over it, else by its
+// An entry is called by its own words, else by the words of a label drawn over it or, for a radio
+// or check button, beside it, else by its
 // tooltip, else by its role; a window's names for its picture entries come before all of these.
 QString SkinnedWindow::spokenName(std::size_t index) const {
     const SkinControl& control = controls_.at(index);
@@ -478,10 +500,8 @@ QString SkinnedWindow::spokenName(std::size_t index) const {
         return QString::fromUtf8(name);
     if (!control.caption(language).empty())
         return QString::fromStdString(control.caption(language));
-    for (const SkinControl& label : controls_) {
-        if (label.isLabel && label.id > 0 && liesOver(label, control) && !label.caption(language).empty())
-            return QString::fromStdString(label.caption(language));
-    }
+    if (const QString words = wordsOfLabel(control, language); !words.isEmpty())
+        return words;
     if (!tooltipIn(control, language).empty())
         return QString::fromStdString(tooltipIn(control, language));
     return fromUtf8(spokenRoleName(control.role, language));

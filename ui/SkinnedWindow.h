@@ -213,6 +213,8 @@ private:
     void dispatchClick(int id);
     void runPendingClick();
     bool liesOver(const SkinControl& label, const SkinControl& entry) const;
+    bool liesBeside(const SkinControl& label, const SkinControl& entry) const;
+    QString wordsOfLabel(const SkinControl& entry, const std::string& language) const;
 
     QRect designAreaOf(const QRect& update) const;
     void paintLooks(QPainter& design, const QRect& area) const;

@@ -11,6 +11,7 @@
 #include "firmware/CPelmDialogFirmwareUpdate.h"
 #include "keymap/CPelmDialogKeyMapSettings.h"
 #include "keymap/PelmDialogVirtual.h"
+#include "keymap/rules/KeyAssignmentControls.h"
 #include "lighting/CPelmDialogBkLightMultiSelect.h"
 #include "lighting/CPelmDialogBkLightSettings.h"
 #include "model/ConfigStore.h"
@@ -26,6 +27,7 @@
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -290,6 +292,37 @@ TEST(TravelGaugeValue, FollowsTheTrackedKeysTravel) {
         EXPECT_DOUBLE_EQ(gauge->valueInterface()->currentValue().toDouble(), millimetres) << tenths;
     }
     EXPECT_DOUBLE_EQ(gauge->valueInterface()->maximumValue().toDouble(), 2.8);
+}
+
+// The key assignment dialog shows one page of seven at a time; what a reader can press on each page
+// has a name in both languages, however its words are drawn (on it, or beside a radio button).
+TEST(KeyAssignmentPages, EveryPressableEntryOfEveryPageIsNamed) {
+    TempDir folder;
+    VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
+    ASSERT_TRUE(keyboard.create(factoryState(4), true).ok());
+    CConfigStore store{folder.file("keyboard.txt")};
+    store.deviceVariant = 4;
+    store.buildCatalogue();
+    SharedResources resources{programPictureLibrary(), 4};
+    ScriptedPlatformServices platform;
+    WindowOpener opener;
+    CPelmDialogKeyMapSettings window(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+    window.show();
+    for (int page = 1; page <= kKeyAssignmentPageCount; ++page) {
+        store.language = "zh-CN";
+        const std::size_t tab = window.findById(keyAssignmentTabId(page));
+        window.pressEntry(tab);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.isMarkedEntry(tab); })) << page;
+        for (const char* language : {"zh-CN", "en-US"}) {
+            store.language = language;
+            for (std::size_t index = 0; index < window.controls().size(); ++index) {
+                if (window.isSpokenEntry(index) && window.isPressableEntry(index)) {
+                    EXPECT_FALSE(window.spokenName(index).isEmpty())
+                        << "page " << page << " entry " << window.controls()[index].id << " " << language;
+                }
+            }
+        }
+    }
 }
 
 } // namespace
