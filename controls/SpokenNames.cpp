@@ -22,6 +22,8 @@ constexpr std::array<RoleName, 6> kRoleNames{{
     {.role = ControlRole::Area, .name = {.zh = "空行", .en = "empty row"}},
 }};
 
+// Said after the text box's own name: "信息滚动条", "Information scroll bar".
+constexpr SpokenName kScrollBarAfter{.zh = "滚动条", .en = " scroll bar"};
 constexpr SpokenName kMarked{.zh = "已选中", .en = "marked"};
 constexpr SpokenName kNotMarked{.zh = "未选中", .en = "not marked"};
 
@@ -37,6 +39,10 @@ const char* spokenNameOf(std::span<const SpokenName> names, int id, const std::s
     const auto found =
         std::find_if(names.begin(), names.end(), [id](const SpokenName& name) { return name.id == id; });
     return found == names.end() ? nullptr : found->in(language);
+}
+
+std::string spokenScrollBarName(const std::string& owner, const std::string& language) {
+    return owner + kScrollBarAfter.in(language);
 }
 
 const char* spokenMark(bool marked, const std::string& language) {

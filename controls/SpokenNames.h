@@ -28,5 +28,7 @@ struct SpokenWidgetName {
 const char* spokenRoleName(ControlRole role, const std::string& language);
 // The name names gives id in language, null when names has none for it.
 const char* spokenNameOf(std::span<const SpokenName> names, int id, const std::string& language);
+// What a screen reader calls the scroll bar of a text box called owner.
+std::string spokenScrollBarName(const std::string& owner, const std::string& language);
 // How a screen reader says whether a key is marked.
 const char* spokenMark(bool marked, const std::string& language);

@@ -133,6 +133,15 @@ void PelmDialogTriggerSet::paintInDesignUnits(QPainter& painter) {
     painter.drawImage(strip.topLeft(), barPicture_, strip);
 }
 
+std::vector<SkinGauge> PelmDialogTriggerSet::gauges() const {
+    const TriggerTriple& values = session().triggerAdjust;
+    return {{.name = kFineAdjustSpanName,
+             .area = kFineAdjustTravelGauge,
+             .description = TriggerTexts::travelSpan(store().language, values[TriggerRanges::kUpper],
+                                                     values[TriggerRanges::kLower]),
+             .role = QAccessible::Graphic}};
+}
+
 std::span<const SpokenWidgetName> PelmDialogTriggerSet::widgetNames() const {
     return kFineAdjustWidgetNames;
 }

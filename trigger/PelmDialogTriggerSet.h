@@ -31,6 +31,7 @@ protected:
     std::span<const SpokenWidgetName> widgetNames() const override;
     void onClick(int id) override;
     void paintInDesignUnits(QPainter& painter) override;
+    std::vector<SkinGauge> gauges() const override;
 
 private:
     void placeBoxes();

@@ -97,11 +97,15 @@ void AccessibleAnnouncer::announceGauges(SkinWindowAccessible& tree, std::size_t
         QAccessibleInterface* gauge = tree.gaugeInterface(index);
         if (gauge == nullptr)
             continue;
-        ToldGauge now{gauge->text(QAccessible::Name), gauge->valueInterface()->currentValue()};
+        QAccessibleValueInterface* value = gauge->valueInterface();
+        ToldGauge now{gauge->text(QAccessible::Name), gauge->text(QAccessible::Description),
+                      value == nullptr ? QVariant() : value->currentValue()};
         ToldGauge& before = toldGauges_[index];
         if (!first) {
             if (now.name != before.name)
                 send(gauge, QAccessible::NameChanged);
+            if (now.description != before.description)
+                send(gauge, QAccessible::DescriptionChanged);
             if (now.value != before.value) {
                 QAccessibleValueChangeEvent event(gauge, now.value);
                 sink(&event);

@@ -15,7 +15,7 @@ class SkinnedWindow;
 
 // Remembers what a screen reader was last told about each entry of a window's table and tells it,
 // through the toolkit's accessibility events, which names, descriptions and states have changed
-// since: a language switch, a new assignment, a colour or a mark; and which gauges show a new value.
+// since: a language switch, a new assignment, a colour or a mark; and which gauges show something new.
 class AccessibleAnnouncer {
 public:
     // Compares every entry with what was last told and sends an event for each difference; the first
@@ -39,6 +39,7 @@ private:
     };
     struct ToldGauge {
         QString name;
+        QString description;
         QVariant value;
     };
     void announceEntries(SkinWindowAccessible& tree, std::size_t entryCount, bool first);

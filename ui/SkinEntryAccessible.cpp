@@ -3,31 +3,12 @@
 
 #include "ui/SkinnedWindow.h"
 
-SkinEntryAccessible::SkinEntryAccessible(SkinnedWindow* window, std::size_t index)
-    : window_(window), index_(index) {}
-
-bool SkinEntryAccessible::isValid() const {
-    return !window_.isNull() && window_->isSpokenEntry(index_);
+bool SkinEntryAccessible::exists(const SkinnedWindow& window, std::size_t index) const {
+    return window.isSpokenEntry(index);
 }
 
-QWindow* SkinEntryAccessible::window() const {
-    return isValid() ? window_->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* SkinEntryAccessible::childAt(int /*x*/, int /*y*/) const {
-    return nullptr;
-}
-
-QAccessibleInterface* SkinEntryAccessible::parent() const {
-    return isValid() ? QAccessible::queryAccessibleInterface(window_.data()) : nullptr;
-}
-
-QAccessibleInterface* SkinEntryAccessible::child(int /*index*/) const {
-    return nullptr;
-}
-
-int SkinEntryAccessible::indexOfChild(const QAccessibleInterface* /*child*/) const {
-    return -1;
+QRect SkinEntryAccessible::area(const SkinnedWindow& window, std::size_t index) const {
+    return window.entryArea(index);
 }
 
 QString SkinEntryAccessible::text(QAccessible::Text kind) const {
@@ -35,26 +16,17 @@ QString SkinEntryAccessible::text(QAccessible::Text kind) const {
         return {};
     switch (kind) {
     case QAccessible::Name:
-        return window_->spokenName(index_);
+        return skin().spokenName(partIndex());
     case QAccessible::Description:
-        return window_->spokenDescription(index_);
+        return skin().spokenDescription(partIndex());
     default:
         break;
     }
     return {};
 }
 
-void SkinEntryAccessible::setText(QAccessible::Text /*kind*/, const QString& /*text*/) {}
-
-QRect SkinEntryAccessible::rect() const {
-    if (!isValid())
-        return {};
-    const QRect area = window_->entryArea(index_);
-    return {window_->mapToGlobal(area.topLeft()), area.size()};
-}
-
 QAccessible::Role SkinEntryAccessible::role() const {
-    return isValid() ? window_->spokenRole(index_) : QAccessible::NoRole;
+    return isValid() ? skin().spokenRole(partIndex()) : QAccessible::NoRole;
 }
 
 QAccessible::State SkinEntryAccessible::state() const {
@@ -63,11 +35,13 @@ QAccessible::State SkinEntryAccessible::state() const {
         state.invalid = true;
         return state;
     }
-    state.invisible = !window_->isShownEntry(index_) || !window_->isVisible();
-    state.disabled = !window_->isEnabledEntry(index_);
-    state.focusable = window_->isPressableEntry(index_);
-    state.focused = window_->isFocusedEntry(index_);
-    const bool marked = window_->isMarkedEntry(index_);
+    const SkinnedWindow& window = skin();
+    const std::size_t index = partIndex();
+    state.invisible = !window.isShownEntry(index) || !window.isVisible();
+    state.disabled = !window.isEnabledEntry(index);
+    state.focusable = window.isPressableEntry(index);
+    state.focused = window.isFocusedEntry(index);
+    const bool marked = window.isMarkedEntry(index);
     switch (role()) {
     case QAccessible::RadioButton:
     case QAccessible::CheckBox:
@@ -91,14 +65,14 @@ void* SkinEntryAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QStringList SkinEntryAccessible::actionNames() const {
-    if (!isValid() || !window_->isPressableEntry(index_))
+    if (!isValid() || !skin().isPressableEntry(partIndex()))
         return {};
     return {pressAction()};
 }
 
 void SkinEntryAccessible::doAction(const QString& actionName) {
     if (isValid() && actionName == pressAction())
-        window_->pressEntry(index_);
+        skin().pressEntry(partIndex());
 }
 
 QStringList SkinEntryAccessible::keyBindingsForAction(const QString& /*actionName*/) const {

@@ -1,46 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAccessibleInterface>
-#include <QPointer>
+#include "ui/SkinPartAccessible.h"
 
-#include <cstddef>
-
-class SkinnedWindow;
+struct SkinGauge;
 
 // One gauge a skinned window draws itself as a screen reader sees it: its name in the store's
-// language, its role and the value it shows now, all asked of the window each time.
-class SkinGaugeAccessible : public QAccessibleInterface, public QAccessibleValueInterface {
+// language, its role and what it shows now, all asked of the window each time. A gauge showing one
+// value offers it through the value interface; one showing more (a span) says it in its description.
+class SkinGaugeAccessible : public SkinPartAccessible, public QAccessibleValueInterface {
 public:
-    SkinGaugeAccessible(SkinnedWindow* window, std::size_t index);
+    using SkinPartAccessible::SkinPartAccessible;
 
-    SkinnedWindow* skinWindow() const { return window_; }
-    std::size_t gaugeIndex() const { return index_; }
-
-    bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int x, int y) const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text kind, const QString& text) override;
-    QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     // The window alone moves a gauge; a reader only reads it.
     QVariant currentValue() const override;
-    void setCurrentValue(const QVariant& value) override;
+    void setCurrentValue(const QVariant& /*value*/) override {}
     QVariant maximumValue() const override;
     QVariant minimumValue() const override;
     QVariant minimumStepSize() const override;
 
+protected:
+    bool exists(const SkinnedWindow& window, std::size_t index) const override;
+    QRect area(const SkinnedWindow& window, std::size_t index) const override;
+
 private:
-    QPointer<SkinnedWindow> window_;
-    std::size_t index_;
+    // What the gauge shows now; valid only while isValid().
+    SkinGauge gauge() const;
 };

@@ -108,10 +108,10 @@ QAccessibleInterface* SkinWindowAccessible::child(int index) const {
 
 int SkinWindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (const auto* entry = dynamic_cast<const SkinEntryAccessible*>(child))
-        return entry->skinWindow() == skin() ? childOfEntry(entry->entryIndex()) : -1;
+        return entry->skinWindow() == skin() ? childOfEntry(entry->partIndex()) : -1;
     if (const auto* gauge = dynamic_cast<const SkinGaugeAccessible*>(child)) {
-        return gauge->skinWindow() == skin() && gauge->gaugeIndex() < gaugeCount_
-                   ? static_cast<int>(entries_.size() + gauge->gaugeIndex())
+        return gauge->skinWindow() == skin() && gauge->partIndex() < gaugeCount_
+                   ? static_cast<int>(entries_.size() + gauge->partIndex())
                    : -1;
     }
     const int widgetChild = QAccessibleWidget::indexOfChild(child);

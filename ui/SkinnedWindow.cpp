@@ -10,9 +10,11 @@
 #include "ui/SkinKeyboardFocus.h"
 #include "ui/SkinWindowAccessible.h"
 
+#include <QAbstractScrollArea>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cstdlib>
@@ -550,15 +552,33 @@ QRect SkinnedWindow::gaugeArea(std::size_t index) const {
     return SkinGeometry::toQRect(SkinGeometry::scaledRect(spokenGauges().at(index).area, scale_));
 }
 
+namespace {
+
+void nameWidget(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
+// A text box's page and scroll bars are widgets of the toolkit's own inside it.
+void nameInnerWidgets(QAbstractScrollArea& box, const char* name, const std::string& language) {
+    nameWidget(box.viewport(), QString::fromUtf8(name));
+    const QString bar = QString::fromStdString(spokenScrollBarName(name, language));
+    nameWidget(box.verticalScrollBar(), bar);
+    nameWidget(box.horizontalScrollBar(), bar);
+}
+
+} // namespace
+
 // On show, and on the first paint after a language switch.
 void SkinnedWindow::nameChildWidgets() {
     const std::string& language = context_.store.language;
     namedIn_ = language;
     for (const SpokenWidgetName& spoken : widgetNames()) {
-        const QString name = QString::fromUtf8(spoken.name.in(language));
+        const char* name = spoken.name.in(language);
         for (QWidget* child : findChildren<QWidget*>(QString::fromUtf8(spoken.objectName))) {
-            if (child->accessibleName() != name)
-                child->setAccessibleName(name);
+            nameWidget(child, QString::fromUtf8(name));
+            if (auto* box = qobject_cast<QAbstractScrollArea*>(child))
+                nameInnerWidgets(*box, name, language);
         }
     }
 }

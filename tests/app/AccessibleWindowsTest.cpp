@@ -21,12 +21,15 @@
 #include "trigger/PelmDialogTrack.h"
 #include "trigger/PelmDialogTrigger.h"
 #include "trigger/PelmDialogTriggerSet.h"
+#include "trigger/rules/FineAdjustControls.h"
+#include "ui/AccessibleAnnouncer.h"
 #include "ui/CSkinScrollBar.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -150,14 +153,16 @@ struct GaugeOf {
     const char* window;
     QAccessible::Role role;
 };
-constexpr std::array<GaugeOf, 3> kGauges{{
+constexpr std::array<GaugeOf, 4> kGauges{{
     {"progress", QAccessible::ProgressBar},
     {"firmware", QAccessible::ProgressBar},
     {"track", QAccessible::Slider},
+    // The bar from the press to the release travel, which no single value says.
+    {"fine-adjust", QAccessible::Graphic},
 }};
 
 // A bar a window draws is in the tree after the entries, says what it is in both languages, and
-// holds a value between its least and greatest.
+// holds a value between its least and greatest, or says in words what it spans.
 TEST_P(AccessibleWindowsTest, DrawnBarsAreGaugesWithAValueAndANameInBothLanguages) {
     const auto expected = std::find_if(kGauges.begin(), kGauges.end(), [](const GaugeOf& gauge) {
         return std::string(gauge.window) == GetParam().name;
@@ -170,10 +175,15 @@ TEST_P(AccessibleWindowsTest, DrawnBarsAreGaugesWithAValueAndANameInBothLanguage
     QAccessibleInterface* gauge = root->child(first);
     ASSERT_NE(gauge, nullptr);
     EXPECT_EQ(gauge->role(), expected->role);
-    ASSERT_NE(gauge->valueInterface(), nullptr);
-    const double value = gauge->valueInterface()->currentValue().toDouble();
-    EXPECT_LE(gauge->valueInterface()->minimumValue().toDouble(), value);
-    EXPECT_GE(gauge->valueInterface()->maximumValue().toDouble(), value);
+    if (expected->role == QAccessible::Graphic) {
+        EXPECT_EQ(gauge->valueInterface(), nullptr);
+        EXPECT_TRUE(gauge->text(QAccessible::Description).contains("mm"));
+    } else {
+        ASSERT_NE(gauge->valueInterface(), nullptr);
+        const double value = gauge->valueInterface()->currentValue().toDouble();
+        EXPECT_LE(gauge->valueInterface()->minimumValue().toDouble(), value);
+        EXPECT_GE(gauge->valueInterface()->maximumValue().toDouble(), value);
+    }
     std::set<QString> names;
     for (const char* language : {"zh-CN", "en-US"}) {
         store.language = language;
@@ -189,7 +199,7 @@ TEST_P(AccessibleWindowsTest, ChildWidgetsAreNamedInBothLanguages) {
     std::vector<QWidget*> widgets;
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (qobject_cast<QLineEdit*>(child) || qobject_cast<QPlainTextEdit*>(child) ||
-            qobject_cast<CSkinScrollBar*>(child))
+            qobject_cast<CSkinScrollBar*>(child) || qobject_cast<QScrollBar*>(child))
             widgets.push_back(child);
     }
     std::map<QWidget*, std::set<QString>> names;
@@ -201,7 +211,7 @@ TEST_P(AccessibleWindowsTest, ChildWidgetsAreNamedInBothLanguages) {
             EXPECT_FALSE(spoken->text(QAccessible::Name).isEmpty())
                 << GetParam().name << " " << widget->objectName().toStdString() << " " << language;
             names[widget].insert(spoken->text(QAccessible::Name));
-            if (qobject_cast<CSkinScrollBar*>(widget)) {
+            if (qobject_cast<CSkinScrollBar*>(widget) || qobject_cast<QScrollBar*>(widget)) {
                 EXPECT_EQ(spoken->role(), QAccessible::ScrollBar);
                 EXPECT_NE(spoken->valueInterface(), nullptr);
             }
@@ -292,6 +302,38 @@ TEST(TravelGaugeValue, FollowsTheTrackedKeysTravel) {
         EXPECT_DOUBLE_EQ(gauge->valueInterface()->currentValue().toDouble(), millimetres) << tenths;
     }
     EXPECT_DOUBLE_EQ(gauge->valueInterface()->maximumValue().toDouble(), 2.8);
+}
+
+std::vector<QAccessible::Event> heard;
+void hear(QAccessibleEvent* event) {
+    heard.push_back(event->type());
+}
+
+// The fine-adjust bar says both travels it spans, and a step of either is said at the next paint.
+TEST(TravelSpan, SaysBothTravelsAndIsAnnouncedAfterAStep) {
+    TempDir folder;
+    CConfigStore store{folder.file("absent.txt")};
+    store.language = "en-US";
+    store.session().triggerAdjust = {12, 20, 2};
+    SharedResources resources{programPictureLibrary(), 4};
+    ScriptedPlatformServices platform;
+    WindowOpener opener;
+    PelmDialogTriggerSet window(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+    window.show();
+    QAccessibleInterface* span = QAccessible::queryAccessibleInterface(&window)->child(
+        static_cast<int>(std::count_if(window.controls().begin(), window.controls().end(),
+                                       [](const SkinControl& control) { return control.id > 0; })));
+    ASSERT_NE(span, nullptr);
+    EXPECT_EQ(span->text(QAccessible::Name), "Travel span");
+    EXPECT_EQ(span->text(QAccessible::Description), "1.2mm to 2.0mm");
+    AccessibleAnnouncer::setSink(hear);
+    window.grab();
+    heard.clear();
+    window.pressEntry(window.findById(static_cast<int>(FineAdjustControlId::LowerIncrease)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return span->text(QAccessible::Description) == "1.2mm to 2.1mm"; }));
+    window.grab();
+    AccessibleAnnouncer::setSink(nullptr);
+    EXPECT_NE(std::find(heard.begin(), heard.end(), QAccessible::DescriptionChanged), heard.end());
 }
 
 // The key assignment dialog shows one page of seven at a time; what a reader can press on each page

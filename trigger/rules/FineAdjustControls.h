@@ -36,6 +36,8 @@ inline constexpr std::size_t kFineAdjustControlsInUse = 15;
 // The travel gauge: 60 design units for 2.8 mm of travel from its top; the bar is copied from the
 // hover picture.
 inline constexpr SkinRect kFineAdjustTravelGauge{179, 94, 189, 154};
+// What a screen reader calls the bar on the gauge, which spans from the press to the release travel.
+inline constexpr SpokenName kFineAdjustSpanName{.zh = "行程范围", .en = "Travel span"};
 
 // The whole table in table order.
 std::span<const ControlSpec> fineAdjustControls();

@@ -84,6 +84,10 @@ std::string thresholdMillimetres(int code) {
     return millimetres(code + 1);
 }
 
+std::string travelSpan(std::string_view language, int upper, int lower) {
+    return millimetres(upper) + (language == "en-US" ? " to " : " 至 ") + millimetres(lower);
+}
+
 std::string_view informationIntro(std::string_view language) {
     if (language == "zh-CN")
         return "上限：\r\n下限：\r\n阈值：\r\n";

@@ -25,6 +25,10 @@ std::string millimetres(int tenths);
 // The threshold code c as millimetres, (c + 1) x 0.1 mm.
 std::string thresholdMillimetres(int code);
 
+// What the fine-adjust window's bar spans, from the press travel to the release travel, both in 0.1 mm:
+// "1.2mm 至 2.0mm", "1.2mm to 2.0mm".
+std::string travelSpan(std::string_view language, int upper, int lower);
+
 // The information box of the rapid-trigger window before the mouse has been over a key, for the
 // language ("zh-CN" or "en-US"; empty for any other).
 std::string_view informationIntro(std::string_view language);
