@@ -64,6 +64,7 @@ protected:
     void prepareLooks() override;
     bool takesPart(const SkinControl& control) const override;
     bool isMarkedControl(const SkinControl& control) const override;
+    int pageOfControl(const SkinControl& control) const override { return keyAssignmentPageOf(control.id); }
     void customEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

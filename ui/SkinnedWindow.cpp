@@ -458,13 +458,12 @@ QString fromUtf8(const char* text) {
 
 } // namespace
 
-// A label lies over an entry when it is shown and each holds the other's centre: the words on a
-// button or a tab, not a hint somewhere inside a large area nor the words of another page.
+// A label lies over an entry when each holds the other's centre: the words on a button or a tab, not
+// a hint somewhere inside a large area.
 bool SkinnedWindow::liesOver(const SkinControl& label, const SkinControl& entry) const {
     const QRect words = windowRectOf(label);
     const QRect area = windowRectOf(entry);
-    return takesPart(label) && label.visible && area.contains(words.center()) &&
-           words.contains(area.center());
+    return area.contains(words.center()) && words.contains(area.center());
 }
 
 // A radio or check button is a small picture with its words just to its right, on its row.
@@ -474,13 +473,19 @@ bool SkinnedWindow::liesBeside(const SkinControl& label, const SkinControl& entr
     const QRect words = windowRectOf(label);
     const QRect area = windowRectOf(entry);
     const QPoint justRight(area.right() + area.width() / 2, area.center().y());
-    return takesPart(label) && label.visible && words.left() > area.center().x() && words.contains(justRight);
+    return words.left() > area.center().x() && words.contains(justRight);
 }
 
+// The words of a label over or beside the entry on its page, drawn when the entry is: never the
+// words of another page at the same place, nor a label the window hides now (the stop words of a
+// record button).
 QString SkinnedWindow::wordsOfLabel(const SkinControl& entry, const std::string& language) const {
+    const bool entryDrawn = takesPart(entry);
+    const int page = pageOfControl(entry);
     for (const auto lies : {&SkinnedWindow::liesOver, &SkinnedWindow::liesBeside}) {
         for (const SkinControl& label : controls_) {
-            if (label.isLabel && label.id > 0 && (this->*lies)(label, entry) &&
+            if (label.isLabel && label.id > 0 && label.visible && pageOfControl(label) == page &&
+                (!entryDrawn || takesPart(label)) && (this->*lies)(label, entry) &&
                 !label.caption(language).empty())
                 return QString::fromStdString(label.caption(language));
         }

@@ -158,6 +158,8 @@ protected:
     virtual std::string keyDescription(int keyIndex) const;
     // What an entry is for a screen reader; by default what its table row says.
     virtual QAccessible::Role spokenRoleOf(const SkinControl& control) const;
+    // The page of a window with pages that an entry is drawn on; 0 for one drawn on every page.
+    virtual int pageOfControl(const SkinControl& /*control*/) const { return 0; }
     // Entries the window shows but does not take clicks on now.
     virtual bool isEnabledControl(const SkinControl& control) const;
     // Whether every key belongs to the window now (a capture, a recording, the travel view), so that
