@@ -165,6 +165,11 @@ def visit_windows(main_window):
     expect(rapid, None, "信息")
     fine_adjust = open_window(rapid, "设置")
     expect(fine_adjust, None, "阈值")
+    span = expect(fine_adjust, pyatspi.ROLE_IMAGE, "行程范围")
+    spanned = span.description
+    press(find(fine_adjust, pyatspi.ROLE_PUSH_BUTTON, "回弹 加大"))
+    wait_for("the travel span to follow a step", lambda: span.description if span.description != spanned else None)
+    step(f"the travel span went from {spanned!r} to {span.description!r}")
     close_window(fine_adjust)
     track = open_window(rapid, "跟踪键程")
     expect(track, pyatspi.ROLE_SLIDER, "键程")
