@@ -35,12 +35,13 @@ constexpr std::array<ProbedWindow, 8> kProbedWindows{{
     {"firmware", WindowId::FirmwareUpdate},
 }};
 
-long residentKilobytes() {
+// A memory figure of this process in kB, by its field name in /proc/self/status ("VmHWM:").
+long statusKilobytes(std::string_view field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.starts_with(field))
+            return std::strtol(line.c_str() + field.size(), nullptr, 10);
     }
     return -1;
 }
@@ -168,22 +169,27 @@ void probeFirstPaint(CPelmDlg& window, const QElapsedTimer& sinceStart, std::opt
         &window, &CPelmDlg::painted, &window,
         [&window, &sinceStart, dialog] {
             const qint64 firstPaint = sinceStart.elapsed();
-            const long peakKilobytes = residentKilobytes();
-            QTimer::singleShot(0, &window, [&window, firstPaint, peakKilobytes, dialog] {
-                std::fprintf(stderr,
-                             "first-paint-ms: %lld\npeak-rss-kb: %ld\nfull-repaint-ms: %.2f (median of 51 at "
-                             "scale %.1f)\n",
-                             static_cast<long long>(firstPaint), peakKilobytes, medianRepaintMs(window),
-                             static_cast<double>(window.scale()));
-                // The help document the help button would open, and whether it is there.
-                const QString help = window.helpPath();
-                std::fprintf(stderr, "help-document: %s (%s)\n", qPrintable(help),
-                             QFileInfo::exists(help) ? "found" : "missing");
-                probeReaderTree(window);
-                if (dialog)
-                    probeDialog(window, *dialog);
-                window.done(0);
-            });
+            const long peakKilobytes = statusKilobytes("VmHWM:");
+            // The program's own file and the libraries' pages, against what it allocated.
+            const long fileKilobytes = statusKilobytes("RssFile:");
+            const long heapKilobytes = statusKilobytes("RssAnon:");
+            QTimer::singleShot(
+                0, &window, [&window, firstPaint, peakKilobytes, fileKilobytes, heapKilobytes, dialog] {
+                    std::fprintf(
+                        stderr,
+                        "first-paint-ms: %lld\npeak-rss-kb: %ld\nfile-rss-kb: %ld\nanon-rss-kb: %ld\n"
+                        "full-repaint-ms: %.2f (median of 51 at scale %.1f)\n",
+                        static_cast<long long>(firstPaint), peakKilobytes, fileKilobytes, heapKilobytes,
+                        medianRepaintMs(window), static_cast<double>(window.scale()));
+                    // The help document the help button would open, and whether it is there.
+                    const QString help = window.helpPath();
+                    std::fprintf(stderr, "help-document: %s (%s)\n", qPrintable(help),
+                                 QFileInfo::exists(help) ? "found" : "missing");
+                    probeReaderTree(window);
+                    if (dialog)
+                        probeDialog(window, *dialog);
+                    window.done(0);
+                });
         },
         Qt::SingleShotConnection);
 }

@@ -4,13 +4,15 @@
 #include "app/rules/HistoryTexts.h"
 #include "device/AtomicFileWrite.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtGlobal>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
 
 namespace {
 
@@ -19,9 +21,10 @@ std::string logged(const std::string& text) {
     return HistoryTexts::visible(text);
 }
 
+// The folder is made with the toolkit's own code, already in memory at start, where the standard
+// library's file system code would add its pages to every run's memory.
 FileLock lockFor(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    QDir().mkpath(QFileInfo(QFile::decodeName(path.c_str())).absolutePath());
     FileLock lock = FileLock::tryAcquire(path + ".lock");
     if (!lock.held())
         qWarning("qelec: recovery file %s not used: %s", logged(path).c_str(),

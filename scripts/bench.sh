@@ -44,7 +44,7 @@ probe_runs=$work/probe-runs.txt
 : >"$probe_runs"
 for run in 1 2 3 4 5 6 7; do
     xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/app/qelec --first-paint-probe 2>&1 |
-        grep -E '^(first|peak|full|reader)' | tr '\n' ' ' >>"$probe_runs"
+        grep -E '^(first|peak|file|anon|full|reader)' | tr '\n' ' ' >>"$probe_runs"
     xvfb-run -a -s '-screen 0 1920x1080x24' build-bench-app/bench/bare_window 2>&1 | grep -E '^bare' |
         tr '\n' ' ' >>"$probe_runs"
     echo >>"$probe_runs"
@@ -59,6 +59,8 @@ function median(values, n,    sorted, i, j, t) {
     for (i = 1; i <= NF; i++) {
         if ($i == "first-paint-ms:") paint[NR] = $(i + 1)
         if ($i == "peak-rss-kb:") rss[NR] = $(i + 1)
+        if ($i == "file-rss-kb:") fileRss[NR] = $(i + 1)
+        if ($i == "anon-rss-kb:") anonRss[NR] = $(i + 1)
         if ($i == "full-repaint-ms:") repaint[NR] = $(i + 1)
         if ($i == "reader-tree-ms:") tree[NR] = $(i + 1)
         if ($i == "bare-first-paint-ms:") barePaint[NR] = $(i + 1)
@@ -69,6 +71,7 @@ END {
     p = median(paint, NR); bp = median(barePaint, NR); r = median(rss, NR); br = median(bareRss, NR)
     printf "main window first paint: %d ms, bare window %d ms, ratio %.2f (medians of %d)\n", p, bp, p / bp, NR
     printf "peak memory at first paint: %.1f MB, bare window %.1f MB, ratio %.2f\n", r / 1024, br / 1024, r / br
+    printf "  of which at first paint: %.1f MB allocated, %.1f MB pages of the program and its libraries\n", median(anonRss, NR) / 1024, median(fileRss, NR) / 1024
     printf "main window full repaint at scale 1.5: %.2f ms\n", median(repaint, NR)
     printf "main window whole accessible tree read once a screen reader attaches: %.2f ms\n", median(tree, NR)
 }' "$probe_runs"
