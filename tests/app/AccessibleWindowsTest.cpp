@@ -234,19 +234,36 @@ INSTANTIATE_TEST_SUITE_P(AllWindows, AccessibleWindowsTest,
                                            windowCase<CPelmDialogProgress>("progress")),
                          testNameOf);
 
-// The description of a key is what its window shows for it now, never what it showed before.
-TEST(KeyDescription, MainWindowKeySaysItsAssignmentOnTheTableShown) {
+// A store on a virtual keyboard with its catalogue built, and what a window needs beside it.
+struct Surroundings {
+    Surroundings() {
+        EXPECT_TRUE(keyboard.create(factoryState(4), true).ok());
+        store.deviceVariant = 4;
+        store.buildCatalogue();
+    }
+    WindowContext context() { return {store, resources, QSize(1920, 1080), platform, opener}; }
+
     TempDir folder;
     VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
-    ASSERT_TRUE(keyboard.create(factoryState(4), true).ok());
     CConfigStore store{folder.file("keyboard.txt")};
-    store.deviceVariant = 4;
-    store.buildCatalogue();
-    store.language = "zh-CN";
     SharedResources resources{programPictureLibrary(), 4};
     ScriptedPlatformServices platform;
     WindowOpener opener;
-    CPelmDlg window(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+};
+
+// The first gauge of a window, which comes after the entries of its table.
+QAccessibleInterface* firstGaugeOf(SkinnedWindow& window) {
+    return QAccessible::queryAccessibleInterface(&window)->child(
+        static_cast<int>(std::count_if(window.controls().begin(), window.controls().end(),
+                                       [](const SkinControl& control) { return control.id > 0; })));
+}
+
+// The description of a key is what its window shows for it now, never what it showed before.
+TEST(KeyDescription, MainWindowKeySaysItsAssignmentOnTheTableShown) {
+    Surroundings around;
+    CConfigStore& store = around.store;
+    store.language = "zh-CN";
+    CPelmDlg window(around.context());
     const std::size_t w = window.findById(keyboardKeyId(kKeyW));
     EXPECT_EQ(window.spokenName(w), "W");
     const QString before = window.spokenDescription(w);
@@ -261,13 +278,10 @@ TEST(KeyDescription, MainWindowKeySaysItsAssignmentOnTheTableShown) {
 }
 
 TEST(KeyDescription, BacklightKeySaysItsColour) {
-    TempDir folder;
-    CConfigStore store{folder.file("absent.txt")};
+    Surroundings around;
+    CConfigStore& store = around.store;
     store.lightArea[kKeyW] = {0x12, 0xab, 0x00};
-    SharedResources resources{programPictureLibrary(), 4};
-    ScriptedPlatformServices platform;
-    WindowOpener opener;
-    CPelmDialogBkLightSettings window(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+    CPelmDialogBkLightSettings window(around.context());
     window.show();
     const std::size_t w = window.findById(keyboardKeyId(kKeyW));
     EXPECT_EQ(window.spokenDescription(w), "#12ab00");
@@ -275,22 +289,17 @@ TEST(KeyDescription, BacklightKeySaysItsColour) {
 
 // The travel gauge says the travel the bar shows, in millimetres, whenever the bar moves.
 TEST(TravelGaugeValue, FollowsTheTrackedKeysTravel) {
-    TempDir folder;
-    CConfigStore store{folder.file("absent.txt")};
+    Surroundings around;
+    CConfigStore& store = around.store;
     store.language = "en-US";
-    SharedResources resources{programPictureLibrary(), 4};
-    ScriptedPlatformServices platform;
-    WindowOpener opener;
-    PelmDialogTrack window(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+    PelmDialogTrack window(around.context());
     std::uint16_t travel = 0;
     window.setTravelReader([&store, &travel](std::uint16_t* sample, int /*key*/) {
         sample[0] = static_cast<std::uint16_t>(store.trackKey);
         sample[1] = travel;
         return true;
     });
-    QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(&window)->child(
-        static_cast<int>(std::count_if(window.controls().begin(), window.controls().end(),
-                                       [](const SkinControl& control) { return control.id > 0; })));
+    QAccessibleInterface* gauge = firstGaugeOf(window);
     ASSERT_NE(gauge, nullptr);
     ASSERT_NE(gauge->valueInterface(), nullptr);
     EXPECT_EQ(gauge->text(QAccessible::Name), "Key travel");
@@ -311,18 +320,13 @@ void hear(QAccessibleEvent* event) {
 
 // The fine-adjust bar says both travels it spans, and a step of either is said at the next paint.
 TEST(TravelSpan, SaysBothTravelsAndIsAnnouncedAfterAStep) {
-    TempDir folder;
-    CConfigStore store{folder.file("absent.txt")};
+    Surroundings around;
+    CConfigStore& store = around.store;
     store.language = "en-US";
     store.session().triggerAdjust = {12, 20, 2};
-    SharedResources resources{programPictureLibrary(), 4};
-    ScriptedPlatformServices platform;
-    WindowOpener opener;
-    PelmDialogTriggerSet window(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+    PelmDialogTriggerSet window(around.context());
     window.show();
-    QAccessibleInterface* span = QAccessible::queryAccessibleInterface(&window)->child(
-        static_cast<int>(std::count_if(window.controls().begin(), window.controls().end(),
-                                       [](const SkinControl& control) { return control.id > 0; })));
+    QAccessibleInterface* span = firstGaugeOf(window);
     ASSERT_NE(span, nullptr);
     EXPECT_EQ(span->text(QAccessible::Name), "Travel span");
     EXPECT_EQ(span->text(QAccessible::Description), "1.2mm to 2.0mm");
@@ -340,16 +344,9 @@ TEST(TravelSpan, SaysBothTravelsAndIsAnnouncedAfterAStep) {
 // has a name in both languages, however its words are drawn (on it, or beside a radio button), and an
 // entry of a page not shown keeps its own name, never the words another page draws at its place.
 TEST(KeyAssignmentPages, EveryEntryOfEveryPageHasItsOwnName) {
-    TempDir folder;
-    VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
-    ASSERT_TRUE(keyboard.create(factoryState(4), true).ok());
-    CConfigStore store{folder.file("keyboard.txt")};
-    store.deviceVariant = 4;
-    store.buildCatalogue();
-    SharedResources resources{programPictureLibrary(), 4};
-    ScriptedPlatformServices platform;
-    WindowOpener opener;
-    CPelmDialogKeyMapSettings window(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+    Surroundings around;
+    CConfigStore& store = around.store;
+    CPelmDialogKeyMapSettings window(around.context());
     window.show();
     std::map<std::pair<std::size_t, std::string>, std::set<QString>> namesOf;
     for (int page = 1; page <= kKeyAssignmentPageCount; ++page) {
