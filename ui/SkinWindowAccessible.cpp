@@ -53,26 +53,24 @@ SkinnedWindow* SkinWindowAccessible::skin() const {
     return static_cast<SkinnedWindow*>(widget());
 }
 
-QAccessibleInterface* SkinWindowAccessible::entryInterface(std::size_t index) const {
-    if (std::find(entries_.begin(), entries_.end(), index) == entries_.end())
-        return nullptr;
-    const auto found = made_.find(index);
-    if (found != made_.end())
+// The interface of a part of the window, made at the first call for it and kept in made.
+template <typename Part>
+QAccessibleInterface* SkinWindowAccessible::partInterface(std::map<std::size_t, QAccessible::Id>& made,
+                                                          std::size_t index) const {
+    const auto found = made.find(index);
+    if (found != made.end())
         return QAccessible::accessibleInterface(found->second);
-    auto* entry = new SkinEntryAccessible(skin(), index);
-    made_[index] = QAccessible::registerAccessibleInterface(entry);
-    return entry;
+    auto* part = new Part(skin(), index);
+    made[index] = QAccessible::registerAccessibleInterface(part);
+    return part;
+}
+
+QAccessibleInterface* SkinWindowAccessible::entryInterface(std::size_t index) const {
+    return skin()->isSpokenEntry(index) ? partInterface<SkinEntryAccessible>(made_, index) : nullptr;
 }
 
 QAccessibleInterface* SkinWindowAccessible::gaugeInterface(std::size_t index) const {
-    if (index >= gaugeCount_)
-        return nullptr;
-    const auto found = madeGauges_.find(index);
-    if (found != madeGauges_.end())
-        return QAccessible::accessibleInterface(found->second);
-    auto* gauge = new SkinGaugeAccessible(skin(), index);
-    madeGauges_[index] = QAccessible::registerAccessibleInterface(gauge);
-    return gauge;
+    return index < gaugeCount_ ? partInterface<SkinGaugeAccessible>(madeGauges_, index) : nullptr;
 }
 
 int SkinWindowAccessible::childOfEntry(std::size_t index) const {

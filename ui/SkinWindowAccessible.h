@@ -39,6 +39,9 @@ public:
 
 private:
     SkinnedWindow* skin() const;
+    template <typename Part>
+    QAccessibleInterface* partInterface(std::map<std::size_t, QAccessible::Id>& made,
+                                        std::size_t index) const;
     int childOfEntry(std::size_t index) const;
     // The entries and gauges, which come before the child widgets.
     int ownChildCount() const;

@@ -68,19 +68,38 @@ std::string testNameOf(const ::testing::TestParamInfo<WindowCase>& window) {
     return name;
 }
 
+// A store on a virtual keyboard with its catalogue built, and what a window needs beside it.
+struct Surroundings {
+    explicit Surroundings(const VirtualKeyboardState& state = factoryState(4)) {
+        EXPECT_TRUE(keyboard.create(state, true).ok());
+        store.deviceVariant = 4;
+        store.buildCatalogue();
+    }
+    WindowContext context() { return {store, resources, QSize(1920, 1080), platform, opener}; }
+
+    TempDir folder;
+    VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
+    CConfigStore store{folder.file("keyboard.txt")};
+    SharedResources resources{programPictureLibrary(), 4};
+    ScriptedPlatformServices platform;
+    WindowOpener opener;
+};
+
+// A keyboard whose transfers take no time.
+VirtualKeyboardState quickKeyboard() {
+    VirtualKeyboardState state = factoryState(4);
+    state.transferMs = 0;
+    return state;
+}
+
 class AccessibleWindowsTest : public ::testing::TestWithParam<WindowCase> {
 protected:
     void SetUp() override {
-        VirtualKeyboardState state = factoryState(4);
-        state.transferMs = 0;
-        ASSERT_TRUE(keyboard.create(state, true).ok());
         store.device.setSleeper([](std::chrono::milliseconds) {});
-        store.deviceVariant = store.device.DetectDeviceType();
-        store.buildCatalogue();
         store.scaleFactor = 1.0F;
         store.language = "zh-CN";
-        installProgramWindows(opener, [](std::chrono::milliseconds) {});
-        window = GetParam().make(WindowContext{store, resources, QSize(1920, 1080), platform, opener});
+        installProgramWindows(around.opener, [](std::chrono::milliseconds) {});
+        window = GetParam().make(around.context());
     }
 
     QAccessibleInterface* tree() const { return QAccessible::queryAccessibleInterface(window.get()); }
@@ -94,12 +113,8 @@ protected:
                entry->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction());
     }
 
-    TempDir folder;
-    VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
-    CConfigStore store{folder.file("keyboard.txt")};
-    SharedResources resources{programPictureLibrary(), 4};
-    ScriptedPlatformServices platform;
-    WindowOpener opener;
+    Surroundings around{quickKeyboard()};
+    CConfigStore& store = around.store;
     std::unique_ptr<SkinnedWindow> window;
 };
 
@@ -233,23 +248,6 @@ INSTANTIATE_TEST_SUITE_P(AllWindows, AccessibleWindowsTest,
                                            windowCase<CPelmDialogFirmwareUpdate>("firmware"),
                                            windowCase<CPelmDialogProgress>("progress")),
                          testNameOf);
-
-// A store on a virtual keyboard with its catalogue built, and what a window needs beside it.
-struct Surroundings {
-    Surroundings() {
-        EXPECT_TRUE(keyboard.create(factoryState(4), true).ok());
-        store.deviceVariant = 4;
-        store.buildCatalogue();
-    }
-    WindowContext context() { return {store, resources, QSize(1920, 1080), platform, opener}; }
-
-    TempDir folder;
-    VirtualKeyboardFile keyboard{folder.file("keyboard.txt")};
-    CConfigStore store{folder.file("keyboard.txt")};
-    SharedResources resources{programPictureLibrary(), 4};
-    ScriptedPlatformServices platform;
-    WindowOpener opener;
-};
 
 // The first gauge of a window, which comes after the entries of its table.
 QAccessibleInterface* firstGaugeOf(SkinnedWindow& window) {
