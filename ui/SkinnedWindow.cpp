@@ -17,7 +17,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -497,9 +496,9 @@ bool SkinnedWindow::isSpokenEntry(std::size_t index) const {
     return index < controls_.size() && controls_[index].id > 0;
 }
 
-// An entry is called by its own words, else by the words of a label drawn over it or, for a radio
-// or check button, beside it, else by its
-// tooltip, else by its role; a window's names for its picture entries come before all of these.
+// An entry is called by its own words, else by the words of a label drawn over it (or beside it, for
+// a radio or check button), else by its tooltip, else by its role; a window's names for its picture
+// entries come before all of these.
 QString SkinnedWindow::spokenName(std::size_t index) const {
     const SkinControl& control = controls_.at(index);
     const std::string& language = context_.store.language;
