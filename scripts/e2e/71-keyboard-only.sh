@@ -6,11 +6,9 @@
 # Each step waits until the focus is where the keys put it, as a screen reader following the focus
 # hears it. Screenshots show the focus frame on a button, a key, a tab and a row, in both languages.
 step "keyboard only"
-prepare_keyboard 4 'QelEC(RGB);V2.10'
-eval "$(dbus-launch --sh-syntax)" || fail "no session bus"
-session_bus=$DBUS_SESSION_BUS_PID
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-start_program
+# shellcheck source=reader-lib.sh
+source scripts/e2e/reader-lib.sh
+start_on_reader_bus
 xdotool windowfocus --sync "$main_window" 2>/dev/null || true
 
 # Presses keys $2... (xdotool names), then waits for the focus to be on the entry called $1.
@@ -87,9 +85,5 @@ shot 71-en-focus-on-list-row
 xdotool key Escape
 gone "$key_dialog" || fail "Escape did not close the key assignment dialog"
 stop_program
-kill "$session_bus" 2>/dev/null || true
-unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON DBUS_SESSION_BUS_ADDRESS DBUS_SESSION_BUS_PID
-"$ctl" read "$work/keyboard-only.pro" >/dev/null || fail "qelec-ctl could not read the keyboard"
-grep -q '<KEY ID="34" Level="0" Mode="5"' "$work/keyboard-only.pro" ||
-    fail "W is not a multimedia function on the keyboard: $(grep '<KEY ID="34" Level="0"' "$work/keyboard-only.pro")"
-step "W reads back as $(grep -o '<KEY ID="34" Level="0" Mode="5" HWCode="[0-9]*"' "$work/keyboard-only.pro")"
+end_reader_bus
+expect_w_multimedia "$work/keyboard-only.pro"
